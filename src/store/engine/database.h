@@ -1,0 +1,89 @@
+#pragma once
+
+#include "store/engine/table_def.h"
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+struct sqlite3;
+
+namespace vn {
+
+class Statement;
+class Table;
+
+// One SQLite database file holding keyed tables. Tables opened on it share the connection,
+// so one transaction can span them.
+class Database {
+public:
+    enum class Access { Shared, Exclusive };
+
+    // Opens an existing file; a missing file is an error naming it, never a new empty file.
+    static std::shared_ptr<Database> open(const QString& path, Access access = Access::Shared);
+    // Creates a new, empty database file; an existing file is an error.
+    static std::shared_ptr<Database> create(const QString& path);
+
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    const QString& path() const { return m_path; }
+    Access access() const { return m_access; }
+
+    void execute(const QString& sql);
+    void createTable(const TableDef& def);
+    bool hasTable(const QString& name) const;
+    QStringList tableNames() const;
+    // The layout as stored: field names, declared sizes and memo flags, secondary indexes.
+    TableDef describe(const QString& table) const;
+    // Rewrites the file without free space; records and keys are unchanged.
+    void pack();
+    // Writes a consistent copy of the whole database to a new file.
+    void copyTo(const QString& target);
+
+    void begin();
+    void commit();
+    void rollback();
+    int transactionDepth() const { return m_depth; }
+
+    // For the engine's cursors.
+    Statement& statement(const QString& sql);
+    void flushPending(const Table* except = nullptr);
+    void aboutToWrite(const QString& table, const Table* writer);
+    std::shared_ptr<quint64> generationOf(const QString& table);
+    void attach(Table* table);
+    void detach(Table* table);
+    sqlite3* handle() const { return m_db; }
+
+private:
+    Database(sqlite3* db, const QString& path, Access access);
+    void dropAllStreams(bool keepRows);
+    void bumpAll();
+
+    sqlite3* m_db;
+    QString m_path;
+    Access m_access;
+    int m_depth = 0;
+    QHash<QString, std::shared_ptr<Statement>> m_statements;
+    QHash<QString, std::shared_ptr<quint64>> m_generations;
+    std::vector<Table*> m_tables;
+};
+
+// Runs a block as one transaction: rolled back unless committed.
+class Transaction {
+public:
+    explicit Transaction(Database& db) : m_db(db) { m_db.begin(); }
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void commit();
+
+private:
+    Database& m_db;
+    bool m_done = false;
+};
+
+}  // namespace vn

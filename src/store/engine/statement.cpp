@@ -1,0 +1,51 @@
+#include "store/engine/statement.h"
+
+#include "store/engine/store_error.h"
+
+namespace vn {
+
+void throwEngineError(sqlite3* db, const QString& context, int code, const QString& sql) {
+    const QString engine = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
+    throw StoreError(context.isEmpty() ? engine : context + ": " + engine, code, sql);
+}
+
+Statement::Statement(sqlite3* db, const QString& sql) : m_db(db), m_sql(sql) {
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray utf8 = sql.toUtf8();
+    const int rc = sqlite3_prepare_v3(db, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT, &stmt, nullptr);
+    if (rc != SQLITE_OK) throwEngineError(db, {}, rc, sql);
+    m_stmt.reset(stmt);
+}
+
+void Statement::bind(int index, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();
+    const int rc = sqlite3_bind_text(m_stmt.get(), index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    if (rc != SQLITE_OK) throwEngineError(m_db, {}, rc, m_sql);
+}
+
+bool Statement::step() {
+    const int rc = sqlite3_step(m_stmt.get());
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    sqlite3_reset(m_stmt.get());
+    throwEngineError(m_db, {}, rc, m_sql);
+}
+
+void Statement::reset() {
+    sqlite3_reset(m_stmt.get());
+    sqlite3_clear_bindings(m_stmt.get());
+}
+
+QString Statement::text(int column) const {
+    const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt.get(), column));
+    if (!data) return {};
+    return QString::fromUtf8(data, sqlite3_column_bytes(m_stmt.get(), column));
+}
+
+bool Statement::isNull(int column) const { return sqlite3_column_type(m_stmt.get(), column) == SQLITE_NULL; }
+
+qint64 Statement::integer(int column) const { return sqlite3_column_int64(m_stmt.get(), column); }
+
+int Statement::columnCount() const { return sqlite3_column_count(m_stmt.get()); }
+
+}  // namespace vn

@@ -1,0 +1,462 @@
+#include "store/engine/table.h"
+
+#include "store/engine/database.h"
+#include "store/engine/statement.h"
+#include "store/engine/store_error.h"
+#include "store/engine/text_size.h"
+
+namespace vn {
+
+namespace {
+
+QString quoted(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
+
+}  // namespace
+
+Table::Table(std::shared_ptr<Database> db, const QString& name)
+    : m_db(std::move(db)), m_def(m_db->describe(name)) {
+    m_table = quoted(m_def.name);
+    m_key = quoted(m_def.fields.value(0).name);
+    QStringList cols;
+    for (const FieldDef& f : m_def.fields) cols << quoted(f.name);
+    m_columns = cols.join(", ");
+    m_generation = m_db->generationOf(m_def.name);
+    m_values.resize(m_def.fields.size());
+    m_dirty.resize(m_def.fields.size(), 0);
+    m_db->attach(this);
+}
+
+Table::~Table() {
+    try {
+        if (hasPending()) flush();
+    } catch (...) {
+        // A destructor cannot report; the transaction that owns the change rolls it back.
+    }
+    m_db->detach(this);
+}
+
+QString Table::fieldName(int field) const {
+    checkField(field);
+    return m_def.fields[field].name;
+}
+
+int Table::fieldSize(int field) const {
+    checkField(field);
+    return m_def.fields[field].size;
+}
+
+bool Table::isMemo(int field) const {
+    checkField(field);
+    return m_def.fields[field].memo;
+}
+
+void Table::checkField(int field) const {
+    if (field < 0 || field >= fieldCount())
+        throw StoreError(QStringLiteral("Field number %1 is out of range for table %2 (fields 0 to %3).")
+                             .arg(field)
+                             .arg(m_def.name)
+                             .arg(fieldCount() - 1));
+}
+
+void Table::selectIndex(const QString& indexName) {
+    int index = -1;
+    if (!indexName.isEmpty()) {
+        for (qsizetype i = 0; i < m_def.indexes.size() && index < 0; ++i)
+            if (m_def.indexes[i].name == indexName) index = int(i);
+        if (index < 0) throw StoreError(QStringLiteral("Table %1 has no index named %2.").arg(m_def.name, indexName));
+    }
+    if (index == m_index) return;
+    dropStream(true);
+    for (auto& s : m_streams) s.reset();
+    m_index = index;
+}
+
+QString Table::indexName() const { return m_index < 0 ? QString() : m_def.indexes[m_index].name; }
+
+QString Table::sortColumns() const {
+    QStringList cols;
+    if (m_index >= 0)
+        for (int f : m_def.indexes[m_index].fields) cols << quoted(m_def.fields[f].name);
+    cols << m_key;
+    return cols.join(", ");
+}
+
+QString Table::orderBy(bool descending) const {
+    if (!descending) return QStringLiteral(" ORDER BY ") + sortColumns();
+    return QStringLiteral(" ORDER BY ") + sortColumns().replace(QStringLiteral(","), QStringLiteral(" DESC,")) +
+           QStringLiteral(" DESC");
+}
+
+QStringList Table::sortValues() {
+    materialize();
+    QStringList values;
+    if (m_index >= 0)
+        for (int f : m_def.indexes[m_index].fields) values << m_values[f];
+    values << m_currentKey;
+    return values;
+}
+
+// The caller replaces the current record with the stream's first row (or settles it otherwise).
+Statement& Table::openStream(StreamKind kind) {
+    if (m_live) {
+        m_live->reset();
+        m_live = nullptr;
+    }
+    auto& slot = m_streams[int(kind)];
+    if (!slot) {
+        QString where;
+        if (kind == StreamKind::From) where = QStringLiteral(" WHERE %1 >= ?").arg(m_key);
+        if (kind == StreamKind::After) {
+            const QStringList cols = sortColumns().split(QStringLiteral(", "));
+            QStringList marks;
+            for (qsizetype i = 0; i < cols.size(); ++i) marks << QStringLiteral("?");
+            where = QStringLiteral(" WHERE (%1) > (%2)").arg(cols.join(", "), marks.join(", "));
+        }
+        slot = std::make_unique<Statement>(m_db->handle(),
+                                           QStringLiteral("SELECT %1 FROM %2").arg(m_columns, m_table) + where + orderBy());
+    }
+    slot->reset();
+    return *slot;
+}
+
+void Table::bindSortValues(Statement& st, int firstParam) {
+    const QStringList values = sortValues();
+    for (qsizetype i = 0; i < values.size(); ++i) st.bind(firstParam + int(i), values[i]);
+}
+
+// Steps the live stream; on a row it becomes the current record.
+bool Table::stepStream() {
+    Statement* st = m_live;
+    if (!st->step()) {
+        st->reset();
+        m_live = nullptr;
+        return false;
+    }
+    loadRow(*st, false);
+    m_live = st;
+    return true;
+}
+
+void Table::loadRow(Statement& st, bool materializeNow) {
+    m_hasRow = true;
+    m_atEnd = false;
+    m_failedLookup = false;
+    m_lazyFirst = false;
+    m_needReload = false;
+    m_currentKey = st.text(0);
+    m_rowGeneration = *m_generation;
+    m_materialized = materializeNow;
+    if (materializeNow)
+        for (int i = 0; i < fieldCount(); ++i) m_values[i] = st.text(i);
+}
+
+void Table::materialize() {
+    if (m_hasRow && !m_materialized && m_live) {
+        for (int i = 0; i < fieldCount(); ++i) m_values[i] = m_live->text(i);
+        m_materialized = true;
+    }
+}
+
+void Table::dropStream(bool keepRow) {
+    if (keepRow) {
+        materialize();
+    } else if (m_hasRow) {
+        m_needReload = true;
+    }
+    if (m_live) {
+        if (!m_materialized) m_needReload = true;
+        m_live->reset();
+        m_live = nullptr;
+    }
+}
+
+void Table::becomeEmpty() {
+    dropStream(false);
+    m_hasRow = false;
+    m_atEnd = true;
+    m_needReload = false;
+    m_lazyFirst = false;
+    m_materialized = false;
+    m_currentKey.clear();
+}
+
+void Table::loadLast() {
+    Statement& st = m_db->statement(QStringLiteral("SELECT %1 FROM %2").arg(m_columns, m_table) + orderBy(true) +
+                                    QStringLiteral(" LIMIT 1"));
+    if (st.step()) {
+        loadRow(st, true);
+    } else {
+        becomeEmpty();
+    }
+    st.reset();
+}
+
+void Table::reloadCurrent() {
+    const bool failed = m_failedLookup;
+    Statement& st = m_db->statement(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(m_columns, m_table, m_key));
+    st.bind(1, m_currentKey);
+    if (st.step()) {
+        loadRow(st, true);
+        m_failedLookup = failed;
+    } else {
+        becomeEmpty();
+    }
+    st.reset();
+}
+
+// Settles a position that was left to be read later.
+void Table::resolve() {
+    if (m_lazyFirst) {
+        m_db->flushPending();
+        m_lazyFirst = false;
+        m_live = &openStream(StreamKind::First);
+        if (!stepStream()) becomeEmpty();
+        m_failedLookup = true;
+    } else if (m_needReload && m_hasRow) {
+        m_db->flushPending();
+        reloadCurrent();
+    }
+}
+
+bool Table::hasRecord() {
+    resolve();
+    return m_hasRow;
+}
+
+bool Table::first() {
+    m_db->flushPending();
+    m_live = &openStream(StreamKind::First);
+    if (stepStream()) return true;
+    becomeEmpty();
+    return false;
+}
+
+bool Table::next() {
+    resolve();
+    if (!m_hasRow || m_atEnd) return false;
+    m_db->flushPending();
+    if (!m_live || *m_generation != m_rowGeneration) {
+        QStringList values = sortValues();
+        Statement& st = openStream(StreamKind::After);
+        for (qsizetype i = 0; i < values.size(); ++i) st.bind(int(i) + 1, values[i]);
+        m_live = &st;
+    }
+    if (stepStream()) return true;
+    if (!m_materialized) reloadCurrent();
+    m_atEnd = true;
+    return false;
+}
+
+bool Table::findKey(const QString& key) {
+    selectIndex(QString());
+    if (m_hasRow && !m_lazyFirst && !m_needReload && !m_failedLookup && m_currentKey == key &&
+        m_rowGeneration == *m_generation) {
+        m_atEnd = false;
+        return true;
+    }
+    m_db->flushPending();
+    m_live = &openStream(StreamKind::From);
+    m_live->bind(1, key);
+    if (stepStream() && m_currentKey == key) return true;
+    dropStream(false);
+    m_hasRow = true;  // the first record, if any, is settled when read
+    m_lazyFirst = true;
+    m_failedLookup = true;
+    m_atEnd = false;
+    m_missKey = key;
+    m_missGeneration = *m_generation;
+    return false;
+}
+
+bool Table::seekNearest(const QString& key) {
+    selectIndex(QString());
+    m_db->flushPending();
+    m_live = &openStream(StreamKind::From);
+    m_live->bind(1, key);
+    if (stepStream()) return true;
+    loadLast();
+    return m_hasRow;
+}
+
+bool Table::seekAfter(const QString& key) {
+    selectIndex(QString());
+    m_db->flushPending();
+    m_live = &openStream(StreamKind::After);
+    m_live->bind(1, key);
+    if (stepStream()) return true;
+    loadLast();
+    m_atEnd = true;
+    return false;
+}
+
+bool Table::isEmpty() {
+    if (m_hasRow && !m_lazyFirst && !m_needReload && m_rowGeneration == *m_generation) return false;
+    return count() == 0;
+}
+
+qint64 Table::count() {
+    m_db->flushPending();
+    Statement& st = m_db->statement(QStringLiteral("SELECT count(*) FROM %1").arg(m_table));
+    st.step();
+    const qint64 n = st.integer(0);
+    st.reset();
+    return n;
+}
+
+void Table::checkWritable(const char* what) {
+    resolve();
+    if (!m_hasRow)
+        throw StoreError(QStringLiteral("Cannot %1 in table %2: there is no current record.")
+                             .arg(QString::fromLatin1(what), m_def.name));
+    if (m_failedLookup)
+        throw StoreError(QStringLiteral("Cannot %1 in table %2: the record looked up last was not found.")
+                             .arg(QString::fromLatin1(what), m_def.name));
+}
+
+void Table::insert(const QString& key) {
+    if (m_def.fields.isEmpty()) throw StoreError(QStringLiteral("Table %1 has no fields.").arg(m_def.name));
+    if (m_def.fields[0].size > 0 && characterCount(key) > m_def.fields[0].size)
+        throw StoreError(QStringLiteral("The key \"%1\" is longer than the %2 characters of table %3's key.")
+                             .arg(key)
+                             .arg(m_def.fields[0].size)
+                             .arg(m_def.name));
+    m_db->flushPending();
+    if (!(key == m_missKey && m_missGeneration == *m_generation)) {
+        Statement& st = m_db->statement(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(m_table, m_key));
+        st.bind(1, key);
+        const bool exists = st.step();
+        st.reset();
+        if (exists)
+            throw StoreError(QStringLiteral("Key violation: table %1 already has a record with the key \"%2\".")
+                                 .arg(m_def.name, key));
+    }
+    dropStream(false);
+    std::fill(m_values.begin(), m_values.end(), QString());
+    m_values[0] = key;
+    m_currentKey = key;
+    m_hasRow = true;
+    m_materialized = true;
+    m_atEnd = m_failedLookup = m_lazyFirst = m_needReload = false;
+    m_missGeneration = ~quint64(0);
+    m_pendingInsert = true;
+    if (m_db->transactionDepth() == 0) flush();
+}
+
+void Table::post() {
+    if (hasPending()) flush();
+}
+
+void Table::flush() {
+    if (!hasPending()) return;
+    m_db->aboutToWrite(m_def.name, this);
+    QStringList cols;
+    QStringList values;
+    for (int i = 1; i < fieldCount(); ++i) {
+        if (!m_dirty[i]) continue;
+        cols << quoted(m_def.fields[i].name);
+        values << m_values[i];
+        m_dirty[i] = 0;
+    }
+    const bool inserting = m_pendingInsert;
+    m_pendingInsert = m_anyDirty = false;
+    QString sql;
+    if (inserting) {
+        cols.prepend(m_key);
+        values.prepend(m_currentKey);
+        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(m_table, cols.join(", "), QStringList(cols.size(), QStringLiteral("?")).join(", "));
+    } else {
+        sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?").arg(m_table, cols.join(" = ?, "), m_key);
+        values << m_currentKey;
+    }
+    Statement& st = m_db->statement(sql);
+    for (qsizetype i = 0; i < values.size(); ++i) st.bind(int(i) + 1, values[i]);
+    st.step();
+    st.reset();
+    if (!inserting && sqlite3_changes(m_db->handle()) == 0)
+        throw StoreError(QStringLiteral("The record \"%1\" of table %2 no longer exists.").arg(m_currentKey, m_def.name));
+    m_rowGeneration = *m_generation;
+}
+
+void Table::discardPending() {
+    if (m_pendingInsert) m_hasRow = false;
+    if (hasPending()) m_needReload = m_hasRow;
+    m_pendingInsert = m_anyDirty = false;
+    std::fill(m_dirty.begin(), m_dirty.end(), 0);
+    if (!m_hasRow) becomeEmpty();
+}
+
+void Table::remove() {
+    checkWritable("delete");
+    m_db->flushPending();
+    const QStringList position = sortValues();
+    m_db->aboutToWrite(m_def.name, this);
+    Statement& del = m_db->statement(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_table, m_key));
+    del.bind(1, m_currentKey);
+    del.step();
+    del.reset();
+    m_live = &openStream(StreamKind::After);
+    for (qsizetype i = 0; i < position.size(); ++i) m_live->bind(int(i) + 1, position[i]);
+    if (!stepStream()) {
+        loadLast();
+        m_atEnd = true;
+    }
+}
+
+qint64 Table::removeAll() {
+    const qint64 n = count();
+    m_db->aboutToWrite(m_def.name, this);
+    Statement& del = m_db->statement(QStringLiteral("DELETE FROM %1").arg(m_table));
+    del.step();
+    del.reset();
+    becomeEmpty();
+    return n;
+}
+
+QString Table::text(int field) {
+    checkField(field);
+    resolve();
+    if (!m_hasRow) return {};
+    if (!m_materialized && m_live) return m_live->text(field);
+    return m_values[field];
+}
+
+bool Table::setText(int field, const QString& text) {
+    checkField(field);
+    checkWritable("write");
+    const FieldDef& def = m_def.fields[field];
+    QString value = def.memo ? text : cutToCharacters(text, def.size);
+    const bool whole = value.size() == text.size();
+    if (!whole) ++m_cutCount;
+    if (field == 0) {
+        if (!whole) throw StoreError(QStringLiteral("The key \"%1\" is too long for table %2.").arg(text, m_def.name));
+        m_db->flushPending();
+        writeNow(0, value);
+        m_currentKey = value;
+        return true;
+    }
+    if (m_db->transactionDepth() > 0) {
+        dropStream(true);
+        m_values[field] = value;
+        m_dirty[field] = 1;
+        m_anyDirty = true;
+    } else {
+        m_db->flushPending(this);
+        writeNow(field, value);
+    }
+    return whole;
+}
+
+void Table::writeNow(int field, const QString& value) {
+    m_db->aboutToWrite(m_def.name, this);
+    Statement& st = m_db->statement(
+        QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?").arg(m_table, quoted(m_def.fields[field].name), m_key));
+    st.bind(1, value);
+    st.bind(2, m_currentKey);
+    st.step();
+    st.reset();
+    m_values[field] = value;
+    m_rowGeneration = *m_generation;
+}
+
+}  // namespace vn

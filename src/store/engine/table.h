@@ -1,0 +1,118 @@
+#pragma once
+
+#include "store/engine/table_def.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+namespace vn {
+
+class Database;
+class Statement;
+
+// A cursor over one keyed table: records in ascending order of field 0 (or of a selected
+// secondary index), one current record, fields read and written as text.
+//
+// Outside a transaction every write reaches the file at once. Inside one, the changes to the
+// current record are collected and written as one statement when the cursor moves, another
+// table is touched, or the transaction commits; rolling back drops them.
+class Table {
+public:
+    Table(std::shared_ptr<Database> db, const QString& name);
+    ~Table();
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    const QString& name() const { return m_def.name; }
+    Database& database() const { return *m_db; }
+    const TableDef& layout() const { return m_def; }
+    int fieldCount() const { return int(m_def.fields.size()); }
+    QString fieldName(int field) const;
+    int fieldSize(int field) const;
+    bool isMemo(int field) const;
+    int fieldNumber(const QString& fieldName) const { return m_def.fieldNumber(fieldName); }
+
+    // Empty name: the primary key. Unknown names are an error.
+    void selectIndex(const QString& indexName);
+    QString indexName() const;
+
+    bool first();
+    bool next();  // false at the end; the last record stays current
+    // Exact lookup on the primary key. A miss leaves the first record current for reading,
+    // and writes through that position are refused.
+    bool findKey(const QString& key);
+    bool seekNearest(const QString& key);  // first key >= key, else the last record
+    bool seekAfter(const QString& key);    // first key > key; false (at end) when none
+    bool hasRecord();
+    bool atEnd() const { return m_atEnd; }
+    bool positionedByFailedLookup() const { return m_failedLookup; }
+    bool isEmpty();
+    qint64 count();
+
+    void insert(const QString& key);  // the new record becomes current
+    void post();
+    void remove();                    // the following record becomes current
+    qint64 removeAll();
+
+    QString text(int field);
+    // Stores the text, cut to the declared size; false when it had to be cut.
+    bool setText(int field, const QString& text);
+    qint64 cutCount() const { return m_cutCount; }
+
+    // Hooks for the Database.
+    bool hasPending() const { return m_pendingInsert || m_anyDirty; }
+    void flush();
+    void discardPending();
+    void dropStream(bool keepRow);
+
+private:
+    enum class StreamKind { First, From, After };
+
+    void checkField(int field) const;
+    void checkWritable(const char* what);
+    void resolve();
+    Statement& openStream(StreamKind kind);
+    void bindSortValues(Statement& st, int firstParam);
+    bool stepStream();
+    void loadRow(Statement& st, bool materialize);
+    void loadLast();
+    void reloadCurrent();
+    void materialize();
+    void becomeEmpty();
+    void writeNow(int field, const QString& value);
+    QString orderBy(bool descending = false) const;
+    QString sortColumns() const;
+    QStringList sortValues();
+
+    std::shared_ptr<Database> m_db;
+    TableDef m_def;
+    QString m_table;    // quoted
+    QString m_key;      // quoted name of field 0
+    QString m_columns;  // every field, quoted, in field order
+    std::shared_ptr<quint64> m_generation;
+    int m_index = -1;   // -1: primary key
+
+    std::unique_ptr<Statement> m_streams[3];
+    Statement* m_live = nullptr;  // the stream that holds the current row, if any
+
+    bool m_hasRow = false;
+    bool m_atEnd = false;
+    bool m_failedLookup = false;
+    bool m_lazyFirst = false;
+    bool m_needReload = false;
+    bool m_materialized = false;
+    quint64 m_rowGeneration = 0;
+    QString m_currentKey;
+    std::vector<QString> m_values;
+
+    bool m_pendingInsert = false;
+    bool m_anyDirty = false;
+    std::vector<char> m_dirty;
+    QString m_missKey;
+    quint64 m_missGeneration = ~quint64(0);
+    qint64 m_cutCount = 0;
+};
+
+}  // namespace vn

@@ -1,0 +1,61 @@
+#include "store/files/file_copy.h"
+
+#include "store/engine/file_commit.h"
+#include "store/engine/store_error.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace vn {
+
+namespace {
+
+constexpr qint64 kBlock = 8192;
+
+QString targetOf(const QString& source, const QString& destination) {
+    if (QFileInfo(destination).isDir()) return QDir(destination).filePath(QFileInfo(source).fileName());
+    return destination;
+}
+
+void copyBlocks(QFile& in, QFile& out, const QString& target) {
+    QByteArray block(kBlock, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = in.read(block.data(), kBlock);
+        if (got < 0) throw StoreError(QStringLiteral("Cannot read %1: %2").arg(in.fileName(), in.errorString()));
+        if (got == 0) return;
+        if (out.write(block.constData(), got) != got)
+            throw StoreError(QStringLiteral("Cannot write %1: %2").arg(target, out.errorString()));
+    }
+}
+
+}  // namespace
+
+void CopyToFolder(const QString& source, const QString& destination) {
+    const QString target = targetOf(source, destination);
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        throw StoreError(QStringLiteral("Cannot open %1: %2").arg(source, in.errorString()));
+    const QString temp = target + QStringLiteral(".part");
+    QFile out(temp);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw StoreError(QStringLiteral("Cannot create %1: %2").arg(target, out.errorString()));
+    try {
+        copyBlocks(in, out, target);
+        if (!out.flush()) throw StoreError(QStringLiteral("Cannot write %1: %2").arg(target, out.errorString()));
+        out.close();
+        commitFile(temp, target);
+    } catch (...) {
+        out.close();
+        QFile::remove(temp);
+        throw;
+    }
+}
+
+void StripAttributes(const QString& file) {
+    QFile f(file);
+    if (!f.setPermissions(f.permissions() | QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        throw StoreError(QStringLiteral("Cannot change the attributes of %1: %2").arg(file, f.errorString()));
+}
+
+}  // namespace vn

@@ -1,0 +1,7 @@
+#pragma once
+
+namespace vn {
+
+inline constexpr char kProgramVersion[] = "06-248";
+
+}  // namespace vn
