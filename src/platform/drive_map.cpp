@@ -10,7 +10,8 @@ DriveMap DriveMap::fromEnvironment() {
 
 DriveMap::DriveMap(const QString& homeFolder, const QString& overrides) {
     m_folders.insert('C', homeFolder);
-    for (const QString& part : overrides.split(';', Qt::SkipEmptyParts)) {
+    for (const QString& raw : overrides.split(';', Qt::SkipEmptyParts)) {
+        const QString part = raw.trimmed();
         const qsizetype eq = part.indexOf('=');
         if (eq != 1) continue;
         const QChar letter = part.at(0).toUpper();

@@ -33,6 +33,9 @@ void copyBlocks(QFile& in, QFile& out, const QString& target) {
 
 void CopyToFolder(const QString& source, const QString& destination) {
     const QString target = targetOf(source, destination);
+    const QFileInfo existing(target);
+    if (existing.exists() && !existing.isFile())
+        throw StoreError(QStringLiteral("Cannot write %1: it is not a regular file.").arg(target));
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         throw StoreError(QStringLiteral("Cannot open %1: %2").arg(source, in.errorString()));
