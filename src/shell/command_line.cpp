@@ -4,6 +4,7 @@
 #include "store/engine/store_error.h"
 #include "store/files/installation.h"
 #include "store/program_version.h"
+#include "store/schema/schema.h"
 
 #include <QDir>
 
@@ -14,6 +15,10 @@ std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out
     if (command.isEmpty()) return std::nullopt;
     if (command == QLatin1String("--version")) {
         out << kProgramVersion << Qt::endl;
+        return 0;
+    }
+    if (command == QLatin1String("--schema-reference")) {
+        out << schema::markdown();
         return 0;
     }
     if (command == QLatin1String("--find-installation")) {

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <utility>
 
 namespace vn {
 
@@ -194,8 +195,16 @@ Statement& Database::statement(const QString& sql) {
 }
 
 void Database::flushPending(const Table* except) {
-    for (Table* t : m_tables)
-        if (t != except && t->hasPending()) t->flush();
+    if (m_pending.empty()) return;
+    const std::vector<Table*> pending = std::exchange(m_pending, {});
+    for (Table* t : pending) {
+        if (t == except) m_pending.push_back(t);
+        else if (t->hasPending()) t->flush();
+    }
+}
+
+void Database::markPending(Table* table) {
+    if (std::find(m_pending.begin(), m_pending.end(), table) == m_pending.end()) m_pending.push_back(table);
 }
 
 void Database::aboutToWrite(const QString& table, const Table* writer) {
@@ -212,7 +221,10 @@ std::shared_ptr<quint64> Database::generationOf(const QString& table) {
 
 void Database::attach(Table* table) { m_tables.push_back(table); }
 
-void Database::detach(Table* table) { std::erase(m_tables, table); }
+void Database::detach(Table* table) {
+    std::erase(m_tables, table);
+    std::erase(m_pending, table);
+}
 
 void Database::dropAllStreams(bool keepRows) {
     for (Table* t : m_tables) t->dropStream(keepRows);

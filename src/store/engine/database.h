@@ -52,6 +52,7 @@ public:
     // For the engine's cursors.
     Statement& statement(const QString& sql);
     void flushPending(const Table* except = nullptr);
+    void markPending(Table* table);
     void aboutToWrite(const QString& table, const Table* writer);
     std::shared_ptr<quint64> generationOf(const QString& table);
     void attach(Table* table);
@@ -70,6 +71,7 @@ private:
     QHash<QString, std::shared_ptr<Statement>> m_statements;
     QHash<QString, std::shared_ptr<quint64>> m_generations;
     std::vector<Table*> m_tables;
+    std::vector<Table*> m_pending;  // tables holding changes not yet written
 };
 
 // Runs a block as one transaction: rolled back unless committed.

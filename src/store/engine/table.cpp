@@ -5,6 +5,8 @@
 #include "store/engine/store_error.h"
 #include "store/engine/text_size.h"
 
+#include <algorithm>
+
 namespace vn {
 
 namespace {
@@ -22,6 +24,10 @@ Table::Table(std::shared_ptr<Database> db, const QString& name)
     m_columns = cols.join(", ");
     m_generation = m_db->generationOf(m_def.name);
     m_values.resize(m_def.fields.size());
+    m_hot.assign(m_def.fields.size(), 0);
+    m_streamColumn.assign(m_def.fields.size(), -1);
+    m_hot[0] = 1;
+    m_streamColumn[0] = 0;
     m_dirty.resize(m_def.fields.size(), 0);
     m_db->attach(this);
 }
@@ -112,8 +118,8 @@ Statement& Table::openStream(StreamKind kind) {
             for (qsizetype i = 0; i < cols.size(); ++i) marks << QStringLiteral("?");
             where = QStringLiteral(" WHERE (%1) > (%2)").arg(cols.join(", "), marks.join(", "));
         }
-        slot = std::make_unique<Statement>(m_db->handle(),
-                                           QStringLiteral("SELECT %1 FROM %2").arg(m_columns, m_table) + where + orderBy());
+        slot = std::make_unique<Statement>(
+            m_db->handle(), QStringLiteral("SELECT %1 FROM %2").arg(streamColumns(), m_table) + where + orderBy());
     }
     slot->reset();
     return *slot;
@@ -150,11 +156,39 @@ void Table::loadRow(Statement& st, bool materializeNow) {
         for (int i = 0; i < fieldCount(); ++i) m_values[i] = st.text(i);
 }
 
-void Table::materialize() {
-    if (m_hasRow && !m_materialized && m_live) {
-        for (int i = 0; i < fieldCount(); ++i) m_values[i] = m_live->text(i);
-        m_materialized = true;
+// Walks read only the fields asked for so far; a field read for the first time is fetched
+// with its row and joins the walk from the next step on.
+QString Table::streamColumns() const {
+    QStringList cols;
+    for (int i = 0; i < fieldCount(); ++i)
+        if (m_hot[i]) cols << quoted(m_def.fields[i].name);
+    return cols.join(", ");
+}
+
+void Table::markHot(int field) {
+    materialize();
+    if (m_live) {
+        m_live->reset();
+        m_live = nullptr;
     }
+    m_hot[field] = 1;
+    for (auto& s : m_streams) s.reset();
+    int column = 0;
+    for (int i = 0; i < fieldCount(); ++i) m_streamColumn[i] = m_hot[i] ? column++ : -1;
+}
+
+void Table::materialize() {
+    if (!m_hasRow || m_materialized || !m_live) return;
+    if (std::all_of(m_hot.begin(), m_hot.end(), [](char h) { return h != 0; })) {
+        for (int i = 0; i < fieldCount(); ++i) m_values[i] = m_live->text(i);
+    } else {
+        Statement& st = m_db->statement(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(m_columns, m_table, m_key));
+        st.bind(1, m_currentKey);
+        const bool found = st.step();
+        for (int i = 0; i < fieldCount(); ++i) m_values[i] = found ? st.text(i) : QString();
+        st.reset();
+    }
+    m_materialized = true;
 }
 
 void Table::dropStream(bool keepRow) {
@@ -339,6 +373,7 @@ void Table::insert(const QString& key) {
     m_atEnd = m_failedLookup = m_lazyFirst = m_needReload = false;
     m_missGeneration = ~quint64(0);
     m_pendingInsert = true;
+    m_db->markPending(this);
     if (m_db->transactionDepth() == 0) flush();
 }
 
@@ -417,7 +452,11 @@ QString Table::text(int field) {
     checkField(field);
     resolve();
     if (!m_hasRow) return {};
-    if (!m_materialized && m_live) return m_live->text(field);
+    if (!m_materialized && m_live) {
+        if (field == 0) return m_currentKey;
+        if (m_streamColumn[field] >= 0) return m_live->text(m_streamColumn[field]);
+        markHot(field);
+    }
     return m_values[field];
 }
 
@@ -440,6 +479,7 @@ bool Table::setText(int field, const QString& text) {
         m_values[field] = value;
         m_dirty[field] = 1;
         m_anyDirty = true;
+        m_db->markPending(this);
     } else {
         m_db->flushPending(this);
         writeNow(field, value);

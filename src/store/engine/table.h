@@ -80,6 +80,8 @@ private:
     void loadLast();
     void reloadCurrent();
     void materialize();
+    void markHot(int field);
+    QString streamColumns() const;
     void becomeEmpty();
     void writeNow(int field, const QString& value);
     QString orderBy(bool descending = false) const;
@@ -106,6 +108,8 @@ private:
     quint64 m_rowGeneration = 0;
     QString m_currentKey;
     std::vector<QString> m_values;
+    std::vector<char> m_hot;          // fields a walk reads from its stream
+    std::vector<int> m_streamColumn;  // field -> column of the stream, -1 when not in it
 
     bool m_pendingInsert = false;
     bool m_anyDirty = false;

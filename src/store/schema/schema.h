@@ -11,5 +11,6 @@ namespace vn::schema {
 const QList<TableDef>& allTables();
 const TableDef& table(const QString& name);  // throws for an unknown name
 int deltaField(const QString& name);         // -1 for a table without Delta
+QString markdown();                          // the reference in docs/schema.md
 
 }  // namespace vn::schema

@@ -1,6 +1,7 @@
 #include "store/settings/settings.h"
 
 #include "store/access/record_access.h"
+#include "store/engine/database.h"
 #include "store/settings/parameter_reading.h"
 #include "store/settings/settings_slots.h"
 
@@ -100,6 +101,8 @@ void readFilesAndDrives(Reader& r, Settings& s) {
 }  // namespace
 
 Settings readSettings(RecordAccess& access, const SettingFacts& facts) {
+    // The start's writes (count, version, printer, new rows) land together or not at all.
+    Transaction transaction(access.database(kParmSlot));
     Reader r(access, facts);
     Settings s;
     readStartCounters(access, r, s, facts);
@@ -109,6 +112,7 @@ Settings readSettings(RecordAccess& access, const SettingFacts& facts) {
     readMail(r, s.mail);
     readHelp(access, r, s);
     readPrinting(access, r, s, facts);
+    transaction.commit();
     return s;
 }
 

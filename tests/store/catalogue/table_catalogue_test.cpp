@@ -116,6 +116,13 @@ TEST(Schema, RecordColumnsSitWhereTheLayoutsPutThem) {
     EXPECT_TRUE(schema::table("Pag1").fields.at(121).memo);
 }
 
+TEST(Schema, ReferenceInDocsIsUpToDate) {
+    QFile doc(QStringLiteral(VARNEDO_SOURCE_DIR "/docs/schema.md"));
+    ASSERT_TRUE(doc.open(QIODevice::ReadOnly)) << "regenerate with: varnedo --schema-reference > docs/schema.md";
+    EXPECT_EQ(QString::fromUtf8(doc.readAll()), schema::markdown())
+        << "regenerate with: varnedo --schema-reference > docs/schema.md";
+}
+
 TEST(Schema, HeadHasTheNameAndTimeIndexes) {
     test::StoreFixture store;
     Table& head = store.catalogue.table(11);

@@ -1,0 +1,31 @@
+#include "ratio_reporter.h"
+
+#include <cstdio>
+
+void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
+    ConsoleReporter::ReportRuns(runs);
+    for (const Run& run : runs)
+        if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+            m_seconds[run.run_name.function_name] = run.real_accumulated_time / double(run.iterations);
+}
+
+void RatioReporter::Finalize() {
+    ConsoleReporter::Finalize();
+    std::printf("\nratio (ours / plain):\n");
+    for (const auto& [name, seconds] : m_seconds) {
+        const auto slash = name.rfind("/ours");
+        if (slash == std::string::npos) continue;
+        const std::string base = name.substr(0, slash);
+        const auto plain = m_seconds.find(base + "/plain");
+        if (plain != m_seconds.end() && plain->second > 0)
+            std::printf("  %-30s %.2f\n", base.c_str(), seconds / plain->second);
+    }
+}
+
+int runWithRatios(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

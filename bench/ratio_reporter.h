@@ -1,0 +1,19 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+
+// Console output plus, at the end, the time of every "<name>/ours" run divided by its
+// "<name>/plain" baseline.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override;
+    void Finalize() override;
+
+private:
+    std::map<std::string, double> m_seconds;
+};
+
+int runWithRatios(int argc, char** argv);
