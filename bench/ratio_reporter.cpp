@@ -4,9 +4,13 @@
 
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
-    for (const Run& run : runs)
-        if (run.run_type == Run::RT_Iteration && run.iterations > 0)
-            m_seconds[run.run_name.function_name] = run.real_accumulated_time / double(run.iterations);
+    // With repetitions the median stands for the benchmark; otherwise its single run does.
+    for (const Run& run : runs) {
+        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        if (!median && (run.run_type != Run::RT_Iteration || m_medians.count(run.run_name.function_name))) continue;
+        if (median) m_medians.insert(run.run_name.function_name);
+        m_seconds[run.run_name.function_name] = run.GetAdjustedRealTime();
+    }
 }
 
 void RatioReporter::Finalize() {

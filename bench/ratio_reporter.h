@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <map>
+#include <set>
 #include <string>
 
 // Console output plus, at the end, the time of every "<name>/ours" run divided by its
@@ -13,7 +14,8 @@ public:
     void Finalize() override;
 
 private:
-    std::map<std::string, double> m_seconds;
+    std::map<std::string, double> m_seconds;  // in each benchmark's own time unit
+    std::set<std::string> m_medians;
 };
 
 int runWithRatios(int argc, char** argv);
