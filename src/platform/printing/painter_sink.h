@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/printing/page_sink.h"
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace vn {
+
+// Draws on a printer, a PDF writer or an image through QPainter. Printed text is not shaped,
+// so "fi" stays two letters.
+class PainterSink : public PageSink {
+public:
+    // device: for newPage(); null for a single-page device such as an image.
+    PainterSink(QPainter& painter, QPagedPaintDevice* device, QSizeF pageSize, bool landscape);
+
+    QSizeF pageSize() const override { return m_size; }
+    bool landscape() const override { return m_landscape; }
+    void setFont(const PrintFont& font) override;
+    void text(QPointF at, const QString& text) override;
+    void line(QPointF from, QPointF to) override;
+    void rectangle(const QRectF& rect, bool filled) override;
+    void newPage() override;
+
+private:
+    QPainter& m_painter;
+    QPagedPaintDevice* m_device;
+    QSizeF m_size;
+    bool m_landscape;
+};
+
+}  // namespace vn
