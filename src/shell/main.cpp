@@ -1,10 +1,10 @@
 #include "platform/drive_map.h"
+#include "platform/ui/message_box_prompter.h"
 #include "shell/command_line.h"
-#include "shell/ui/main_window.h"
-#include "store/files/installation.h"
+#include "shell/entry/entry_gate.h"
+#include "shell/ui/program.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -15,16 +15,10 @@ int main(int argc, char* argv[]) {
         if (const auto status = vn::runCommandLine(arguments, out, err)) return *status;
     }
     QApplication app(argc, argv);
-    const auto base = vn::findBaseLocation(vn::DriveMap::fromEnvironment());
-    if (!base) {
-        QMessageBox::critical(nullptr, QStringLiteral("Varnedo"),
-                              QStringLiteral("Application Base (or networked mapped) Drive Can Not Be Found!\n\n"
-                                             "Verify that a full system installation has been done.  "
-                                             "An upgrade executable will not run alone."),
-                              QMessageBox::Cancel);
-        return 1;
-    }
-    vn::MainWindow window(*base);
-    window.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Varnedo"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    vn::MessageBoxPrompter prompter;
+    vn::EntryGate gate;
+    if (const auto status = gate.enter(vn::DriveMap::fromEnvironment(), prompter)) return *status;
+    return vn::runProgram(app, gate, prompter);
 }

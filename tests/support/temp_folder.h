@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include "support/qt_printers.h"
+
 namespace vn::test {
 
 // A temporary folder removed when the test ends.

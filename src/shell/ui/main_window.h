@@ -2,13 +2,53 @@
 
 #include <QMainWindow>
 
+class QAction;
+class QFrame;
+class QLabel;
+class QTextEdit;
+
 namespace vn {
 
-// The hub window; its start-up work and the other windows come with their own code.
+class Navigator;
+class Session;
+class ShellView;
+
+// Window 1, the hub: the menus, the four panels over the background picture, the refusal of any
+// close but Goto, Exit.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(const QString& base, QWidget* parent = nullptr);
+    MainWindow(Session& session, Navigator& navigator, ShellView& view, QWidget* parent = nullptr);
+
+    void setPanelVisible(int panel, bool visible);
+    void setMenusEnabled(bool enabled);
+    void setListActionsEnabled(bool enabled);  // Data Import and Data Export
+    void setWhatsNewText(const QString& text);
+    void setBackgroundPicture(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildPanels();
+    QFrame* addPanel(int panel, const char* objectName, const QString& caption, const QString& button);
+    void showWebOverview();
+    void updateDisk();
+    void openAddress(const QString& address);
+    void updateDocumentation();
+
+    Session& m_session;
+    Navigator& m_navigator;
+    ShellView& m_view;
+    QLabel* m_background = nullptr;
+    QFrame* m_panels[5] = {};
+    QTextEdit* m_whatsNew = nullptr;
+    QTextEdit* m_overview = nullptr;
+    QList<QAction*> m_startActions;  // enabled once the deferred start has run
+    QList<QAction*> m_listActions;   // enabled once a data list is selected
+    bool m_shown = false;
 };
 
 }  // namespace vn

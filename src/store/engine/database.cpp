@@ -48,17 +48,18 @@ Database::Database(sqlite3* db, const QString& path, Access access) : m_db(db), 
 
 std::shared_ptr<Database> Database::open(const QString& path, Access access) {
     if (!QFileInfo(path).isFile()) throw StoreError(QStringLiteral("The table file %1 does not exist.").arg(path));
-    std::shared_ptr<Database> db(new Database(openHandle(path, SQLITE_OPEN_READWRITE), path, access));
+    const int flags = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
+    std::shared_ptr<Database> db(new Database(openHandle(path, flags), path, access));
     try {
         db->execute(QStringLiteral("PRAGMA schema_version"));  // fails at once on a file that is no database
         if (access == Access::Exclusive) {
             db->execute(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
             db->execute(QStringLiteral("BEGIN EXCLUSIVE"));
             db->execute(QStringLiteral("COMMIT"));
-        } else {
+        } else if (access == Access::Shared) {
             db->execute(QStringLiteral("PRAGMA journal_mode=WAL"));
         }
-        db->execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
+        if (access != Access::ReadOnly) db->execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
     } catch (const StoreError& e) {
         throw StoreError(QStringLiteral("Cannot open %1: %2").arg(path, e.message()), e.code());
     }
@@ -155,6 +156,16 @@ void Database::copyTo(const QString& target) {
         throw StoreError(QStringLiteral("Cannot write %1: %2").arg(target, engine), rc);
     }
     commitFile(temp, target);
+}
+
+bool Database::isIntact() {
+    try {
+        flushPending();
+        Statement st(m_db, QStringLiteral("PRAGMA integrity_check"));
+        return st.step() && st.text(0) == QLatin1String("ok");
+    } catch (const StoreError&) {
+        return false;
+    }
 }
 
 void Database::begin() {

@@ -19,7 +19,8 @@ class Table;
 // so one transaction can span them.
 class Database {
 public:
-    enum class Access { Shared, Exclusive };
+    // ReadOnly: another product's file, never written (no journal change either).
+    enum class Access { Shared, Exclusive, ReadOnly };
 
     // Opens an existing file; a missing file is an error naming it, never a new empty file.
     static std::shared_ptr<Database> open(const QString& path, Access access = Access::Shared);
@@ -41,8 +42,11 @@ public:
     TableDef describe(const QString& table) const;
     // Rewrites the file without free space; records and keys are unchanged.
     void pack();
-    // Writes a consistent copy of the whole database to a new file.
+    // Writes a consistent copy of the whole database: to a temporary file, fsynced, then renamed
+    // over the target, so the target is always one whole copy, old or new.
     void copyTo(const QString& target);
+    // SQLite's integrity check; false for a damaged file.
+    bool isIntact();
 
     void begin();
     void commit();

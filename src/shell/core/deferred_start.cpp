@@ -1,0 +1,124 @@
+#include "shell/core/deferred_start.h"
+
+#include "platform/prompter.h"
+#include "shell/core/navigation.h"
+#include "shell/core/session.h"
+#include "shell/core/shell_view.h"
+#include "shell/core/start_facts.h"
+#include "store/settings/county_tables.h"
+#include "store/settings/parameter_reading.h"
+#include "store/program_version.h"
+#include "store/settings/table_date_time.h"
+
+#include <algorithm>
+
+namespace vn {
+
+namespace {
+
+constexpr int kParm = 3, kCounties = 4, kDistricts = 5, kLists = 8, kSystem = 2;
+constexpr int kMaxListCodes = 499;
+
+void resolveCounty(Session& session) {
+    InstallationIdentity& id = session.identity;
+    RecordAccess& a = session.access;
+    id.countyCode = readParameter(a, QStringLiteral("CountyInfo"), settingFacts(session)).value;
+    if (a.FindRecord(kCounties, id.countyCode)) {
+        id.installationName = a.GetFieldText(kCounties, 2);
+        id.countyNumber = a.GetFieldText(kCounties, 1);
+        if (id.countyNumber.isEmpty()) {
+            NumberCounties(a);
+            if (a.FindRecord(kCounties, id.countyCode)) id.countyNumber = a.GetFieldText(kCounties, 1);
+        }
+    }
+}
+
+void resolveDistrict(Session& session, bool nameTheInstallation) {
+    InstallationIdentity& id = session.identity;
+    RecordAccess& a = session.access;
+    id.districtCode = readParameter(a, QStringLiteral("DistrictInfo"), settingFacts(session)).value;
+    if (!a.FindRecord(kDistricts, id.districtCode)) return;
+    id.districtName = a.GetFieldText(kDistricts, 2);
+    id.districtNumber = a.GetFieldText(kDistricts, 1);
+    if (nameTheInstallation) id.installationName = id.districtName;
+}
+
+void resolveState(Session& session) {
+    static const char* const kNames[] = {"", "State", "Federal", "Home Office"};
+    InstallationIdentity& id = session.identity;
+    id.countyNumber = QStringLiteral("0");
+    if (id.organisationType >= 1 && id.organisationType <= 3) id.installationName = QString::fromLatin1(kNames[id.organisationType]);
+    id.countyCode = id.stateCode + '_';
+}
+
+void firstTimeSetup(Session& session, Navigator& navigator) {
+    session.firstTime = true;
+    navigator.ShowWindow({SetupWindow});
+    session.identity.countyCode = readParameter(session.access, QStringLiteral("CountyInfo")).value;
+    session.identity.districtCode = readParameter(session.access, QStringLiteral("DistrictInfo")).value;
+}
+
+// A missing date row never warns; an empty one always does.
+void checkBackupAge(Session& session, const QDate& today) {
+    if (!session.access.FindRecord(kParm, QStringLiteral("BackUpDate"))) return;
+    if (!backupTooOld(session.access.GetFieldText(kParm, 2), today)) return;
+    session.prompter.warning(QStringLiteral("The Last Backup Of This Data Set Has Exceeded Seven Days!"));
+}
+
+void checkVersion(Session& session, const DeferredHooks& hooks) {
+    RecordAccess& a = session.access;
+    const QString version = QString::fromLatin1(kProgramVersion);
+    a.EnsureRecord(kSystem, QStringLiteral("Version"));
+    if (a.GetFieldText(kSystem, 1) == version) return;
+    a.SetFieldText(kSystem, 1, version);
+    if (!hooks.versionBackup) return;
+    // Tell the user a backup was made only once it has been.
+    session.prompter.beep();
+    if (const auto failure = hooks.versionBackup()) {
+        session.prompter.error(*failure);
+        return;
+    }
+    session.prompter.information(
+        QStringLiteral("Varnedo has detected a version change!\r\rA data backup file [C:\\vnBack.txt] for this version has "
+                       "been made! Backup's made prior to this version are no longer valid.  You are advised to make a "
+                       "second backup on one of your removable media drives. As always, it is best if the date and "
+                       "version number used to make the backup are written on the data backup diskette.\r\rThank You, "
+                       "Halvorin"));
+}
+
+void reloadListCodes(Session& session) {
+    session.listCodes.clear();
+    RecordAccess& a = session.access;
+    a.BeginScan(kLists);
+    while (a.GetNextRec(kLists))
+        if (session.listCodes.size() < kMaxListCodes) session.listCodes << a.GetFieldText(kLists, 0);
+}
+
+}  // namespace
+
+bool backupTooOld(const QString& backupDate, const QDate& today) {
+    if (backupDate.trimmed().isEmpty()) return true;
+    const QDateTime when = parseTableDateTime(backupDate);
+    return !when.isValid() || when.date().daysTo(today) > 7;
+}
+
+void DeferredStart(Session& session, ShellView& view, Navigator& navigator, const DeferredHooks& hooks) {
+    view.setMainMenusEnabled(true);
+    const InstallationIdentity& id = session.identity;
+    if (id.organisationType == 0 || id.operationalLevel == 0 || session.settings.dataFlow == 0) firstTimeSetup(session, navigator);
+    if (id.operationalLevel == 1) {
+        resolveCounty(session);
+        resolveDistrict(session, false);
+    } else if (id.operationalLevel == 2) {
+        resolveDistrict(session, true);
+    } else if (id.operationalLevel == 3) {
+        resolveState(session);
+    }
+    checkBackupAge(session, hooks.today);
+    checkVersion(session, hooks);
+    showWhatsNew(session, view, navigator, false);
+    reloadListCodes(session);
+    view.setTitle(session.title() + QStringLiteral("  ") + QString::number(std::max<qint64>(0, session.settings.accessCount - 1)));
+}
+
+}  // namespace vn

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace vn {
+
+class Navigator;
+class Session;
+class ShellView;
+
+struct DeferredHooks {
+    QDate today = QDate::currentDate();
+    // Writes the backup a version change calls for; the error text when it failed. Unset while
+    // the program has no backups.
+    std::function<std::optional<QString>()> versionBackup;
+};
+
+// The one-shot step once the main window is up: menus, first-time setup, the installation's
+// county or district, backup age, version, What's New, the title with the start count.
+void DeferredStart(Session& session, ShellView& view, Navigator& navigator, const DeferredHooks& hooks = {});
+
+// The What's New notes not dismissed yet (all of them when forced).
+void showWhatsNew(Session& session, ShellView& view, Navigator& navigator, bool force);
+
+// True when the backup date calls for the seven-day warning.
+bool backupTooOld(const QString& backupDate, const QDate& today);
+
+}  // namespace vn

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "shell/core/progress_log.h"
+#include "store/access/record_access.h"
+#include "store/files/folder_tree.h"
+#include "store/settings/settings.h"
+#include "store/text/sort_buffer.h"
+
+#include <QStringList>
+#include <array>
+#include <functional>
+
+namespace vn {
+
+class Prompter;
+
+// Who this installation is, settled at start and by the deferred step.
+struct InstallationIdentity {
+    QString stateName;
+    QString stateCode;
+    QString countyCode;
+    QString districtCode;
+    QString installationName = QStringLiteral("?????");
+    QString countyNumber;
+    QString districtName;
+    QString districtNumber;
+    int organisationType = 0;
+    int operationalLevel = 0;
+    int dataFlow = 0;
+    int userSituation = 0;
+};
+
+struct PrinterState {
+    QString platformName;    // as the platform lists it
+    QString name;            // upper case
+    int index = 0;
+    bool laser = false;
+    QString fontName;        // from "MasterFont"
+    bool pdfAvailable = true;  // PDF output never needs an installed driver here
+};
+
+struct SiblingInstallation {
+    QString product;
+    bool found = false;
+    QString base;
+    int currentDataSet = 0;
+};
+
+// The state the windows share: tables, settings, identity and navigation. Owned by the main
+// window, handed to every other window; no widgets in it.
+class Session {
+public:
+    Session(const QString& base, Prompter& prompter);
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    QString title() const;  // state, installation, product and version
+
+    FolderTree folders;
+    Prompter& prompter;
+    ProgressLog log;
+    TableCatalogue catalogue;
+    RecordAccess access;
+    Settings settings;
+    SortBuffer sortBuffer;
+    InstallationIdentity identity;
+    PrinterState printer;
+    std::array<SiblingInstallation, 3> siblings;
+    QStringList listCodes;  // record codes of all data lists, in key order
+
+    bool started = false;  // the tables were opened; only then is there anything to save
+    bool exitFlag = false;
+    bool firstTime = false;
+    bool openUpgradePage = false;
+    bool shutdownDone = false;
+    int cameFrom = 1;
+    int builderReturn = 0;
+    QString helpContext = QStringLiteral("1");
+    std::function<bool(const QString&)> openAddress;  // hands an address to the desktop
+};
+
+// The background picture of menu screen n (1 to 12) when pictures are on and the file exists.
+QString menuPicture(const Session& session, int screen);
+
+// Marks a run that has not yet ended in order; its presence at start means the last run crashed.
+QString runMarkerPath(const Session& session);
+
+}  // namespace vn

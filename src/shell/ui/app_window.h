@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QMainWindow>
+
+namespace vn {
+
+class Navigator;
+class Session;
+
+// A numbered application window: its caption and the "Goto" menu. The windows whose work comes
+// later show just that; they gain their views in their own code.
+class AppWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    AppWindow(Session& session, Navigator& navigator, int number, const char* objectName, const char* function,
+              QWidget* parent = nullptr);
+    int number() const { return m_number; }
+    void refreshCaption();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    Session& m_session;
+    Navigator& m_navigator;
+    int m_number;
+    const char* m_function;
+};
+
+}  // namespace vn

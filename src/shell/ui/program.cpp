@@ -1,0 +1,84 @@
+#include "shell/ui/program.h"
+
+#include "platform/document_opener.h"
+#include "platform/exit_signals.h"
+#include "platform/printing/printer_list.h"
+#include "platform/ui/message_box_prompter.h"
+#include "shell/core/deferred_start.h"
+#include "shell/core/navigation.h"
+#include "shell/core/session.h"
+#include "shell/core/shutdown_sequence.h"
+#include "shell/core/startup_sequence.h"
+#include "shell/entry/entry_gate.h"
+#include "shell/ui/main_window.h"
+#include "shell/ui/splash_window.h"
+#include "shell/ui/application_windows.h"
+#include "store/engine/store_error.h"
+
+#include <QApplication>
+#include <QSessionManager>
+#include <QTimer>
+
+namespace vn {
+
+namespace {
+
+constexpr int kStartFailed = 3;
+
+StartFacts platformFacts() {
+    StartFacts facts;
+    facts.printerNames = installedPrinterNames();
+    const PrinterChoice printer = currentPrinter();
+    facts.currentPrinter = {printer.name, printer.index};
+    facts.drives = DriveMap::fromEnvironment();
+    return facts;
+}
+
+void raise(QWidget& window) {
+    window.showNormal();
+    window.raise();
+    window.activateWindow();
+}
+
+void connectExitRequests(Session& session, Navigator& navigator, ExitSignals& exitSignals) {
+    const auto exitInOrder = [&session, &navigator] {
+        if (!session.exitFlag) navigator.gotoExit();
+    };
+    QObject::connect(&exitSignals, &ExitSignals::exitRequested, qApp, exitInOrder);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [exitInOrder](QSessionManager&) { exitInOrder(); });
+}
+
+}  // namespace
+
+int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter) {
+    ExitSignals exitSignals;
+    SplashWindow splash;
+    splash.show();
+    app.processEvents();
+    Session session(gate.base(), prompter);
+    session.openAddress = [](const QString& address) { return OpenDocument(address); };
+    if (!runStartup(session, platformFacts())) return kStartFailed;
+    Navigator navigator(session);
+    ApplicationWindows windows(session, navigator);
+    navigator.setView(windows);
+    prompter.setParent(&windows.mainWindow());
+    QObject::connect(&gate.guard(), &FamilyGuard::raiseRequested, &windows.mainWindow(),
+                     [&windows] { raise(windows.mainWindow()); });
+    connectExitRequests(session, navigator, exitSignals);
+    navigator.ShowPanel({});
+    navigator.ShowWindow({MainWindowNo});
+    splash.close();
+    QTimer::singleShot(0, &windows.mainWindow(), [&] {
+        try {
+            DeferredStart(session, windows, navigator);
+        } catch (const StoreError& e) {
+            prompter.error(e.message());
+        }
+    });
+    app.exec();
+    // However the loop ended, the tables are saved once.
+    if (!session.shutdownDone) ShutdownSequence(session, windows);
+    return 0;
+}
+
+}  // namespace vn

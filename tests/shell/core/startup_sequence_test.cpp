@@ -1,0 +1,145 @@
+#include "shell/core/shutdown_sequence.h"
+#include "shell_fixture.h"
+#include "store/files/installation.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace vn;
+
+namespace {
+
+constexpr int kHead = 11;
+
+struct StartupTest : ::testing::Test {
+    test::ShellFixture shell;
+    QString dataFolder() const { return FolderTree(shell.base()).dataFolder(); }
+    QString live() const { return FolderTree(shell.base()).databasePath(); }
+    bool warned(const QString& text) const { return shell.prompter.texts().contains(text); }
+};
+
+TEST_F(StartupTest, LogsEveryStepInOrder) {
+    ASSERT_TRUE(shell.start());
+    QStringList expected{"Starting Varnedo at 12/10/2026 9:05:07 AM",
+                         "Copy system file from saves folder...",
+                         "Open system file...",
+                         "Processing New Table Additions...",
+                         "Check for all data files...",
+                         "Remove all file hidden and readonly flags...",
+                         "Copy all files from saves folder...",
+                         "Open parameter file...",
+                         "Close parameter file..."};
+    for (int slot = 3; slot <= 28; ++slot)
+        expected << QStringLiteral("Open data table %1 [%2]").arg(slot).arg(TableCatalogue::shortName(slot));
+    expected << "Get system parameters..."
+             << "Opening dynamic memory arrays..."
+             << "Setting up bar code data arrays..."
+             << "All files and arrays open - Varnedo is running...";
+    EXPECT_EQ(shell.logLines(), expected);
+    EXPECT_TRUE(shell.prompter.messages.isEmpty()) << shell.prompter.texts().join("|").toStdString();
+}
+
+TEST_F(StartupTest, AMissingTableIsCreatedWithAWarning) {
+    {
+        auto db = Database::open(live());
+        db->execute("DROP TABLE Pag3");
+    }
+    QFile::remove(shell.savedCopy());
+    ASSERT_TRUE(shell.start());
+    EXPECT_TRUE(warned("Missing Data File [Pag3]!  A new shell will be loaded."));
+    EXPECT_EQ(shell.session->access.RecordCount(16), 0);
+}
+
+TEST_F(StartupTest, AMissingDatabaseGetsTheShell) {
+    QFile::remove(live());
+    QFile::remove(shell.savedCopy());
+    ASSERT_TRUE(shell.start());
+    EXPECT_TRUE(warned("Missing Data File [Varnedo1.db]!  A new shell will be loaded."));
+    EXPECT_TRUE(shell.session->catalogue.isOpen(28));
+}
+
+TEST_F(StartupTest, AfterAnOrderlyExitTheSavedCopyReplacesTheLiveTables) {
+    ASSERT_TRUE(shell.start());
+    test::putRecord(*shell.session, kHead, "k1", "saved");
+    shell.exitInOrder();
+    {  // a change made to the live file after the exit
+        TableCatalogue catalogue;
+        catalogue.open(kHead, TableLocation::dataTable(dataFolder(), kHead));
+        catalogue.table(kHead).insert("stray");
+    }
+    ASSERT_TRUE(shell.start());
+    EXPECT_EQ(test::readRecord(*shell.session, kHead, "k1"), "saved");
+    EXPECT_EQ(test::readRecord(*shell.session, kHead, "stray"), "<none>");
+}
+
+TEST_F(StartupTest, AfterACrashAnIntactLiveDatabaseIsKeptAndSaved) {
+    ASSERT_TRUE(shell.start());
+    test::putRecord(*shell.session, kHead, "k1", "typed, crashed");
+    shell.crash();
+    ASSERT_TRUE(shell.start());
+    EXPECT_EQ(test::readRecord(*shell.session, kHead, "k1"), "typed, crashed");
+    EXPECT_TRUE(shell.logLines().contains("The last run did not end through Goto, Exit; its work was kept."));
+    TableCatalogue saved;
+    saved.open(kHead, {shell.savedCopy(), "Head"});
+    EXPECT_TRUE(saved.table(kHead).findKey("k1"));
+}
+
+TEST_F(StartupTest, AfterACrashADamagedLiveDatabaseIsMovedAsideAndTheSavedCopyRestored) {
+    ASSERT_TRUE(shell.start());
+    test::putRecord(*shell.session, kHead, "k1", "saved");
+    shell.exitInOrder();
+    ASSERT_TRUE(shell.start());
+    shell.crash();
+    {
+        QFile f(live());
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.seek(100);
+        f.write(QByteArray(8192, '\x5A'));
+    }
+    ASSERT_TRUE(shell.start());
+    EXPECT_EQ(test::readRecord(*shell.session, kHead, "k1"), "saved");
+    const QStringList aside = QDir(dataFolder()).entryList({"Damaged *"}, QDir::Dirs);
+    ASSERT_EQ(aside.size(), 1);
+    EXPECT_TRUE(QFile::exists(QDir(dataFolder()).filePath(aside.first() + "/Varnedo1.db")));
+    ASSERT_FALSE(shell.prompter.messages.isEmpty());
+    EXPECT_TRUE(shell.prompter.messages.last().text.startsWith("The tables of the last run were damaged"));
+}
+
+TEST_F(StartupTest, ADatabaseThatCannotBeOpenedStopsTheStartAndSavesNothing) {
+    QFile::remove(shell.savedCopy());
+    {
+        QFile f(live());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(QByteArray(4096, 'x'));
+    }
+    EXPECT_FALSE(shell.start());
+    EXPECT_TRUE(shell.prompter.messages.last().text.endsWith("Varnedo cannot start."));
+    ShutdownSequence(*shell.session, shell.view);
+    EXPECT_FALSE(QFile::exists(shell.savedCopy()));
+    EXPECT_EQ(shell.view.quits, 1);
+}
+
+TEST_F(StartupTest, ReadsTheOrganisationAndCountsTheStart) {
+    shell.setParm("OType", "1");
+    shell.setParm("OpLevel", "1");
+    shell.setParm("CountyInfo", "ALB");
+    shell.setParm("AccessCount", "41");
+    ASSERT_TRUE(shell.start());
+    EXPECT_EQ(shell.session->identity.organisationType, 1);
+    EXPECT_EQ(shell.session->identity.operationalLevel, 1);
+    EXPECT_EQ(shell.session->identity.countyCode, "ALB");
+    EXPECT_EQ(shell.session->settings.accessCount, 42);
+    EXPECT_EQ(shell.session->identity.installationName, "?????");
+}
+
+TEST_F(StartupTest, NotesThePrinter) {
+    shell.facts.currentPrinter = {"HP LaserJet 4", 2};
+    ASSERT_TRUE(shell.start());
+    EXPECT_EQ(shell.session->printer.name, "HP LASERJET 4");
+    EXPECT_TRUE(shell.session->printer.laser);
+    EXPECT_TRUE(shell.session->printer.pdfAvailable);
+    EXPECT_EQ(shell.session->settings.defaultPrinter, "HP LaserJet 4");
+}
+
+}  // namespace
