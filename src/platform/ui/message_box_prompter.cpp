@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTextStream>
 
 namespace vn {
 
@@ -27,7 +28,19 @@ Answer answerOf(int button) {
     }
 }
 
+// Scripts and tests run the program with VARNEDO_NONINTERACTIVE set: every message goes to
+// standard error and takes its first button.
+bool nonInteractive() { return qEnvironmentVariableIsSet("VARNEDO_NONINTERACTIVE"); }
+
+Answer firstButton(Buttons buttons) {
+    return buttons == Buttons::Cancel || buttons == Buttons::CancelRetry ? Answer::Cancel : Answer::Ok;
+}
+
 Answer show(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text, Buttons buttons) {
+    if (nonInteractive()) {
+        QTextStream(stderr) << title << ": " << QString(text).replace('\r', '\n') << Qt::endl;
+        return firstButton(buttons);
+    }
     QMessageBox box(icon, title, QString(text).replace('\r', '\n'), standardButtons(buttons), parent);
     box.setObjectName(QStringLiteral("messageBox"));
     return answerOf(box.exec());
