@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QUrl>
 #include <algorithm>
 #include <utility>
 
@@ -48,8 +49,13 @@ Database::Database(sqlite3* db, const QString& path, Access access) : m_db(db), 
 
 std::shared_ptr<Database> Database::open(const QString& path, Access access) {
     if (!QFileInfo(path).isFile()) throw StoreError(QStringLiteral("The table file %1 does not exist.").arg(path));
-    const int flags = access == Access::ReadOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE;
-    std::shared_ptr<Database> db(new Database(openHandle(path, flags), path, access));
+    // Read only means not a byte written beside the file either: no journal, no lock files.
+    const bool readOnly = access == Access::ReadOnly;
+    const QString name = readOnly ? QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+                                        QStringLiteral("?immutable=1")
+                                  : path;
+    const int flags = readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE;
+    std::shared_ptr<Database> db(new Database(openHandle(name, flags), path, access));
     try {
         db->execute(QStringLiteral("PRAGMA schema_version"));  // fails at once on a file that is no database
         if (access == Access::Exclusive) {

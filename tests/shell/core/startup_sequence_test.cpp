@@ -143,3 +143,37 @@ TEST_F(StartupTest, NotesThePrinter) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StartupTest, FindsSiblingInstallationsReadingOnly) {
+    const QString drive = shell.tmp.file("d");
+    QDir().mkpath(drive + "/HLV/Grovanta/wy");
+    QFile(drive + "/HLV/Grovanta/Grovanta!.loc").open(QIODevice::WriteOnly);
+    const QString system = drive + "/HLV/Grovanta/wy/System.db";
+    {
+        auto db = Database::create(system);
+        db->createTable({"System", {textField("Key", 20), textField("Value", 20)}, {}});
+        Table t(db, "System");
+        t.insert("CurDataSet");
+        t.setText(1, "3");
+    }
+    QFile::setPermissions(system, QFileDevice::ReadOwner);
+    const QByteArray before = [&] { QFile f(system); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    shell.facts.drives = DriveMap(shell.tmp.file("home"), "C=" + shell.tmp.file("none") + ";D=" + drive);
+    ASSERT_TRUE(shell.start());
+    const SiblingInstallation& grovanta = shell.session->siblings[0];
+    EXPECT_TRUE(grovanta.found);
+    EXPECT_EQ(grovanta.base, drive + "/HLV");
+    EXPECT_EQ(grovanta.currentDataSet, 3);
+    EXPECT_FALSE(shell.session->siblings[1].found);
+    EXPECT_FALSE(shell.session->catalogue.isOpen(1));
+    QFile after(system);
+    after.open(QIODevice::ReadOnly);
+    EXPECT_EQ(after.readAll(), before);
+    EXPECT_FALSE(QFile::permissions(system) & QFileDevice::WriteOwner);
+    EXPECT_FALSE(QFile::exists(system + "-wal"));
+    EXPECT_FALSE(QFile::exists(system + "-shm"));
+}
+
+}  // namespace
