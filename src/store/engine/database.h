@@ -17,7 +17,7 @@ class Table;
 
 // One SQLite database file holding keyed tables. Tables opened on it share the connection,
 // so one transaction can span them.
-class Database {
+class Database : public std::enable_shared_from_this<Database> {
 public:
     // ReadOnly: another product's file, never written (no journal change either).
     enum class Access { Shared, Exclusive, ReadOnly };

@@ -7,6 +7,7 @@
 #include "store/engine/file_commit.h"
 #include "store/engine/store_error.h"
 #include "store/files/folder_tree.h"
+#include "store/files/seed_data.h"
 #include "store/schema/schema.h"
 
 #include <QDir>
@@ -15,7 +16,7 @@
 
 namespace vn {
 
-void createDatabase(const QString& path) {
+void createDatabase(const QString& path, bool withSeedData) {
     const QString temp = path + QStringLiteral(".new");
     QFile::remove(temp);
     {
@@ -23,6 +24,7 @@ void createDatabase(const QString& path) {
         Transaction tx(*db);
         for (const TableDef& def : schema::allTables()) db->createTable(def);
         tx.commit();
+        if (withSeedData) loadSeedData(*db);
         db->execute(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     }
     QFile::remove(temp + QStringLiteral("-wal"));
@@ -36,7 +38,7 @@ void createInstallation(const QString& base) {
         throw StoreError(QStringLiteral("An installation already exists in %1.").arg(tree.base()));
     tree.createFolders();
     const QString name = TableLocation::databaseFileName();
-    if (!QFileInfo::exists(tree.databasePath())) createDatabase(tree.databasePath());
+    if (!QFileInfo::exists(tree.databasePath())) createDatabase(tree.databasePath(), true);
     const QString shell = QDir(tree.shellsFolder()).filePath(name);
     QFile::remove(shell);
     createDatabase(shell);

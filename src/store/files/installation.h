@@ -7,8 +7,9 @@ namespace vn {
 
 class DriveMap;
 
-// A new database holding every table of the schema, empty.
-void createDatabase(const QString& path);
+// A new database holding every table of the schema: empty, or with the rows every
+// installation ships with (default selection lists, help phrases, the state's places).
+void createDatabase(const QString& path, bool withSeedData = false);
 
 // Lays out a complete new installation under base: folder tree, live database, its saved copy,
 // the shell, and last the marker that makes the base findable. An existing installation is
