@@ -52,6 +52,14 @@ void RecordAccess::DeleteAllRecords(int slot, bool count) {
     if (count) progressCounter += deleted;
 }
 
+QStringList RecordAccess::KeysWithPrefix(int slot, const QString& prefix, int foldLength) {
+    return table(slot).keysWithPrefix(prefix, foldLength);
+}
+
+qint64 RecordAccess::DeleteKeysWithPrefix(int slot, const QString& prefix, int foldLength) {
+    return table(slot).removeKeysWithPrefix(prefix, foldLength);
+}
+
 void RecordAccess::PostRecord(int slot) { table(slot).post(); }
 
 bool RecordAccess::SetFieldText(int slot, int field, const QString& text) { return table(slot).setText(field, text); }

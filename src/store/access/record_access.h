@@ -30,6 +30,10 @@ public:
     void EnsureRecord(int slot, const QString& key);
     void DeleteRecord(int slot, const QString& key);
     void DeleteAllRecords(int slot, bool count);
+    // Every key beginning with the prefix (its first foldLength characters in any ASCII case),
+    // in key order: how the rows of one list are found without walking the whole table.
+    QStringList KeysWithPrefix(int slot, const QString& prefix, int foldLength = 0);
+    qint64 DeleteKeysWithPrefix(int slot, const QString& prefix, int foldLength = 0);
     void PostRecord(int slot);
     // Returns false when the text was cut to the field's declared size.
     bool SetFieldText(int slot, int field, const QString& text);

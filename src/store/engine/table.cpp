@@ -448,6 +448,82 @@ qint64 Table::removeAll() {
     return n;
 }
 
+namespace {
+
+// Every spelling of the prefix with its first foldLength ASCII letters in either case.
+QStringList caseVariants(const QString& prefix, int foldLength) {
+    QStringList variants{prefix};
+    for (int i = 0; i < std::min<int>(foldLength, int(prefix.size())); ++i) {
+        const QChar c = prefix[i];
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) continue;
+        const qsizetype n = variants.size();
+        for (qsizetype v = 0; v < n; ++v) {
+            QString other = variants[v];
+            other[i] = c.isLower() ? c.toUpper() : c.toLower();
+            variants << other;
+        }
+    }
+    variants.removeDuplicates();
+    return variants;
+}
+
+// The smallest text greater than every text that begins with the prefix.
+QString prefixEnd(const QString& prefix) {
+    QString end = prefix;
+    while (!end.isEmpty()) {
+        const ushort last = end.back().unicode();
+        if (last < 0xD7FF) {
+            end.back() = QChar(ushort(last + 1));
+            return end;
+        }
+        end.chop(1);
+    }
+    return QString();
+}
+
+}  // namespace
+
+template <typename Visit>
+void Table::forEachPrefixRange(const QString& prefix, int foldLength, Visit visit) {
+    m_db->flushPending();
+    for (const QString& variant : caseVariants(prefix, foldLength)) {
+        const QString end = prefixEnd(variant);
+        visit(variant, end);
+    }
+}
+
+QStringList Table::keysWithPrefix(const QString& prefix, int foldLength) {
+    QStringList keys;
+    forEachPrefixRange(prefix, foldLength, [&](const QString& from, const QString& to) {
+        Statement& st = m_db->statement(
+            QStringLiteral("SELECT %1 FROM %2 WHERE %1 >= ?%3 ORDER BY %1")
+                .arg(m_key, m_table, to.isEmpty() ? QString() : QStringLiteral(" AND %1 < ?").arg(m_key)));
+        st.bind(1, from);
+        if (!to.isEmpty()) st.bind(2, to);
+        while (st.step()) keys << st.text(0);
+        st.reset();
+    });
+    std::sort(keys.begin(), keys.end(), [](const QString& a, const QString& b) { return a.toUtf8() < b.toUtf8(); });
+    return keys;
+}
+
+qint64 Table::removeKeysWithPrefix(const QString& prefix, int foldLength) {
+    qint64 removed = 0;
+    m_db->aboutToWrite(m_def.name, this);
+    forEachPrefixRange(prefix, foldLength, [&](const QString& from, const QString& to) {
+        Statement& st = m_db->statement(
+            QStringLiteral("DELETE FROM %1 WHERE %2 >= ?%3")
+                .arg(m_table, m_key, to.isEmpty() ? QString() : QStringLiteral(" AND %1 < ?").arg(m_key)));
+        st.bind(1, from);
+        if (!to.isEmpty()) st.bind(2, to);
+        st.step();
+        st.reset();
+        removed += sqlite3_changes(m_db->handle());
+    });
+    if (m_hasRow) m_needReload = true;
+    return removed;
+}
+
 QString Table::text(int field) {
     checkField(field);
     resolve();

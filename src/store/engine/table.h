@@ -55,6 +55,10 @@ public:
     void post();
     void remove();                    // the following record becomes current
     qint64 removeAll();
+    // Keys beginning with the prefix, its first foldLength characters matched without regard to
+    // ASCII case; in key order. Uses the key's order, never a scan of the table.
+    QStringList keysWithPrefix(const QString& prefix, int foldLength = 0);
+    qint64 removeKeysWithPrefix(const QString& prefix, int foldLength = 0);
 
     QString text(int field);
     // Stores the text, cut to the declared size; false when it had to be cut.
@@ -87,6 +91,8 @@ private:
     QString orderBy(bool descending = false) const;
     QString sortColumns() const;
     QStringList sortValues();
+    template <typename Visit>
+    void forEachPrefixRange(const QString& prefix, int foldLength, Visit visit);
 
     std::shared_ptr<Database> m_db;
     TableDef m_def;

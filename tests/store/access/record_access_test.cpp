@@ -140,6 +140,17 @@ TEST_F(RecordAccessTest, FindNearestPrefixStopsAtTheLastRecord) {
     EXPECT_FALSE(access.FindNearestPrefix(kParm, "abc", 3, false));
 }
 
+TEST_F(RecordAccessTest, KeysWithAPrefixInAnyCaseOfItsCode) {
+    store.addRecords(kHead, {"abb9", "abc1", "ABc2", "aBC3", "abd1", "abc\xf0\x9f\x98\x80"});
+    EXPECT_EQ(access.KeysWithPrefix(kHead, "abc", 3), (QStringList{"ABc2", "aBC3", "abc1", "abc\xf0\x9f\x98\x80"}));
+    EXPECT_EQ(access.KeysWithPrefix(kHead, "abc", 0), (QStringList{"abc1", "abc\xf0\x9f\x98\x80"}));
+    EXPECT_EQ(access.KeysWithPrefix(kHead, "zz", 2), QStringList{});
+    ASSERT_TRUE(access.FindRecord(kHead, "abc1"));
+    EXPECT_EQ(access.DeleteKeysWithPrefix(kHead, "ABC", 3), 4);
+    EXPECT_EQ(access.GetFieldText(kHead, 0), "");  // the current record went with them
+    EXPECT_EQ(store.keys(kHead), (QStringList{"abb9", "abd1"}));
+}
+
 TEST_F(RecordAccessTest, WritesInOneTransactionApplyWholeOrNotAtAll) {
     {
         Transaction tx(access.database(kHead));
