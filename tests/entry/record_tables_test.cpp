@@ -1,3 +1,4 @@
+#include "entry/core/list_removal.h"
 #include "entry/core/record_key.h"
 #include "entry/core/record_rows.h"
 #include "entry/core/record_values.h"
@@ -122,6 +123,37 @@ TEST_F(RecordTablesTest, AFailedSaveLeavesNothingHalfWritten) {
     store.catalogue.close(pageSlot(1));  // the page table is gone: the save must fail
     EXPECT_THROW(values.save(access, 1), StoreError);
     EXPECT_EQ(access.RecordCount(kHeadSlot), 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(RecordTablesTest, DeletingAWholeListTakesEverythingEnteredUnderIt) {
+    const int listSlots[] = {kListSlot, 9, 25, 10, 12, 17, 19, 18};
+    for (int slot : listSlots) {
+        const bool request = slot >= 17 && slot <= 19;
+        access.EnsureRecord(slot, slot == kListSlot ? "abc" : request ? "abc  Members" : "abc101");
+        access.EnsureRecord(slot, slot == kListSlot ? "abd" : request ? "abd  Members" : "abd101");
+    }
+    access.EnsureRecord(10, "ABC011Red");  // another case of the same code
+    saveNew("abc");
+    const QString other = saveNew("abd");
+    access.AppendLinkEntry(kLinkSlot, "abcwyalb000000000", other);
+    access.EnsureRecord(24, "01001");  // default lists belong to no list
+    access.EnsureRecord(13, "1actionGotoExit");
+    DeleteWholeList(access, "abc");
+    for (int slot : listSlots) {
+        const QStringList keys = store.keys(slot);
+        EXPECT_EQ(keys.size(), 1) << slot;
+        EXPECT_TRUE(keys.value(0).startsWith("abd")) << slot;
+    }
+    EXPECT_EQ(store.keys(kHeadSlot), QStringList{other});
+    EXPECT_EQ(store.keys(kLinkSlot), QStringList{});
+    EXPECT_FALSE(access.FindRecord(kParmSlot, "abc"));
+    EXPECT_TRUE(access.FindRecord(kParmSlot, "abd"));
+    EXPECT_EQ(access.RecordCount(24), 1);
+    EXPECT_EQ(access.RecordCount(13), 1);
 }
 
 }  // namespace
