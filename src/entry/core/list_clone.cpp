@@ -10,7 +10,7 @@ namespace vn {
 namespace {
 
 constexpr int kListCodeLength = 3;
-constexpr int kClonedSlots[] = {9 /*Fdis*/, 10 /*Selc*/, 25 /*Tdat*/};
+constexpr int kClonedSlots[] = {kFdisSlot, kSelcSlot, kTdatSlot};
 
 int deltaOf(RecordAccess& access, int slot) { return access.catalogue().table(slot).fieldNumber(QStringLiteral("Delta")); }
 

@@ -10,8 +10,7 @@ namespace {
 
 constexpr int kListCodeLength = 3;
 // Definitions and stored requests, all keyed by the list code first.
-constexpr int kListKeyedSlots[] = {9 /*Fdis*/, 25 /*Tdat*/, 10 /*Selc*/, 12 /*Help*/,
-                                   17 /*Queu*/, 19 /*Pinf*/, 18 /*Sinf*/};
+constexpr int kListKeyedSlots[] = {kFdisSlot, kTdatSlot, kSelcSlot, kHelpSlot, kQueuSlot, kPinfSlot, kSinfSlot};
 
 }  // namespace
 

@@ -16,8 +16,7 @@ namespace vn {
 
 namespace {
 
-constexpr int kParm = 3, kCounties = 4, kDistricts = 5, kLists = 8, kSystem = 2;
-constexpr int kMaxListCodes = 499;
+constexpr int kParm = 3, kCounties = 4, kDistricts = 5, kSystem = 2;
 
 void resolveCounty(Session& session) {
     InstallationIdentity& id = session.identity;
@@ -84,14 +83,6 @@ void checkVersion(Session& session, const DeferredHooks& hooks) {
                        "second backup on one of your removable media drives. As always, it is best if the date and "
                        "version number used to make the backup are written on the data backup diskette.\r\rThank You, "
                        "Halvorin"));
-}
-
-void reloadListCodes(Session& session) {
-    session.listCodes.clear();
-    RecordAccess& a = session.access;
-    a.BeginScan(kLists);
-    while (a.GetNextRec(kLists))
-        if (session.listCodes.size() < kMaxListCodes) session.listCodes << a.GetFieldText(kLists, 0);
 }
 
 }  // namespace

@@ -23,6 +23,12 @@ QString Session::title() const {
            QString::fromLatin1(kProgramVersion) + QStringLiteral("]  ");
 }
 
+void reloadListCodes(Session& session) {
+    // Every list, however many: a list left out of this array could never be chosen.
+    constexpr int kListSlot = 8;
+    session.listCodes = session.access.KeysWithPrefix(kListSlot, QString());
+}
+
 QString menuPicture(const Session& session, int screen) {
     if (!session.settings.menuImages || screen < 1 || screen > session.settings.menuImageNames.size()) return {};
     const QString name = session.settings.menuImageNames.at(screen - 1);

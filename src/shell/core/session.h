@@ -1,5 +1,6 @@
 #pragma once
 
+#include "designer/definition_cache.h"
 #include "shell/core/progress_log.h"
 #include "store/access/record_access.h"
 #include "store/files/folder_tree.h"
@@ -9,6 +10,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <memory>
 
 namespace vn {
 
@@ -67,6 +69,9 @@ public:
     PrinterState printer;
     std::array<SiblingInstallation, 3> siblings;
     QStringList listCodes;  // record codes of all data lists, in key order
+    QString currentListCode;  // the data list the designer and the entry window work on
+    QString currentListTitle;
+    std::shared_ptr<const DefinitionCache> definitions;  // the current list's fields, when loaded
 
     bool started = false;  // the tables were opened; only then is there anything to save
     bool exitFlag = false;
@@ -78,6 +83,9 @@ public:
     QString helpContext = QStringLiteral("1");
     std::function<bool(const QString&)> openAddress;  // hands an address to the desktop
 };
+
+// Reads the record codes of all data lists again (after a list is added, cloned or deleted).
+void reloadListCodes(Session& session);
 
 // The background picture of menu screen n (1 to 12) when pictures are on and the file exists.
 QString menuPicture(const Session& session, int screen);

@@ -11,10 +11,14 @@
 
 namespace vn {
 
-ApplicationWindows::ApplicationWindows(Session& session, Navigator& navigator) : m_session(session) {
+ApplicationWindows::ApplicationWindows(Session& session, Navigator& navigator, const WindowFactories& factories)
+    : m_session(session) {
     m_main = std::make_unique<MainWindow>(session, navigator, *this);
-    for (const WindowCaption& w : applicationWindows())
-        m_windows.insert(w.number, new AppWindow(session, navigator, w.number, w.objectName, w.function));
+    for (const WindowCaption& w : applicationWindows()) {
+        const WindowFactory make = factories.value(w.number);
+        m_windows.insert(w.number, make ? make(session, navigator)
+                                        : new AppWindow(session, navigator, w.number, w.objectName, w.function));
+    }
 }
 
 ApplicationWindows::~ApplicationWindows() { qDeleteAll(m_windows); }

@@ -3,6 +3,7 @@
 #include "shell/core/shell_view.h"
 
 #include <QMap>
+#include <functional>
 #include <memory>
 
 class QProgressDialog;
@@ -14,10 +15,14 @@ class MainWindow;
 class Navigator;
 class Session;
 
+// Makes the window of one number; windows without one are plain AppWindows.
+using WindowFactory = std::function<AppWindow*(Session&, Navigator&)>;
+using WindowFactories = QMap<int, WindowFactory>;
+
 // Every application window, created once for the run, switched by number.
 class ApplicationWindows : public ShellView {
 public:
-    ApplicationWindows(Session& session, Navigator& navigator);
+    ApplicationWindows(Session& session, Navigator& navigator, const WindowFactories& factories = {});
     ~ApplicationWindows() override;
 
     MainWindow& mainWindow() const { return *m_main; }

@@ -4,6 +4,7 @@
 #include "platform/exit_signals.h"
 #include "platform/printing/printer_list.h"
 #include "platform/ui/message_box_prompter.h"
+#include "setup/ui/setup_window_factory.h"
 #include "shell/core/deferred_start.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"
@@ -59,7 +60,7 @@ int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter)
     session.openAddress = [](const QString& address) { return OpenDocument(address); };
     if (!runStartup(session, platformFacts())) return kStartFailed;
     Navigator navigator(session);
-    ApplicationWindows windows(session, navigator);
+    ApplicationWindows windows(session, navigator, {{SetupWindow, makeSetupWindow}});
     navigator.setView(windows);
     prompter.setParent(&windows.mainWindow());
     QObject::connect(&gate.guard(), &FamilyGuard::raiseRequested, &windows.mainWindow(),

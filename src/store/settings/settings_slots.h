@@ -1,12 +1,8 @@
 #pragma once
 
-namespace vn {
+#include "store/catalogue/slots.h"
 
-// Catalogue slots of the installation's own tables.
-inline constexpr int kParmSlot = 3;
-inline constexpr int kCountySlot = 4;
-inline constexpr int kCitySlot = 6;
-inline constexpr int kCountyCitySlot = 7;
+namespace vn {
 
 // Parm fields.
 inline constexpr int kParmPrompt = 1;
