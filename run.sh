@@ -4,7 +4,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 "$root/scripts/setup.sh" --target varnedo
-exe="$root/build/src/shell/varnedo"
+exe="$root/build/src/app/varnedo"
 if ! "$exe" --find-installation >/dev/null 2>&1; then
   "$exe" --create-installation "$HOME/HLV"
 fi

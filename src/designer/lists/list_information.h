@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <utility>
 
 namespace vn {
 
@@ -38,6 +39,8 @@ public:
     explicit ListInformation(Session& session);
 
     const ListInformationView& view() const { return m_view; }
+    // Where the focus should go now; asked once per change.
+    ListInformationView::Focus takeFocus() { return std::exchange(m_view.focus, ListInformationView::Focus::None); }
     bool listHasRecords() const { return m_hasRecords; }
     const std::array<bool, 15>& headerVisibility() const { return m_headerFlags; }
 

@@ -1,13 +1,13 @@
 #include "setup/ui/setup_utilities_window.h"
 
-#include "shell/core/navigation.h"
-#include "shell/core/session.h"
-#include "shell/core/start_facts.h"
-#include "shell/ui/window_captions.h"
 #include "setup/settings_reload.h"
 #include "setup/ui/parameter_view.h"
 #include "setup/ui/setup_window_factory.h"
 #include "setup/ui/wizard_view.h"
+#include "shell/core/navigation.h"
+#include "shell/core/session.h"
+#include "shell/core/start_facts.h"
+#include "shell/ui/window_captions.h"
 
 #include <QAction>
 #include <QLabel>

@@ -53,4 +53,6 @@ void Navigator::gotoWindow(int fromWindow, int target) {
 
 void Navigator::returnToCaller() { ShowWindow({m_session.cameFrom}); }
 
+void Navigator::updateDisk() { UpdateDisk(m_session, *m_view); }
+
 }  // namespace vn

@@ -45,6 +45,8 @@ public:
     void gotoMain(int fromWindow);
     void gotoWindow(int fromWindow, int target);
     void returnToCaller();
+    // Saves every table and opens them again ("Update Disk" of every window).
+    void updateDisk();
 
 private:
     Session& m_session;

@@ -4,7 +4,6 @@
 #include "platform/exit_signals.h"
 #include "platform/printing/printer_list.h"
 #include "platform/ui/message_box_prompter.h"
-#include "setup/ui/setup_window_factory.h"
 #include "shell/core/deferred_start.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"
@@ -51,7 +50,7 @@ void connectExitRequests(Session& session, Navigator& navigator, ExitSignals& ex
 
 }  // namespace
 
-int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter) {
+int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter, const WindowFactories& windowFactories) {
     ExitSignals exitSignals;
     SplashWindow splash;
     splash.show();
@@ -60,7 +59,7 @@ int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter)
     session.openAddress = [](const QString& address) { return OpenDocument(address); };
     if (!runStartup(session, platformFacts())) return kStartFailed;
     Navigator navigator(session);
-    ApplicationWindows windows(session, navigator, {{SetupWindow, makeSetupWindow}});
+    ApplicationWindows windows(session, navigator, windowFactories);
     navigator.setView(windows);
     prompter.setParent(&windows.mainWindow());
     QObject::connect(&gate.guard(), &FamilyGuard::raiseRequested, &windows.mainWindow(),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/ui/application_windows.h"
+
 class QApplication;
 
 namespace vn {
@@ -8,7 +10,8 @@ class EntryGate;
 class MessageBoxPrompter;
 
 // The run on a found base: splash, start-up, windows, the deferred step, the event loop and the
-// orderly exit however the loop ended. Returns the exit status.
-int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter);
+// orderly exit however the loop ended. The factories make the windows that have views of their
+// own. Returns the exit status.
+int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter, const WindowFactories& windowFactories);
 
 }  // namespace vn

@@ -4,7 +4,7 @@ namespace vn {
 
 const QList<WindowCaption>& applicationWindows() {
     static const QList<WindowCaption> windows = {
-        {3, "designerWindow", "List Form Designer"},   {4, "archiveWindow", "Archive Utilities"},
+        {3, "designerWindow", "Create/Define Data List"},   {4, "archiveWindow", "Archive Utilities"},
         {6, "setupWindow", "Setup and Utilities"},     {7, "entryWindow", "Record Entry"},
         {8, "phraseEditorWindow", "Help Phrase Editor"}, {9, "builderWindow", "Request Builder"},
         {10, "labelSheetWindow", "Print Layout"},      {11, "importWindow", "Data Import"},

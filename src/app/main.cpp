@@ -1,7 +1,10 @@
+#include "designer/ui/designer_window.h"
 #include "platform/drive_map.h"
 #include "platform/ui/message_box_prompter.h"
 #include "shell/command_line.h"
 #include "shell/entry/entry_gate.h"
+#include "setup/ui/setup_window_factory.h"
+#include "shell/core/navigation.h"
 #include "shell/ui/program.h"
 
 #include <QApplication>
@@ -20,5 +23,10 @@ int main(int argc, char* argv[]) {
     vn::MessageBoxPrompter prompter;
     vn::EntryGate gate;
     if (const auto status = gate.enter(vn::DriveMap::fromEnvironment(), prompter)) return *status;
-    return vn::runProgram(app, gate, prompter);
+    // The windows with views of their own; the others show their caption and menu only.
+    const vn::WindowFactories windows = {
+        {vn::DesignerWindow, vn::makeDesignerWindow},
+        {vn::SetupWindow, vn::makeSetupWindow},
+    };
+    return vn::runProgram(app, gate, prompter, windows);
 }

@@ -1,0 +1,86 @@
+#include "designer/ui/designer_window.h"
+
+#include "designer/ui/list_information_widget.h"
+#include "platform/prompter.h"
+#include "shell/core/navigation.h"
+#include "shell/core/session.h"
+#include "store/engine/store_error.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QStackedWidget>
+
+namespace vn {
+
+FormDesignerWindow::FormDesignerWindow(Session& session, Navigator& navigator, QWidget* parent)
+    : AppWindow(session, navigator, vn::DesignerWindow, "designerWindow", "Create/Define Data List", parent),
+      m_session(session), m_listRules(session) {
+    m_views = new QStackedWidget(this);
+    m_views->setObjectName(QStringLiteral("designerViews"));
+    auto* blank = new QLabel(m_views);
+    blank->setObjectName(QStringLiteral("noView"));
+    m_views->addWidget(blank);
+    m_listView = new ListInformationWidget(m_listRules, session.prompter, m_views);
+    m_views->addWidget(m_listView);
+    setCentralWidget(m_views);
+    buildMenus(navigator);
+    connect(m_listView, &ListInformationWidget::fieldsAccessChanged, this, [this](bool enabled) {
+        m_fields->setEnabled(enabled);
+        m_webService->setEnabled(m_listRules.view().webServiceEnabled);
+    });
+    connect(m_listView, &ListInformationWidget::exitRequested, this, [this] { hideViews(); });
+}
+
+void FormDesignerWindow::buildMenus(Navigator& navigator) {
+    // Goto, Create/Modify List Form in this window hides its views.
+    if (QAction* own = findChild<QAction*>(QStringLiteral("actionGotoDesigner")))
+        connect(own, &QAction::triggered, this, [this] { hideViews(); });
+    QAction* update = menuBar()->addAction(QStringLiteral("Update Disk"));
+    update->setObjectName(QStringLiteral("actionUpdateDisk"));
+    connect(update, &QAction::triggered, this, [this, &navigator] {
+        try {
+            navigator.updateDisk();
+        } catch (const StoreError& e) {
+            m_session.prompter.error(e.message());
+        }
+    });
+    QAction* info = menuBar()->addAction(QStringLiteral("Enter List Information"));
+    info->setObjectName(QStringLiteral("actionEnterListInformation"));
+    connect(info, &QAction::triggered, this, [this] { showListInformation(); });
+    QAction* defaults = menuBar()->addAction(QStringLiteral("Default Selection Items"));
+    defaults->setObjectName(QStringLiteral("actionDefaultSelectionItems"));
+    m_fields = menuBar()->addAction(QStringLiteral("Add/Modify Fields"));
+    m_fields->setObjectName(QStringLiteral("actionAddModifyFields"));
+    m_fields->setEnabled(false);
+    m_webForm = menuBar()->addAction(QStringLiteral("Build Web Based Form File"));
+    m_webForm->setObjectName(QStringLiteral("actionBuildWebForm"));
+    m_webForm->setEnabled(false);
+    m_webService = menuBar()->addMenu(QStringLiteral("Web Service"));
+    m_webService->setObjectName(QStringLiteral("webServiceMenu"));
+    m_webService->setEnabled(false);
+}
+
+void FormDesignerWindow::showListInformation() {
+    try {
+        m_listRules.open();
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+    }
+    m_webForm->setEnabled(false);
+    m_listView->render();
+    m_views->setCurrentWidget(m_listView);
+}
+
+void FormDesignerWindow::hideViews() {
+    m_fields->setEnabled(false);
+    m_views->setCurrentIndex(0);
+}
+
+void FormDesignerWindow::showEvent(QShowEvent* event) {
+    AppWindow::showEvent(event);
+    m_session.helpContext = QStringLiteral("3");
+}
+
+AppWindow* makeDesignerWindow(Session& session, Navigator& navigator) { return new FormDesignerWindow(session, navigator); }
+
+}  // namespace vn

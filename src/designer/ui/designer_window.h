@@ -1,0 +1,41 @@
+#pragma once
+
+#include "designer/lists/list_information.h"
+#include "shell/ui/app_window.h"
+
+class QAction;
+class QStackedWidget;
+
+namespace vn {
+
+class ListInformationWidget;
+
+// Window 3, the list form designer: its menu and views. "Enter List Information" is the view of
+// the lists themselves; the page designer, the default lists and the web form come in their own
+// views.
+class FormDesignerWindow : public AppWindow {
+    Q_OBJECT
+public:
+    FormDesignerWindow(Session& session, Navigator& navigator, QWidget* parent = nullptr);
+
+    void showListInformation();
+    void hideViews();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus(Navigator& navigator);
+
+    Session& m_session;
+    ListInformation m_listRules;
+    QStackedWidget* m_views = nullptr;
+    ListInformationWidget* m_listView = nullptr;
+    QAction* m_fields = nullptr;
+    QAction* m_webForm = nullptr;
+    QMenu* m_webService = nullptr;
+};
+
+AppWindow* makeDesignerWindow(Session& session, Navigator& navigator);
+
+}  // namespace vn
