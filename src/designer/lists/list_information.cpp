@@ -69,10 +69,8 @@ void ListInformation::leaveCode(const QString& typed) {
     const bool exists = m_session.listCodes.contains(check.code) && m_session.access.FindRecord(kListSlot, check.code);
     m_view.addEnabled = !exists;
     m_view.deleteEnabled = exists;
-    if (exists) {
-        m_view.title = m_session.access.GetFieldText(kListSlot, kTitleField);
-        m_view.focus = Focus::Exit;
-    }
+    m_view.focus = exists ? Focus::Exit : Focus::Title;
+    if (exists) m_view.title = m_session.access.GetFieldText(kListSlot, kTitleField);
 }
 
 void ListInformation::leaveTitle(const QString& title) {

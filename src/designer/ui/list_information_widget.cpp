@@ -29,6 +29,7 @@ QLineEdit* lineEdit(const char* objectName, QWidget* parent, bool secret = false
 QPushButton* button(const QString& caption, const char* objectName, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(objectName));
+    b->setAutoDefault(true);  // Return on a focused button presses it, as users expect
     return b;
 }
 
@@ -79,6 +80,7 @@ QWidget* ListInformationWidget::buildListBox() {
     form->addRow(QStringLiteral("Title"), m_title);
     m_lists = new QListWidget(box);
     m_lists->setObjectName(QStringLiteral("currentListsList"));
+    m_lists->setAccessibleName(QStringLiteral("Current Data Lists"));
     form->addRow(QStringLiteral("Current Data Lists..."), m_lists);
     auto* buttons = new QHBoxLayout;
     m_new = button(QStringLiteral("New"), "newButton", box);

@@ -1,0 +1,136 @@
+#include "designer/ui/designer_window.h"
+#include "entry/core/record_tables.h"
+#include "shell/core/navigation.h"
+#include "shell/core/session.h"
+#include "shell/core/startup_sequence.h"
+#include "shell/ui/application_windows.h"
+#include "store/files/installation.h"
+#include "support/recording_prompter.h"
+#include "support/temp_folder.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QMenu>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace vn;
+
+// The list information view driven as a user would: keys and clicks, offscreen.
+class DesignerWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void addChooseRetitleCloneAndDelete();
+    void everyControlHasANameAndACaption();
+
+private:
+    template <typename T>
+    T* find(const char* name) {
+        T* child = m_window->findChild<T*>(QString::fromLatin1(name));
+        if (!child) qFatal("no child named %s", name);
+        return child;
+    }
+    void type(const char* edit, const QString& text) {
+        QLineEdit* e = find<QLineEdit>(edit);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, text);
+        QTest::keyClick(e, Qt::Key_Return);
+    }
+    void click(const char* button) {
+        QPushButton* b = find<QPushButton>(button);
+        QVERIFY2(b->isEnabled(), button);
+        QTest::mouseClick(b, Qt::LeftButton);
+    }
+    void choose(const QString& code) {
+        QListWidget* lists = find<QListWidget>("currentListsList");
+        const auto items = lists->findItems(code, Qt::MatchStartsWith);
+        QCOMPARE(items.size(), 1);
+        QTest::mouseClick(lists->viewport(), Qt::LeftButton, {}, lists->visualItemRect(items[0]).center());
+    }
+    QString listField(const QString& code, int field) {
+        return m_session->access.FindRecord(kListSlot, code) ? m_session->access.GetFieldText(kListSlot, field) : "<none>";
+    }
+
+    std::unique_ptr<test::TempFolder> m_tmp;
+    test::RecordingPrompter m_prompter;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<Navigator> m_navigator;
+    std::unique_ptr<ApplicationWindows> m_windows;
+    FormDesignerWindow* m_window = nullptr;
+};
+
+void DesignerWindowTest::init() {
+    m_tmp = std::make_unique<test::TempFolder>();
+    createInstallation(m_tmp->file("HLV"));
+    m_prompter = {};
+    m_session = std::make_unique<Session>(m_tmp->file("HLV"), m_prompter);
+    StartFacts facts;
+    facts.drives = DriveMap(m_tmp->file("home"), "C=" + m_tmp->file("none"));
+    QVERIFY(runStartup(*m_session, facts));
+    m_navigator = std::make_unique<Navigator>(*m_session);
+    m_windows = std::make_unique<ApplicationWindows>(*m_session, *m_navigator,
+                                                     WindowFactories{{DesignerWindow, makeDesignerWindow}});
+    m_navigator->setView(*m_windows);
+    m_navigator->gotoWindow(MainWindowNo, DesignerWindow);
+    m_window = static_cast<FormDesignerWindow*>(m_windows->window(DesignerWindow));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    find<QAction>("actionEnterListInformation")->trigger();
+}
+
+void DesignerWindowTest::cleanup() {
+    m_windows.reset();
+    m_navigator.reset();
+    m_session.reset();
+    m_tmp.reset();
+}
+
+void DesignerWindowTest::addChooseRetitleCloneAndDelete() {
+    QVERIFY(m_window->windowTitle().endsWith("Varnedo  [Create/Define Data List]"));
+    click("newButton");
+    type("codeEdit", "AB1");
+    QCOMPARE(m_prompter.texts().last(), "The Data List record code can only contain letters. Please enter a new (correct) record code");
+    type("codeEdit", "ABC");
+    QCOMPARE(find<QLineEdit>("codeEdit")->text(), "abc");
+    type("titleEdit", "Members");
+    click("addButton");
+    QCOMPARE(listField("abc", 1), "Members");
+
+    choose("abc");
+    QVERIFY(find<QAction>("actionAddModifyFields")->isEnabled());
+    type("titleEdit", "Club members");
+    QCOMPARE(listField("abc", 1), "Club members");
+
+    type("oldCodeEdit", "ABC");
+    type("newCodeEdit", "XYZ");
+    type("newFormTitleEdit", "Copy");
+    click("createNewFormButton");
+    QCOMPARE(listField("xyz", 1), "Copy");
+    QCOMPARE(find<QListWidget>("currentListsList")->count(), 2);
+
+    choose("xyz");
+    m_prompter.answers = {Answer::Ok};
+    click("deleteButton");
+    QCOMPARE(listField("xyz", 1), "<none>");
+    QCOMPARE(find<QListWidget>("currentListsList")->count(), 1);
+    QVERIFY(!find<QAction>("actionAddModifyFields")->isEnabled());
+}
+
+void DesignerWindowTest::everyControlHasANameAndACaption() {
+    click("newButton");
+    for (QWidget* w : m_window->findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(m_window) || qobject_cast<QMenu*>(w)) continue;
+        if (w->objectName().startsWith("qt_")) continue;
+        QVERIFY2(!w->objectName().isEmpty(), w->metaObject()->className());
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
+    }
+}
+
+QTEST_MAIN(DesignerWindowTest)
+#include "designer_window_test.moc"
