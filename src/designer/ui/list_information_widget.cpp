@@ -2,6 +2,8 @@
 
 #include "designer/lists/list_information.h"
 #include "platform/prompter.h"
+#include "platform/spelling/spell_checker.h"
+#include "platform/ui/spell_check_dialog.h"
 #include "store/engine/store_error.h"
 
 #include <QEvent>
@@ -13,6 +15,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
 namespace vn {
@@ -51,6 +54,19 @@ public:
 private:
     std::function<void()> m_onLeave;
 };
+
+// One checker for the run, loaded on first use: "Ignore All" and added words last the session.
+SpellChecker& sessionSpellChecker() {
+    static SpellChecker checker;
+    return checker;
+}
+
+// Replaces the memo's text as one undoable edit, so textChanged runs the typing rules.
+void replaceText(QPlainTextEdit* edit, const QString& text) {
+    QTextCursor all(edit->document());
+    all.select(QTextCursor::Document);
+    all.insertText(text);
+}
 
 }  // namespace
 
@@ -116,7 +132,7 @@ QWidget* ListInformationWidget::buildDescriptionBox() {
     QPushButton* save = button(QStringLiteral("Save..."), "saveDescriptionButton", text);
     QPushButton* clear = button(QStringLiteral("Clear..."), "clearDescriptionButton", text);
     QPushButton* spell = button(QStringLiteral("Check Spelling..."), "checkSpellingButton", text);
-    spell->setEnabled(false);
+    spell->setEnabled(SpellChecker::dictionaryInstalled());
     for (QPushButton* b : {save, clear, spell}) buttons->addWidget(b);
     layout->addWidget(text);
     connect(m_description, &QPlainTextEdit::textChanged, this, [this] {
@@ -130,6 +146,12 @@ QWidget* ListInformationWidget::buildDescriptionBox() {
     });
     connect(save, &QPushButton::clicked, this, [this] { after([this] { m_rules.saveDescription(); }); });
     connect(clear, &QPushButton::clicked, this, [this] { after([this] { m_rules.clearDescription(); }); });
+    connect(spell, &QPushButton::clicked, this, [this] {
+        const SpellCheckResult checked =
+            SpellCheckDialog::check(sessionSpellChecker(), m_prompter, m_description->toPlainText(), this);
+        if (checked.changed) replaceText(m_description, checked.text);
+        m_description->setFocus();  // saved on leaving the memo, as typed text is
+    });
     m_description->installEventFilter(new FocusOutFilter(this, [this] { after([this] { m_rules.saveDescription(); }); }));
     return m_descriptionBox;
 }
