@@ -1,6 +1,10 @@
 #include "designer/ui/designer_window.h"
 
+#include "designer/page_designer/page_designer.h"
 #include "designer/ui/list_information_widget.h"
+#include "designer/ui/page_canvas.h"
+#include "designer/ui/page_designer_widget.h"
+#include "entry/core/record_key.h"
 #include "platform/prompter.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"
@@ -22,13 +26,18 @@ FormDesignerWindow::FormDesignerWindow(Session& session, Navigator& navigator, Q
     m_views->addWidget(blank);
     m_listView = new ListInformationWidget(m_listRules, session.prompter, m_views);
     m_views->addWidget(m_listView);
+    m_pageView = new PageDesignerWidget(session.prompter, m_views);
+    m_views->addWidget(m_pageView);
     setCentralWidget(m_views);
     buildMenus(navigator);
     connect(m_listView, &ListInformationWidget::fieldsAccessChanged, this, [this](bool enabled) {
+        m_fieldsAllowed = enabled;
         m_fields->setEnabled(enabled);
         m_webService->setEnabled(m_listRules.view().webServiceEnabled);
     });
     connect(m_listView, &ListInformationWidget::exitRequested, this, [this] { hideViews(); });
+    connect(m_pageView, &PageDesignerWidget::menuLockChanged, this, [this](bool enabled) { lockMenus(enabled); });
+    connect(m_pageView, &PageDesignerWidget::exited, this, [this] { hideViews(); });
 }
 
 void FormDesignerWindow::buildMenus(Navigator& navigator) {
@@ -44,14 +53,16 @@ void FormDesignerWindow::buildMenus(Navigator& navigator) {
             m_session.prompter.error(e.message());
         }
     });
-    QAction* info = menuBar()->addAction(QStringLiteral("Enter List Information"));
-    info->setObjectName(QStringLiteral("actionEnterListInformation"));
-    connect(info, &QAction::triggered, this, [this] { showListInformation(); });
+    m_goto = findChild<QMenu*>(QStringLiteral("gotoMenu"));
+    m_listInformation = menuBar()->addAction(QStringLiteral("Enter List Information"));
+    m_listInformation->setObjectName(QStringLiteral("actionEnterListInformation"));
+    connect(m_listInformation, &QAction::triggered, this, [this] { showListInformation(); });
     QAction* defaults = menuBar()->addAction(QStringLiteral("Default Selection Items"));
     defaults->setObjectName(QStringLiteral("actionDefaultSelectionItems"));
     m_fields = menuBar()->addAction(QStringLiteral("Add/Modify Fields"));
     m_fields->setObjectName(QStringLiteral("actionAddModifyFields"));
     m_fields->setEnabled(false);
+    connect(m_fields, &QAction::triggered, this, [this] { showPageDesigner(); });
     m_webForm = menuBar()->addAction(QStringLiteral("Build Web Based Form File"));
     m_webForm->setObjectName(QStringLiteral("actionBuildWebForm"));
     m_webForm->setEnabled(false);
@@ -66,12 +77,37 @@ void FormDesignerWindow::showListInformation() {
     } catch (const StoreError& e) {
         m_session.prompter.error(e.message());
     }
+    m_webFormAllowed = false;
     m_webForm->setEnabled(false);
     m_listView->render();
     m_views->setCurrentWidget(m_listView);
 }
 
+void FormDesignerWindow::showPageDesigner() {
+    const InstallationIdentity& id = m_session.identity;
+    const QString office = officeCodeFor(id.operationalLevel, id.countyCode, id.districtCode, id.stateCode);
+    try {
+        m_pageView->open(std::make_unique<PageDesigner>(m_session.access, m_session.prompter, m_session.currentListCode,
+                                                        office, m_pageView->measure(), m_listRules.listHasRecords()));
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+        return;
+    }
+    m_webFormAllowed = true;
+    m_webForm->setEnabled(true);
+    m_views->setCurrentWidget(m_pageView);
+}
+
+// While a field is being placed or modified the window's menu stays where it is.
+void FormDesignerWindow::lockMenus(bool enabled) {
+    if (m_goto) m_goto->setEnabled(enabled);
+    m_listInformation->setEnabled(enabled);
+    m_fields->setEnabled(enabled && m_fieldsAllowed);
+    m_webForm->setEnabled(enabled && m_webFormAllowed);
+}
+
 void FormDesignerWindow::hideViews() {
+    m_fieldsAllowed = false;
     m_fields->setEnabled(false);
     m_views->setCurrentIndex(0);
 }

@@ -9,6 +9,7 @@ class QStackedWidget;
 namespace vn {
 
 class ListInformationWidget;
+class PageDesignerWidget;
 
 // Window 3, the list form designer: its menu and views. "Enter List Information" is the view of
 // the lists themselves; the page designer, the default lists and the web form come in their own
@@ -19,6 +20,7 @@ public:
     FormDesignerWindow(Session& session, Navigator& navigator, QWidget* parent = nullptr);
 
     void showListInformation();
+    void showPageDesigner();
     void hideViews();
 
 protected:
@@ -26,11 +28,17 @@ protected:
 
 private:
     void buildMenus(Navigator& navigator);
+    void lockMenus(bool enabled);
 
     Session& m_session;
     ListInformation m_listRules;
     QStackedWidget* m_views = nullptr;
     ListInformationWidget* m_listView = nullptr;
+    PageDesignerWidget* m_pageView = nullptr;
+    QMenu* m_goto = nullptr;
+    QAction* m_listInformation = nullptr;
+    bool m_fieldsAllowed = false;   // the chosen list's password is satisfied
+    bool m_webFormAllowed = false;  // the page designer was opened for the chosen list
     QAction* m_fields = nullptr;
     QAction* m_webForm = nullptr;
     QMenu* m_webService = nullptr;

@@ -1,0 +1,358 @@
+#include "designer/ui/page_designer_widget.h"
+
+#include "designer/page_designer/page_designer.h"
+#include "designer/pages/page_layout.h"
+#include "designer/ui/field_input_panel.h"
+#include "designer/ui/page_canvas.h"
+#include "platform/prompter.h"
+#include "store/engine/store_error.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace vn {
+
+namespace {
+
+constexpr const char* kPaletteNames[] = {"Text Field", "Memo Field", "Check Box", "Radio Button Grp",
+                                         "Label", "URL / Email Link", "Table"};
+
+QPushButton* button(const QString& caption, const QString& objectName, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(objectName);
+    b->setAutoDefault(true);
+    return b;
+}
+
+QLabel* note(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+// The fixed header fields, shown as samples: they belong to every list and are not designed.
+constexpr const char* kHeaderSamples[][2] = {
+    {"Title", "Mr."},           {"First", ""},   {"M.I.", ""},      {"Last", ""},         {"Suffix", "None"},
+    {"Phone", ""},              {"Work Phone", ""}, {"Email Address", ""}, {"Position / Title", ""}, {"Company", ""},
+    {"Address 1", ""},          {"Address 2", ""}, {"City", ""},    {"State", ""},        {"Zip", ""},
+};
+
+}  // namespace
+
+PageDesignerWidget::PageDesignerWidget(Prompter& prompter, QWidget* parent)
+    : QWidget(parent), m_prompter(prompter), m_measure(std::make_unique<QtTextMeasure>()) {
+    setObjectName(QStringLiteral("pageDesignerView"));
+    auto* layout = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildHeader());
+    left->addWidget(buildPageButtons());
+    m_canvas = new PageCanvas(this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("pageScroll"));
+    scroll->setWidget(m_canvas);
+    left->addWidget(scroll, 1);
+    layout->addLayout(left, 3);
+    auto* right = new QVBoxLayout;
+    // The move buttons stay in sight above the views, whose inputs may be long (tables).
+    right->addWidget(buildMoveButtons());
+    m_panels = new QStackedWidget(this);
+    m_panels->setObjectName(QStringLiteral("designerPanels"));
+    m_options = buildOptions();
+    m_palette = buildPalette();
+    m_fields = new FieldInputPanel;
+    auto* fieldsScroll = new QScrollArea(m_panels);
+    fieldsScroll->setObjectName(QStringLiteral("fieldInputScroll"));
+    fieldsScroll->setWidgetResizable(true);
+    fieldsScroll->setWidget(m_fields);
+    m_titleView = buildTitleView();
+    m_dataNote = buildDataNote();
+    for (QWidget* w : {m_options, m_palette, static_cast<QWidget*>(fieldsScroll), m_titleView, m_dataNote}) m_panels->addWidget(w);
+    m_fieldsView = fieldsScroll;
+    right->addWidget(m_panels, 1);
+    layout->addLayout(right, 1);
+    connect(m_canvas, &PageCanvas::fieldClicked, this, [this](int number) { act([this, number] { m_designer->select(number); }); });
+    connect(m_fields, &FieldInputPanel::edited, this, [this] { act([this] { m_designer->editInputs(m_fields->inputs()); }); });
+    connect(m_fields, &FieldInputPanel::nameOrSizeLeft, this, [this] {
+        act([this] {
+            m_designer->editInputs(m_fields->inputs());
+            m_designer->leaveNameOrSize();
+        });
+    });
+    connect(m_fields, &FieldInputPanel::placeClicked, this, [this] { act([this] { m_designer->place(); }); });
+    connect(m_fields, &FieldInputPanel::cancelClicked, this, [this] { act([this] { m_designer->cancelAdd(); }); });
+    connect(m_fields, &FieldInputPanel::deleteClicked, this, [this] { act([this] { m_designer->deleteField(); }); });
+    connect(m_fields, &FieldInputPanel::continueClicked, this, [this] {
+        act([this] {
+            if (m_designer->view().panel == DesignerPanel::Add) m_designer->continueAdd();
+            else m_designer->confirmModify();
+        });
+    });
+}
+
+PageDesignerWidget::~PageDesignerWidget() = default;
+
+QWidget* PageDesignerWidget::buildHeader() {
+    auto* box = new QGroupBox(QStringLiteral("Header Fields..."), this);
+    box->setObjectName(QStringLiteral("headerFieldsGroup"));
+    auto* grid = new QGridLayout(box);
+    m_recordCode = new QLineEdit(box);
+    m_recordCode->setObjectName(QStringLiteral("recordCodeSample"));
+    m_recordCode->setReadOnly(true);
+    auto* codeLabel = new QLabel(QStringLiteral("Record Code"), box);
+    codeLabel->setBuddy(m_recordCode);
+    grid->addWidget(codeLabel, 0, 0);
+    grid->addWidget(m_recordCode, 1, 0);
+    int i = 1;
+    for (const auto& sample : kHeaderSamples) {
+        auto* edit = new QLineEdit(QString::fromLatin1(sample[1]), box);
+        edit->setObjectName(QStringLiteral("headerSample%1").arg(i));
+        edit->setReadOnly(true);
+        edit->setFocusPolicy(Qt::NoFocus);
+        auto* label = new QLabel(QString::fromLatin1(sample[0]), box);
+        label->setBuddy(edit);
+        grid->addWidget(label, (i / 8) * 2, i % 8);
+        grid->addWidget(edit, (i / 8) * 2 + 1, i % 8);
+        ++i;
+    }
+    return box;
+}
+
+QWidget* PageDesignerWidget::buildPageButtons() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (int p = 1; p <= 6; ++p) {
+        QPushButton* b = button(QStringLiteral("Page %1").arg(p), QStringLiteral("page%1Button").arg(p), row);
+        b->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(b, &QPushButton::clicked, this, [this, p] { act([this, p] { m_designer->switchPage(p); }); });
+        // The right button on the current page's button opens its title view.
+        connect(b, &QPushButton::customContextMenuRequested, this, [this, p] {
+            if (m_designer && m_designer->view().page == p) act([this] { m_designer->openPageTitle(); });
+        });
+        m_pageButtons[p - 1] = b;
+        layout->addWidget(b);
+    }
+    m_x = new QLabel(QStringLiteral("X = 0"), row);
+    m_x->setObjectName(QStringLiteral("xLabel"));
+    m_y = new QLabel(QStringLiteral("Y = 0"), row);
+    m_y->setObjectName(QStringLiteral("yLabel"));
+    layout->addStretch();
+    layout->addWidget(m_x);
+    layout->addWidget(m_y);
+    return row;
+}
+
+QWidget* PageDesignerWidget::buildOptions() {
+    auto* box = new QGroupBox(QStringLiteral("Available Options..."), m_panels);
+    box->setObjectName(QStringLiteral("optionsView"));
+    auto* layout = new QVBoxLayout(box);
+    QPushButton* add = button(QStringLiteral("Add Screen Components"), QStringLiteral("addComponentsButton"), box);
+    connect(add, &QPushButton::clicked, this, [this] { act([this] { m_designer->showPalette(); }); });
+    layout->addWidget(add);
+    m_displayDeleted = button(QStringLiteral("Display Deleted Fields"), QStringLiteral("displayDeletedButton"), box);
+    connect(m_displayDeleted, &QPushButton::clicked, this, [this] { act([this] { m_designer->displayDeletedFields(); }); });
+    layout->addWidget(m_displayDeleted);
+    for (int i = 0; i < 5; ++i) {
+        m_copyButtons[i] = button(QStringLiteral("Copy Page"), QStringLiteral("copyPage%1Button").arg(i + 1), box);
+        connect(m_copyButtons[i], &QPushButton::clicked, this, [this, i] {
+            act([this, i] { m_designer->copyPage(m_designer->view().copyButtons[i].page); });
+        });
+        layout->addWidget(m_copyButtons[i]);
+    }
+    QPushButton* erase = button(QStringLiteral("Erase all fields.  Start Over."), QStringLiteral("eraseButton"), box);
+    connect(erase, &QPushButton::clicked, this, [this] { act([this] { m_designer->erasePage(); }); });
+    layout->addWidget(erase);
+    QPushButton* exit = button(QStringLiteral("Exit"), QStringLiteral("optionsExitButton"), box);
+    connect(exit, &QPushButton::clicked, this, [this] {
+        act([this] { m_designer->exit(); });
+        emit exited();
+    });
+    layout->addWidget(exit);
+    layout->addWidget(note(QStringLiteral("Number(s)  in the edit or text fields indicate tab order."), box));
+    layout->addWidget(note(QStringLiteral("LEFT click any existing field to modify/delete the field."), box));
+    layout->addStretch();
+    return box;
+}
+
+QWidget* PageDesignerWidget::buildPalette() {
+    auto* box = new QGroupBox(QStringLiteral("Add...  "), m_panels);
+    box->setObjectName(QStringLiteral("paletteView"));
+    auto* layout = new QVBoxLayout(box);
+    for (int k = 0; k < 7; ++k) {
+        m_paletteButtons[k] = button(QString::fromLatin1(kPaletteNames[k]), QStringLiteral("addKind%1Button").arg(k + 1), box);
+        connect(m_paletteButtons[k], &QPushButton::clicked, this, [this, k] { act([this, k] { m_designer->add(FieldKind(k + 1)); }); });
+        layout->addWidget(m_paletteButtons[k]);
+    }
+    QPushButton* cancel = button(QStringLiteral("Cancel"), QStringLiteral("paletteCancelButton"), box);
+    connect(cancel, &QPushButton::clicked, this, [this] { act([this] { m_designer->closePalette(); }); });
+    layout->addWidget(cancel);
+    layout->addWidget(note(QStringLiteral("(   ) indicates number of remaining components available on current page."), box));
+    layout->addWidget(note(QStringLiteral("Number(s) in the text or edit fields indicate tab order."), box));
+    layout->addStretch();
+    return box;
+}
+
+QWidget* PageDesignerWidget::buildTitleView() {
+    auto* box = new QGroupBox(QStringLiteral("Page Titles:"), m_panels);
+    box->setObjectName(QStringLiteral("pageTitleView"));
+    auto* form = new QFormLayout(box);
+    m_titlePage = new QLabel(box);
+    m_titlePage->setObjectName(QStringLiteral("pageTitleName"));
+    form->addRow(QStringLiteral("Enter page title for:"), m_titlePage);
+    m_titleEdit = new QLineEdit(box);
+    m_titleEdit->setObjectName(QStringLiteral("pageTitleEdit"));
+    form->addRow(QStringLiteral("Page title"), m_titleEdit);
+    form->addRow(note(QStringLiteral("NOTE: The page title can not exceed 12 characters in length."), box));
+    QPushButton* ok = button(QStringLiteral("Continue"), QStringLiteral("pageTitleContinueButton"), box);
+    form->addRow(ok);
+    connect(m_titleEdit, &QLineEdit::editingFinished, this, [this] {
+        if (!m_rendering) act([this] { m_designer->leavePageTitle(m_titleEdit->text()); });
+    });
+    connect(ok, &QPushButton::clicked, this, [this] { act([this] { m_designer->confirmPageTitle(m_titleEdit->text()); }); });
+    return box;
+}
+
+QWidget* PageDesignerWidget::buildDataNote() {
+    auto* box = new QGroupBox(QStringLiteral("Form Contains Data"), m_panels);
+    box->setObjectName(QStringLiteral("dataNoteView"));
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(note(QStringLiteral("This form contains data and cannot be changed once data has been collected."), box));
+    layout->addWidget(note(QStringLiteral("Consider either removing all data from this list (this will unlock the form and "
+                                          "allow changes) or designing a new list."), box));
+    QPushButton* exit = button(QStringLiteral("Exit"), QStringLiteral("dataNoteExitButton"), box);
+    connect(exit, &QPushButton::clicked, this, [this] { act([this] { m_designer->closeDataNote(); }); });
+    layout->addWidget(exit);
+    layout->addStretch();
+    return box;
+}
+
+QWidget* PageDesignerWidget::buildMoveButtons() {
+    auto* box = new QWidget(this);
+    auto* layout = new QVBoxLayout(box);
+    m_moveGroup = new QGroupBox(QStringLiteral("Move"), box);
+    m_moveGroup->setObjectName(QStringLiteral("moveGroup"));
+    auto* grid = new QGridLayout(m_moveGroup);
+    struct Arrow {
+        const char* caption;
+        const char* name;
+        MoveDirection direction;
+        int row, column;
+    };
+    constexpr Arrow arrows[] = {{"Up", "moveUpButton", MoveDirection::Up, 0, 1},
+                                {"Left", "moveLeftButton", MoveDirection::Left, 1, 0},
+                                {"Right", "moveRightButton", MoveDirection::Right, 1, 2},
+                                {"Down", "moveDownButton", MoveDirection::Down, 2, 1}};
+    for (const Arrow& a : arrows) {
+        QPushButton* b = button(QString::fromLatin1(a.caption), QString::fromLatin1(a.name), m_moveGroup);
+        // Held down, a move button repeats its step.
+        b->setAutoRepeat(true);
+        b->setAutoRepeatDelay(page::kRepeatMilliseconds);
+        b->setAutoRepeatInterval(page::kRepeatMilliseconds);
+        const MoveDirection direction = a.direction;
+        connect(b, &QPushButton::clicked, this, [this, direction] { act([this, direction] { m_designer->move(direction); }); });
+        grid->addWidget(b, a.row, a.column);
+    }
+    layout->addWidget(m_moveGroup);
+    m_resizeGroup = new QGroupBox(QStringLiteral("Resize"), box);
+    m_resizeGroup->setObjectName(QStringLiteral("resizeGroup"));
+    auto* sizes = new QHBoxLayout(m_resizeGroup);
+    struct Size {
+        const char* caption;
+        const char* name;
+        MemoResize step;
+    };
+    constexpr Size steps[] = {{"Wider", "widerButton", MemoResize::Wider},
+                              {"Narrower", "narrowerButton", MemoResize::Narrower},
+                              {"Taller", "tallerButton", MemoResize::Taller},
+                              {"Shorter", "shorterButton", MemoResize::Shorter}};
+    for (const Size& s : steps) {
+        QPushButton* b = button(QString::fromLatin1(s.caption), QString::fromLatin1(s.name), m_resizeGroup);
+        const MemoResize step = s.step;
+        connect(b, &QPushButton::clicked, this, [this, step] { act([this, step] { m_designer->resizeMemo(step); }); });
+        sizes->addWidget(b);
+    }
+    layout->addWidget(m_resizeGroup);
+    return box;
+}
+
+void PageDesignerWidget::open(std::unique_ptr<PageDesigner> designer) {
+    m_designer = std::move(designer);
+    act([this] { m_designer->open(); });
+}
+
+// Every action goes through the rules; the view is then drawn again from their state.
+void PageDesignerWidget::act(const std::function<void()>& action) {
+    if (!m_designer || m_rendering) return;
+    try {
+        action();
+    } catch (const StoreError& e) {
+        m_prompter.error(e.message());
+    }
+    render();
+}
+
+void PageDesignerWidget::render() {
+    if (!m_designer) return;
+    m_rendering = true;
+    const PageDesignerView& v = m_designer->view();
+    m_recordCode->setText(v.recordCodeSample);
+    for (int p = 0; p < 6; ++p) {
+        m_pageButtons[p]->setText(v.pageButtons[p].caption);
+        QFont font = m_pageButtons[p]->font();
+        font.setBold(v.pageButtons[p].bold);
+        m_pageButtons[p]->setFont(font);
+        m_pageButtons[p]->setEnabled(v.pageButtonsEnabled);
+    }
+    for (int i = 0; i < 5; ++i) {
+        m_copyButtons[i]->setText(v.copyButtons[i].caption);
+        m_copyButtons[i]->setEnabled(v.copyButtons[i].enabled);
+    }
+    m_displayDeleted->setEnabled(v.displayDeletedEnabled);
+    for (int k = 0; k < 7; ++k) {
+        m_paletteButtons[k]->setText(v.palette[k].caption);
+        m_paletteButtons[k]->setEnabled(v.palette[k].enabled);
+    }
+    m_x->setText(QStringLiteral("X = %1").arg(v.x));
+    m_y->setText(QStringLiteral("Y = %1").arg(v.y));
+    m_moveGroup->setEnabled(v.moveEnabled);
+    m_resizeGroup->setVisible(v.kind == FieldKind::Memo && (v.panel == DesignerPanel::Add || v.panel == DesignerPanel::Modify));
+    m_resizeGroup->setEnabled(v.resizeEnabled);
+    m_canvas->setItems(layoutPage(m_designer->definitions(), v.page, *m_measure, true));
+    m_canvas->setHighlight(v.highlighted);
+    m_canvas->setFieldsEnabled(v.fieldsEnabled);
+    renderPanel();
+    m_rendering = false;
+    if (m_designer->takeFocus() == DesignerFocus::PageTitle) m_titleEdit->setFocus();
+    emit menuLockChanged(v.menuEnabled);
+}
+
+void PageDesignerWidget::renderPanel() {
+    const PageDesignerView& v = m_designer->view();
+    switch (v.panel) {
+    case DesignerPanel::Options: m_panels->setCurrentWidget(m_options); break;
+    case DesignerPanel::Palette: m_panels->setCurrentWidget(m_palette); break;
+    case DesignerPanel::Add:
+    case DesignerPanel::Modify:
+        m_fields->showKind(v.kind, v.panel == DesignerPanel::Add);
+        m_fields->setInputs(v.inputs, v.labelCharactersRemaining);
+        m_fields->setButtons(v.placeEnabled, v.cancelEnabled);
+        m_panels->setCurrentWidget(m_fieldsView);
+        break;
+    case DesignerPanel::PageTitle:
+        m_titlePage->setText(v.pageTitleName);
+        m_titleEdit->setText(v.pageTitleText);
+        m_panels->setCurrentWidget(m_titleView);
+        break;
+    case DesignerPanel::DataNote: m_panels->setCurrentWidget(m_dataNote); break;
+    case DesignerPanel::None: break;
+    }
+}
+
+}  // namespace vn

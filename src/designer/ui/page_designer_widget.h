@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+
+namespace vn {
+
+class FieldInputPanel;
+class PageCanvas;
+class PageDesigner;
+class Prompter;
+class QtTextMeasure;
+
+// The "Add/Modify Fields" view: the header sample, the page, its buttons and the views beside it.
+// It shows PageDesigner's state and hands it every action.
+class PageDesignerWidget : public QWidget {
+    Q_OBJECT
+public:
+    PageDesignerWidget(Prompter& prompter, QWidget* parent = nullptr);
+    ~PageDesignerWidget() override;
+
+    // Starts designing the list's pages.
+    void open(std::unique_ptr<PageDesigner> designer);
+    PageDesigner* designer() const { return m_designer.get(); }
+    PageCanvas& canvas() const { return *m_canvas; }
+    const QtTextMeasure& measure() const { return *m_measure; }
+    void render();
+
+signals:
+    void menuLockChanged(bool menuEnabled);
+    void exited();
+
+private:
+    QWidget* buildHeader();
+    QWidget* buildPageButtons();
+    QWidget* buildOptions();
+    QWidget* buildPalette();
+    QWidget* buildTitleView();
+    QWidget* buildDataNote();
+    QWidget* buildMoveButtons();
+    void act(const std::function<void()>& action);
+    void renderPanel();
+
+    Prompter& m_prompter;
+    std::unique_ptr<QtTextMeasure> m_measure;
+    std::unique_ptr<PageDesigner> m_designer;
+    QLineEdit* m_recordCode = nullptr;
+    PageCanvas* m_canvas = nullptr;
+    std::array<QPushButton*, 6> m_pageButtons{};
+    QStackedWidget* m_panels = nullptr;
+    QWidget* m_options = nullptr;
+    QWidget* m_palette = nullptr;
+    FieldInputPanel* m_fields = nullptr;
+    QWidget* m_fieldsView = nullptr;  // the panel in its scroll area
+    QWidget* m_titleView = nullptr;
+    QWidget* m_dataNote = nullptr;
+    std::array<QPushButton*, 5> m_copyButtons{};
+    QPushButton* m_displayDeleted = nullptr;
+    std::array<QPushButton*, 7> m_paletteButtons{};
+    QLabel* m_titlePage = nullptr;
+    QLineEdit* m_titleEdit = nullptr;
+    QLabel* m_x = nullptr;
+    QLabel* m_y = nullptr;
+    QWidget* m_moveGroup = nullptr;
+    QWidget* m_resizeGroup = nullptr;
+    bool m_rendering = false;
+};
+
+}  // namespace vn
