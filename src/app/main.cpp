@@ -1,4 +1,5 @@
 #include "designer/ui/designer_window.h"
+#include "entry/ui/entry_window.h"
 #include "platform/drive_map.h"
 #include "platform/ui/message_box_prompter.h"
 #include "shell/command_line.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
     // The windows with views of their own; the others show their caption and menu only.
     const vn::WindowFactories windows = {
         {vn::DesignerWindow, vn::makeDesignerWindow},
+        {vn::EntryWindow, vn::makeEntryWindow},
         {vn::SetupWindow, vn::makeSetupWindow},
     };
     return vn::runProgram(app, gate, prompter, windows);

@@ -1,0 +1,130 @@
+#include "entry/session/download_processor.h"
+
+#include "entry/core/record_tables.h"
+#include "platform/path_resolver.h"
+#include "store/access/record_access.h"
+#include "store/engine/store_error.h"
+#include "store/files/text_file.h"
+#include "store/text/case_conversion.h"
+
+#include <QFile>
+#include <QHash>
+#include <QStringList>
+
+namespace vn {
+
+namespace {
+
+const QString kWebFolder = QStringLiteral("WebXfer");
+
+// Table digits 2 to 8: Head, then the six page tables.
+int slotOfDigit(QChar digit) {
+    if (digit == '2') return kHeadSlot;
+    if (digit >= '3' && digit <= '8') return pageSlot(digit.unicode() - '2');
+    return 0;
+}
+
+QStringList fieldsOf(QString line) {
+    while (line.startsWith(' ')) line.remove(0, 1);
+    if (!line.endsWith('~')) line += '~';
+    QStringList fields = line.split('~');
+    fields.removeLast();  // what follows the closing "~"
+    return fields;
+}
+
+// Applies the lines in order, remembering per line which record a following memo belongs to.
+class DownloadRun {
+public:
+    DownloadRun(RecordAccess& access, DownloadResult& result) : m_access(access), m_result(result) {}
+
+    void line(const QStringList& fields) {
+        const QString code = fields.value(0);
+        if (code.isEmpty()) return;
+        const int slot = slotOfDigit(code[0]);
+        if (slot == 0) {
+            ++m_result.skippedLines;
+            return;
+        }
+        const bool record = code.size() > 1 && (code[1] == 'S' || code[1] == 's');
+        if (record || slot != m_slot) writeMemo();
+        m_slot = slot;
+        if (record) {
+            recordLine(slot, fields);
+        } else {
+            m_memo += fields.value(1) + '\n';
+            m_hasMemo = true;
+        }
+    }
+
+    // The memo collected last goes to the record line before it.
+    void writeMemo() {
+        if (!m_hasMemo) return;
+        const QString target = m_targets.value(m_slot);
+        if (m_slot == kHeadSlot || target.isEmpty()) {
+            ++m_result.skippedLines;  // Head has no memo; memo lines without record line belong nowhere
+        } else if (m_access.FindRecord(m_slot, target)) {
+            m_access.SetFieldText(m_slot, kMemoColumn, m_memo);
+            ++m_result.memos;
+        }
+        m_memo.clear();
+        m_hasMemo = false;
+    }
+
+private:
+    void recordLine(int slot, const QStringList& fields) {
+        const QString key = fields.value(1);
+        m_targets[slot] = key;
+        if (key.isEmpty()) return;
+        if (m_access.FindRecord(slot, key)) {
+            ++m_result.kept;
+            return;
+        }
+        m_access.EnsureRecord(slot, key);
+        const int lastField = m_access.GetFieldCount(slot) - 1;
+        for (int i = 2; i < fields.size() && i - 1 <= lastField; ++i) m_access.SetFieldText(slot, i - 1, fields[i]);
+        m_access.PostRecord(slot);
+        ++m_result.created;
+    }
+
+    RecordAccess& m_access;
+    DownloadResult& m_result;
+    int m_slot = 0;
+    QHash<int, QString> m_targets;  // per table: the key of its last record line
+    QString m_memo;
+    bool m_hasMemo = false;
+};
+
+}  // namespace
+
+DownloadResult ProcessDownload(RecordAccess& access, const QString& base, const QString& stateCode,
+                               const QString& countyCode) {
+    const QString fileName = LowerCaseText(stateCode + countyCode + QStringLiteral("down.vnq"));
+    const QString folder = resolveFolder(base, kWebFolder);
+    const QString path = resolvePath(folder, fileName);
+    DownloadResult result;
+    if (!QFile::exists(path)) {
+        result.message = QStringLiteral("Notice!  All data files downloaded from Varnedo Central [") + base + '/' +
+                         kWebFolder + '/' + fileName + QStringLiteral("] have been processed.");
+        return result;
+    }
+    result.fileFound = true;
+    const QStringList lines = readTextFile(path).split('\n');
+    Transaction tx(access.database(kHeadSlot));
+    DownloadRun run(access, result);
+    for (qsizetype n = 0; n < lines.size(); ++n) {
+        QString line = lines[n];
+        if (line.endsWith('\r')) line.chop(1);
+        if (line.trimmed().isEmpty()) continue;
+        try {
+            run.line(fieldsOf(line));
+        } catch (const StoreError& e) {
+            throw StoreError(QStringLiteral("%1, line %2: %3").arg(path).arg(n + 1).arg(e.message()));
+        }
+    }
+    run.writeMemo();
+    tx.commit();
+    if (!QFile::remove(path)) throw StoreError(QStringLiteral("Cannot delete the processed file %1.").arg(path));
+    return result;
+}
+
+}  // namespace vn

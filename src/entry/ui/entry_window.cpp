@@ -1,0 +1,124 @@
+#include "entry/ui/entry_window.h"
+
+#include "entry/session/entry_session.h"
+#include "entry/ui/list_selection_view.h"
+#include "entry/ui/record_screen.h"
+#include "entry/ui/record_selection_view.h"
+#include "platform/prompter.h"
+#include "shell/core/navigation.h"
+#include "shell/core/session.h"
+#include "store/engine/store_error.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QStackedWidget>
+
+namespace vn {
+
+RecordEntryWindow::RecordEntryWindow(Session& session, Navigator& navigator, QWidget* parent)
+    : AppWindow(session, navigator, vn::EntryWindow, "entryWindow", "Data List Selection/Use", parent),
+      m_session(session), m_entry(std::make_unique<EntrySession>(session)) {
+    m_views = new QStackedWidget(this);
+    m_views->setObjectName(QStringLiteral("entryViews"));
+    auto* blank = new QLabel(m_views);
+    blank->setObjectName(QStringLiteral("noView"));
+    m_views->addWidget(blank);
+    m_lists = new ListSelectionView(session, m_views);
+    m_records = new RecordSelectionView(session, m_views);
+    m_screen = new RecordScreen(*m_entry, session.prompter, m_views);
+    for (QWidget* w : {static_cast<QWidget*>(m_lists), static_cast<QWidget*>(m_records), static_cast<QWidget*>(m_screen)})
+        m_views->addWidget(w);
+    setCentralWidget(m_views);
+    buildMenus(navigator);
+    connect(m_lists, &ListSelectionView::listChosen, this, [this] { m_sql->setEnabled(true); });
+    connect(m_lists, &ListSelectionView::openListRequested, this, [this] {
+        m_records->reset();
+        m_views->setCurrentWidget(m_records);
+    });
+    connect(m_records, &RecordSelectionView::newRecordRequested, this, [this] { startNewRecord(); });
+    connect(m_records, &RecordSelectionView::recordChosen, this, [this](int position) { openRecord(position); });
+    connect(m_records, &RecordSelectionView::selectNewListRequested, this, [this] { showListSelection(); });
+    connect(m_records, &RecordSelectionView::exitRequested, this, [this] { hideViews(); });
+    connect(m_screen, &RecordScreen::toRecordSelection, this, [this](bool listAgain) { showRecordSelection(listAgain); });
+}
+
+RecordEntryWindow::~RecordEntryWindow() = default;
+
+void RecordEntryWindow::buildMenus(Navigator& navigator) {
+    if (QAction* own = findChild<QAction*>(QStringLiteral("actionGotoEntry")))
+        connect(own, &QAction::triggered, this, [this] { hideViews(); });
+    QAction* update = menuBar()->addAction(QStringLiteral("Update Disk"));
+    update->setObjectName(QStringLiteral("actionUpdateDisk"));
+    connect(update, &QAction::triggered, this, [this, &navigator] {
+        leaveRecord();
+        try {
+            navigator.updateDisk();
+        } catch (const StoreError& e) {
+            m_session.prompter.error(e.message());
+        }
+    });
+    QAction* select = menuBar()->addAction(QStringLiteral("Select Data List"));
+    select->setObjectName(QStringLiteral("actionSelectDataList"));
+    connect(select, &QAction::triggered, this, [this] { showListSelection(); });
+    m_sql = menuBar()->addAction(QStringLiteral("SQL"));
+    m_sql->setObjectName(QStringLiteral("actionSql"));
+    m_sql->setEnabled(false);
+    m_sql->setToolTip(QStringLiteral("The request builder is not available in this version yet."));
+}
+
+void RecordEntryWindow::showListSelection() {
+    leaveRecord();
+    m_lists->refresh();
+    m_views->setCurrentWidget(m_lists);
+}
+
+void RecordEntryWindow::hideViews() {
+    leaveRecord();
+    m_views->setCurrentIndex(0);
+}
+
+// Leaving the screen by any other way than its own buttons drops a new, unsaved record.
+void RecordEntryWindow::leaveRecord() {
+    try {
+        m_entry->leave();
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+    }
+}
+
+void RecordEntryWindow::hideEvent(QHideEvent* event) {
+    leaveRecord();
+    AppWindow::hideEvent(event);
+}
+
+void RecordEntryWindow::showRecordSelection(bool listAgain) {
+    if (listAgain) m_records->listAgain();
+    m_views->setCurrentWidget(m_records);
+}
+
+void RecordEntryWindow::startNewRecord() {
+    try {
+        if (!m_entry->startNew()) return;
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+        return;
+    }
+    m_views->setCurrentWidget(m_screen);
+    m_screen->showRecord();
+}
+
+void RecordEntryWindow::openRecord(int position) {
+    try {
+        m_entry->setNavigation(m_records->entries());
+        if (!m_entry->openAt(position)) return;
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+        return;
+    }
+    m_views->setCurrentWidget(m_screen);
+    m_screen->showRecord();
+}
+
+AppWindow* makeEntryWindow(Session& session, Navigator& navigator) { return new RecordEntryWindow(session, navigator); }
+
+}  // namespace vn

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "shell/ui/app_window.h"
+
+#include <memory>
+
+class QStackedWidget;
+
+namespace vn {
+
+class EntrySession;
+class ListSelectionView;
+class RecordScreen;
+class RecordSelectionView;
+
+// Window 7, record entry: choose a list, list its records, enter and review them on the screen
+// generated from the list's pages.
+class RecordEntryWindow : public AppWindow {
+    Q_OBJECT
+public:
+    RecordEntryWindow(Session& session, Navigator& navigator, QWidget* parent = nullptr);
+    ~RecordEntryWindow() override;
+
+    EntrySession& entrySession() const { return *m_entry; }
+    void showListSelection();
+    void hideViews();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void buildMenus(Navigator& navigator);
+    void showRecordSelection(bool listAgain);
+    void startNewRecord();
+    void openRecord(int position);
+    void leaveRecord();
+
+    Session& m_session;
+    std::unique_ptr<EntrySession> m_entry;
+    QStackedWidget* m_views = nullptr;
+    ListSelectionView* m_lists = nullptr;
+    RecordSelectionView* m_records = nullptr;
+    RecordScreen* m_screen = nullptr;
+    QAction* m_sql = nullptr;
+};
+
+AppWindow* makeEntryWindow(Session& session, Navigator& navigator);
+
+}  // namespace vn

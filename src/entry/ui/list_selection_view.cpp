@@ -1,0 +1,116 @@
+#include "entry/ui/list_selection_view.h"
+
+#include "entry/session/list_choice.h"
+#include "platform/prompter.h"
+#include "shell/core/session.h"
+#include "store/engine/store_error.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace vn {
+
+namespace {
+
+QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(true);
+    return b;
+}
+
+QLabel* valueLabel(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+}  // namespace
+
+ListSelectionView::ListSelectionView(Session& session, QWidget* parent) : QWidget(parent), m_session(session) {
+    setObjectName(QStringLiteral("listSelectionView"));
+    auto* layout = new QHBoxLayout(this);
+    auto* form = new QFormLayout;
+    m_lists = new QListWidget(this);
+    m_lists->setObjectName(QStringLiteral("currentListsList"));
+    m_lists->setAccessibleName(QStringLiteral("Current Data Lists"));
+    form->addRow(QStringLiteral("Current Data Lists..."), m_lists);
+    layout->addLayout(form, 1);
+    auto* facts = new QFormLayout;
+    m_code = valueLabel("listCodeLabel", this);
+    m_title = valueLabel("listTitleLabel", this);
+    m_description = valueLabel("listDescriptionLabel", this);
+    facts->addRow(QStringLiteral("Code"), m_code);
+    facts->addRow(QStringLiteral("Title"), m_title);
+    facts->addRow(QStringLiteral("Description"), m_description);
+    m_open = button(QStringLiteral("Open List"), "openListButton", this);
+    m_deleteData = button(QStringLiteral("Delete List Data"), "deleteListDataButton", this);
+    m_deleteList = button(QStringLiteral("Delete Form and List"), "deleteFormAndListButton", this);
+    m_print = button(QStringLiteral("Print Form"), "printFormButton", this);
+    m_print->setToolTip(QStringLiteral("The blank form printout is not available in this version yet."));
+    m_download = button(QStringLiteral("Download Web Based Data Collected by this Form Now."), "downloadButton", this);
+    m_download->setToolTip(QStringLiteral("The exchange with the central web service is not available in this version yet."));
+    m_process = button(QStringLiteral("Process Downloaded Data"), "processDownloadButton", this);
+    for (QPushButton* b : {m_open, m_deleteData, m_deleteList, m_print, m_download, m_process}) facts->addRow(b);
+    layout->addLayout(facts, 1);
+    connect(m_lists, &QListWidget::itemClicked, this, [this] { choose(); });
+    connect(m_open, &QPushButton::clicked, this, &ListSelectionView::openListRequested);
+    connect(m_deleteData, &QPushButton::clicked, this, [this] {
+        try {
+            DeleteListData(m_session, m_session.currentListCode);
+        } catch (const StoreError& e) {
+            m_session.prompter.error(e.message());
+        }
+        m_deleteData->setEnabled(false);
+    });
+    connect(m_deleteList, &QPushButton::clicked, this, [this] {
+        try {
+            if (DeleteFormAndList(m_session, m_session.currentListCode)) refresh();
+        } catch (const StoreError& e) {
+            m_session.prompter.error(e.message());
+        }
+        for (QPushButton* b : {m_deleteData, m_deleteList, m_print}) b->setEnabled(false);
+    });
+}
+
+void ListSelectionView::refresh() {
+    m_lists->clear();
+    m_lists->addItems(ListEntries(m_session));
+    m_code->clear();
+    m_title->clear();
+    m_description->clear();
+    enableListButtons(false);
+}
+
+void ListSelectionView::enableListButtons(bool enabled) {
+    m_open->setEnabled(enabled);
+    m_deleteData->setEnabled(enabled);
+    m_deleteList->setEnabled(enabled);
+    m_print->setEnabled(false);
+    m_download->setEnabled(false);
+    m_download->setVisible(enabled);
+    m_process->setVisible(false);
+}
+
+void ListSelectionView::choose() {
+    QListWidgetItem* item = m_lists->currentItem();
+    if (!item) return;
+    try {
+        const ListFacts facts = ChooseList(m_session, item->text());
+        if (!facts.exists()) return;
+        m_code->setText(facts.code);
+        m_title->setText(facts.title);
+        m_description->setText(facts.description);
+        enableListButtons(true);
+        emit listChosen();
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+    }
+}
+
+}  // namespace vn

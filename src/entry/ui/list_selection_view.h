@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace vn {
+
+class Session;
+
+// "Select Data List": the lists, the chosen list's facts and the list-level buttons.
+class ListSelectionView : public QWidget {
+    Q_OBJECT
+public:
+    ListSelectionView(Session& session, QWidget* parent = nullptr);
+    void refresh();
+
+signals:
+    void listChosen();
+    void openListRequested();
+
+private:
+    void choose();
+    void enableListButtons(bool enabled);
+
+    Session& m_session;
+    QListWidget* m_lists = nullptr;
+    QLabel* m_code = nullptr;
+    QLabel* m_title = nullptr;
+    QLabel* m_description = nullptr;
+    QPushButton* m_open = nullptr;
+    QPushButton* m_deleteData = nullptr;
+    QPushButton* m_deleteList = nullptr;
+    QPushButton* m_print = nullptr;
+    QPushButton* m_download = nullptr;
+    QPushButton* m_process = nullptr;
+};
+
+}  // namespace vn

@@ -1,0 +1,174 @@
+#include "entry/ui/page_form.h"
+
+#include "designer/ui/page_canvas.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace vn {
+
+namespace {
+
+using Kind = LayoutItem::Kind;
+
+QString columnName(const char* kind, int column) { return QStringLiteral("%1%2").arg(QString::fromLatin1(kind)).arg(column); }
+
+}  // namespace
+
+PageForm::PageForm(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("pageForm"));
+    setFixedSize(page::kWidth, page::kHeight);
+}
+
+void PageForm::build(const QList<LayoutItem>& items, ValueChanged changed) {
+    qDeleteAll(findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly));
+    m_controls.clear();
+    m_radios.clear();
+    m_groups.clear();
+    m_tabOrder.clear();
+    m_changed = std::move(changed);
+    // Radio buttons need their group first; the layout gives groups before their buttons.
+    for (const LayoutItem& item : items) addItem(item);
+    for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) w->show();
+}
+
+void PageForm::addItem(const LayoutItem& item) {
+    switch (item.kind) {
+    case Kind::TextBox: addTextBox(item); break;
+    case Kind::TableCell: addTextBox(item); break;
+    case Kind::MemoBox: addMemo(item); break;
+    case Kind::CheckBox: addCheckBox(item); break;
+    case Kind::RadioGroup: addRadioGroup(item); break;
+    case Kind::RadioButton: addRadioButton(item); break;
+    case Kind::TableLine: addLine(item); break;
+    case Kind::Caption:
+    case Kind::Label:
+    case Kind::Link:
+    case Kind::TableText: addText(item); break;
+    }
+}
+
+void PageForm::report(int column, const QString& value) {
+    if (!m_showing && m_changed) m_changed(column, value);
+}
+
+QWidget* PageForm::addTextBox(const LayoutItem& item) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(columnName("column", item.recordColumn));
+    edit->setGeometry(item.rect);
+    edit->setFont(pageFont(8));
+    edit->setAccessibleName(item.text.isEmpty() ? columnName("Column ", item.recordColumn) : item.text);
+    const int column = item.recordColumn;
+    connect(edit, &QLineEdit::textChanged, this, [this, column](const QString& text) { report(column, text); });
+    m_controls.insert(column, edit);
+    if (item.kind == Kind::TextBox && item.tabOrder > 0) m_tabOrder.insert(item.tabOrder, column);
+    return edit;
+}
+
+QWidget* PageForm::addMemo(const LayoutItem& item) {
+    auto* memo = new QPlainTextEdit(this);
+    memo->setObjectName(columnName("column", item.recordColumn));
+    memo->setGeometry(item.rect);
+    memo->setAccessibleName(QStringLiteral("Memo"));
+    const int column = item.recordColumn;
+    connect(memo, &QPlainTextEdit::textChanged, this, [this, memo, column] { report(column, memo->toPlainText()); });
+    m_controls.insert(column, memo);
+    return memo;
+}
+
+QWidget* PageForm::addCheckBox(const LayoutItem& item) {
+    auto* box = new QCheckBox(item.text, this);
+    box->setObjectName(columnName("column", item.recordColumn));
+    box->setGeometry(item.rect);
+    box->setFont(pageFont(8));
+    const int column = item.recordColumn;
+    connect(box, &QCheckBox::toggled, this, [this, column](bool on) { report(column, on ? QStringLiteral("1") : QStringLiteral("0")); });
+    m_controls.insert(column, box);
+    return box;
+}
+
+QWidget* PageForm::addRadioGroup(const LayoutItem& item) {
+    auto* group = new QGroupBox(item.text, this);
+    group->setObjectName(columnName("group", item.recordColumn));
+    group->setGeometry(item.rect);
+    group->setFont(pageFont(8));
+    m_groups.insert(item.recordColumn, group);
+    auto* buttons = new QButtonGroup(group);
+    buttons->setObjectName(columnName("buttons", item.recordColumn));
+    const int column = item.recordColumn;
+    connect(buttons, &QButtonGroup::idToggled, this, [this, column](int id, bool on) {
+        if (on) report(column, QString::number(id));
+    });
+    m_radios.insert(column, {});
+    return group;
+}
+
+void PageForm::addRadioButton(const LayoutItem& item) {
+    QWidget* group = m_groups.value(item.recordColumn);
+    if (!group) return;
+    auto* button = new QRadioButton(item.text, group);
+    button->setObjectName(QStringLiteral("column%1Button%2").arg(item.recordColumn).arg(item.buttonNumber));
+    button->setGeometry(item.rect.translated(-group->geometry().topLeft()));
+    button->setFont(pageFont(8));
+    group->findChild<QButtonGroup*>()->addButton(button, item.buttonNumber);
+    m_radios[item.recordColumn] << button;
+    if (!m_controls.contains(item.recordColumn)) m_controls.insert(item.recordColumn, button);
+}
+
+void PageForm::addText(const LayoutItem& item) {
+    auto* label = new QLabel(item.text, this);
+    label->setGeometry(item.rect);
+    label->setWordWrap(item.kind != Kind::TableText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFont(pageFont(item.pointSize, item.bold, item.underline));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor::fromRgba(item.colour));
+    label->setPalette(palette);
+    if (item.kind == Kind::Link) {
+        label->setTextInteractionFlags(Qt::TextBrowserInteraction);
+        label->setOpenExternalLinks(true);
+        label->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(item.text.toHtmlEscaped(), item.text.toHtmlEscaped()));
+    }
+}
+
+void PageForm::addLine(const LayoutItem& item) {
+    auto* line = new QFrame(this);
+    line->setGeometry(item.rect);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgba(item.colour));
+    line->setPalette(palette);
+}
+
+void PageForm::showValues(const std::function<QString(int column)>& valueOf) {
+    m_showing = true;
+    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it) {
+        const QString value = valueOf(it.key());
+        if (auto* edit = qobject_cast<QLineEdit*>(it.value())) edit->setText(value);
+        else if (auto* memo = qobject_cast<QPlainTextEdit*>(it.value())) memo->setPlainText(value);
+        else if (auto* box = qobject_cast<QCheckBox*>(it.value())) box->setChecked(value == QLatin1String("1"));
+    }
+    for (auto it = m_radios.cbegin(); it != m_radios.cend(); ++it) {
+        const int chosen = valueOf(it.key()).toInt();
+        for (QAbstractButton* b : it.value()) {
+            QButtonGroup* group = b->group();
+            const bool exclusive = group->exclusive();
+            group->setExclusive(false);
+            b->setChecked(group->id(b) == chosen);
+            group->setExclusive(exclusive);
+        }
+    }
+    m_showing = false;
+}
+
+QWidget* PageForm::firstInTabOrder() const {
+    return m_tabOrder.isEmpty() ? nullptr : m_controls.value(m_tabOrder.first());
+}
+
+}  // namespace vn

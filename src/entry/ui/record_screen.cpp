@@ -1,0 +1,216 @@
+#include "entry/ui/record_screen.h"
+
+#include "designer/definition_cache.h"
+#include "designer/pages/page_layout.h"
+#include "designer/ui/page_canvas.h"
+#include "entry/session/entry_session.h"
+#include "entry/ui/page_form.h"
+#include "platform/prompter.h"
+#include "store/engine/store_error.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace vn {
+
+namespace {
+
+constexpr const char* kHeaderCaptions[16] = {"Record Code", "Title", "First", "M.I.", "Last", "Suffix",
+                                             "Home Phone", "Work Phone", "Email", "Position/Title", "Company",
+                                             "Address 1", "Address 2", "City", "State", "Zip"};
+
+const char* const kPageNote =
+    "Please Note!  \nFor any data collected via this form to be saved correctly, it is imperative that\nthe header "
+    "information (fields) must be filled in correctly.  The header fields can\nonly be filled when you are displaying "
+    "Page 1.  If you did not fill out the header\nfields, return to page one and do so before Saving this record.";
+
+QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(true);
+    return b;
+}
+
+}  // namespace
+
+RecordScreen::RecordScreen(EntrySession& session, Prompter& prompter, QWidget* parent)
+    : QWidget(parent), m_session(session), m_prompter(prompter), m_measure(std::make_unique<QtTextMeasure>()) {
+    setObjectName(QStringLiteral("recordScreen"));
+    auto* layout = new QHBoxLayout(this);
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildHeader());
+    m_headerNote = new QLabel(QString::fromLatin1(kPageNote), this);
+    m_headerNote->setObjectName(QStringLiteral("headerNote"));
+    left->addWidget(m_headerNote);
+    m_page = new PageForm;
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("pageScroll"));
+    scroll->setWidget(m_page);
+    left->addWidget(scroll, 1);
+    layout->addLayout(left, 3);
+    layout->addWidget(buildOptions(), 1);
+}
+
+RecordScreen::~RecordScreen() = default;
+
+QWidget* RecordScreen::buildHeader() {
+    m_headerBlock = new QGroupBox(QStringLiteral("Header"), this);
+    m_headerBlock->setObjectName(QStringLiteral("headerBlock"));
+    auto* grid = new QGridLayout(m_headerBlock);
+    for (int f = 0; f < 16; ++f) {
+        auto* edit = new QLineEdit(m_headerBlock);
+        edit->setObjectName(QStringLiteral("header%1Edit").arg(f));
+        auto* label = new QLabel(QString::fromLatin1(kHeaderCaptions[f]), m_headerBlock);
+        label->setBuddy(edit);
+        grid->addWidget(label, (f / 8) * 2, f % 8);
+        grid->addWidget(edit, (f / 8) * 2 + 1, f % 8);
+        m_header[f] = edit;
+        if (f == 0) {
+            edit->setReadOnly(true);
+            continue;
+        }
+        connect(edit, &QLineEdit::textChanged, this, [this, f](const QString& text) {
+            if (!m_showing) m_session.setHeader(f, text);
+        });
+    }
+    return m_headerBlock;
+}
+
+QWidget* RecordScreen::buildOptions() {
+    auto* box = new QGroupBox(QStringLiteral("Record Options..."), this);
+    box->setObjectName(QStringLiteral("recordOptions"));
+    auto* layout = new QVBoxLayout(box);
+    const auto add = [this, box, layout](const QString& caption, const char* name, auto action) {
+        QPushButton* b = button(caption, QString::fromLatin1(name), box);
+        connect(b, &QPushButton::clicked, this, action);
+        layout->addWidget(b);
+        return b;
+    };
+    add(QStringLiteral("Save / Exit"), "saveExitButton", [this] { saveAnd(false); });
+    add(QStringLiteral("Save / Enter New Record"), "saveNewButton", [this] { saveAnd(true); });
+    add(QStringLiteral("Cancel / Exit"), "cancelExitButton", [this] { cancel(); });
+    add(QStringLiteral("Delete Current Record"), "deleteRecordButton", [this] { deleteRecord(); });
+    m_prior = add(QStringLiteral("Prior"), "priorButton", [this] { step(false); });
+    m_next = add(QStringLiteral("Next"), "nextButton", [this] { step(true); });
+    add(QStringLiteral("Clear Page / Start Over"), "clearPageButton", [this] { clearPage(); });
+    for (int p = 1; p <= 6; ++p) m_pageButtons[p - 1] = add(QStringLiteral("Page %1").arg(p), QStringLiteral("page%1Button").arg(p).toLatin1().constData(), [this, p] { showPage(p, false); });
+    auto* pager = new QHBoxLayout;
+    m_priorPage = button(QStringLiteral("< Prior Page"), QStringLiteral("priorPageButton"), box);
+    m_nextPage = button(QStringLiteral("Next Page >"), QStringLiteral("nextPageButton"), box);
+    connect(m_priorPage, &QPushButton::clicked, this, [this] { showPage(m_session.currentPage() - 1, false); });
+    connect(m_nextPage, &QPushButton::clicked, this, [this] { showPage(m_session.currentPage() + 1, false); });
+    pager->addWidget(m_priorPage);
+    pager->addWidget(m_nextPage);
+    layout->addLayout(pager);
+    QPushButton* print = button(QStringLiteral("View/Print  Form/Data"), QStringLiteral("printButton"), box);
+    print->setEnabled(false);
+    print->setToolTip(QStringLiteral("The record printout is not available in this version yet."));
+    layout->addWidget(print);
+    auto* hint = new QLabel(QStringLiteral("Right click screen item for Agent help (if available)."), box);
+    hint->setWordWrap(true);
+    layout->addWidget(hint);
+    layout->addStretch();
+    return box;
+}
+
+void RecordScreen::showRecord() {
+    m_showing = true;
+    for (int f = 0; f < 16; ++f) m_header[f]->setText(f == 0 ? m_session.key() : m_session.header(f));
+    m_showing = false;
+    showPage(1, true);
+    if (m_session.isNew()) m_header[1]->setFocus();
+}
+
+void RecordScreen::showPage(int page, bool redraw) {
+    if (page < 1 || page > 6) return;
+    const PageSwitch result = m_session.switchPage(page);
+    if (result == PageSwitch::Refused || (result == PageSwitch::Same && !redraw)) return;
+    m_page->build(layoutPage(m_session.definitions(), page, *m_measure, false),
+                  [this, page](int column, const QString& value) { m_session.setValue(page, column, value); });
+    m_page->showValues([this, page](int column) { return m_session.value(page, column); });
+    m_headerBlock->setVisible(page == 1);
+    m_headerNote->setVisible(page != 1);
+    if (result == PageSwitch::FirstVisit)
+        if (QWidget* first = m_page->firstInTabOrder()) first->setFocus();
+    refreshButtons();
+}
+
+void RecordScreen::refreshButtons() {
+    const int current = m_session.currentPage();
+    for (int p = 1; p <= 6; ++p) {
+        QPushButton* b = m_pageButtons[p - 1];
+        b->setText(m_session.pageTitle(p));
+        b->setEnabled(m_session.isPageDefined(p));
+        QFont font = b->font();
+        font.setBold(p == current);
+        b->setFont(font);
+    }
+    m_nextPage->setText(current == 6 ? QStringLiteral("Last Page") : QStringLiteral("Next Page >"));
+    m_priorPage->setText(current == 1 ? QStringLiteral("First Page") : QStringLiteral("< Prior Page"));
+    m_nextPage->setEnabled(m_session.nextPageEnabled());
+    m_priorPage->setEnabled(m_session.priorPageEnabled());
+    m_prior->setEnabled(!m_session.isNew() && m_session.priorEnabled());
+    m_next->setEnabled(!m_session.isNew() && m_session.nextEnabled());
+}
+
+// An empty header saves nothing: the user hears of it and may go back to the record.
+bool RecordScreen::confirmEmptyHeader() {
+    const Answer answer = m_prompter.confirmation(
+        QStringLiteral("The header fields (Title to Zip) of this record are empty, so the record was not saved.\r\r"
+                       "Return to the record to fill in the header?"),
+        Buttons::OkCancel);
+    if (answer != Answer::Ok) return false;
+    m_session.returnToRecord();
+    showRecord();
+    return true;
+}
+
+void RecordScreen::saveAnd(bool enterNew) {
+    try {
+        const SaveOutcome outcome = m_session.save();
+        if (outcome == SaveOutcome::Stopped) return;
+        if (outcome == SaveOutcome::EmptyHeader && confirmEmptyHeader()) return;
+        if (enterNew && m_session.startNew(false)) {
+            showRecord();
+            return;
+        }
+    } catch (const StoreError& e) {
+        m_prompter.error(e.message());
+        return;
+    }
+    emit toRecordSelection(true);
+}
+
+void RecordScreen::step(bool forward) {
+    try {
+        if (forward ? m_session.next() : m_session.prior()) showRecord();
+    } catch (const StoreError& e) {
+        m_prompter.error(e.message());
+    }
+}
+
+void RecordScreen::cancel() {
+    if (m_session.cancel()) emit toRecordSelection(false);
+}
+
+void RecordScreen::deleteRecord() {
+    try {
+        if (m_session.deleteRecord()) emit toRecordSelection(true);
+    } catch (const StoreError& e) {
+        m_prompter.error(e.message());
+    }
+}
+
+void RecordScreen::clearPage() {
+    m_session.clearPage();
+    showPage(m_session.currentPage(), true);
+    if (QWidget* first = m_page->firstInTabOrder()) first->setFocus();
+}
+
+}  // namespace vn

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+
+namespace vn {
+
+class EntrySession;
+class PageForm;
+class Prompter;
+class QtTextMeasure;
+
+// The generated record screen: the header block, the page drawn from the list's definitions with
+// live controls, and "Record Options...". Values go into the session's store as they are edited.
+class RecordScreen : public QWidget {
+    Q_OBJECT
+public:
+    RecordScreen(EntrySession& session, Prompter& prompter, QWidget* parent = nullptr);
+    ~RecordScreen() override;
+
+    // Draws the session's record from the start (page 1).
+    void showRecord();
+    PageForm& pageForm() const { return *m_page; }
+    QLineEdit* headerEdit(int field) const { return m_header[field]; }
+
+signals:
+    void toRecordSelection(bool listAgain);
+
+private:
+    QWidget* buildHeader();
+    QWidget* buildOptions();
+    void showPage(int page, bool redraw);
+    void refreshButtons();
+    void saveAnd(bool enterNew);
+    void step(bool forward);
+    void cancel();
+    void deleteRecord();
+    void clearPage();
+    bool confirmEmptyHeader();
+
+    EntrySession& m_session;
+    Prompter& m_prompter;
+    std::unique_ptr<QtTextMeasure> m_measure;
+    QWidget* m_headerBlock = nullptr;
+    QLabel* m_headerNote = nullptr;
+    std::array<QLineEdit*, 16> m_header{};  // field 0 is the record code
+    PageForm* m_page = nullptr;
+    std::array<QPushButton*, 6> m_pageButtons{};
+    QPushButton* m_priorPage = nullptr;
+    QPushButton* m_nextPage = nullptr;
+    QPushButton* m_prior = nullptr;
+    QPushButton* m_next = nullptr;
+    bool m_showing = false;
+};
+
+}  // namespace vn
