@@ -1,0 +1,174 @@
+#include "entry/core/record_tables.h"
+#include "entry/session/entry_session.h"
+#include "entry/ui/entry_window.h"
+#include "entry/ui/page_form.h"
+#include "entry/ui/record_screen.h"
+#include "shell/core/navigation.h"
+#include "shell/core/session.h"
+#include "shell/core/startup_sequence.h"
+#include "shell/ui/application_windows.h"
+#include "store/files/installation.h"
+#include "support/recording_prompter.h"
+#include "support/temp_folder.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace vn;
+
+// The record entry window driven as a user would, offscreen, on a list with a text field and a
+// check box on page 1 and a text field on page 3.
+class EntryWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void enterSaveAndReopenARecord();
+    void anEmptyHeaderSavesNothingAndSaysSo();
+    void leavingANewRecordLeavesNoRows();
+
+private:
+    template <typename T>
+    T* find(const char* name) {
+        T* child = m_window->findChild<T*>(QString::fromLatin1(name));
+        if (!child) qFatal("no child named %s", name);
+        return child;
+    }
+    void click(const char* name) {
+        QAbstractButton* b = find<QAbstractButton>(name);
+        QVERIFY2(b->isEnabled(), name);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(4, b->height() / 2));
+    }
+    void clickItem(const char* list, int row) {
+        QListWidget* w = find<QListWidget>(list);
+        QVERIFY2(row < w->count(), list);
+        QTest::mouseClick(w->viewport(), Qt::LeftButton, {}, w->visualItemRect(w->item(row)).center());
+    }
+    void type(QWidget* edit, const QString& text) {
+        edit->setFocus();
+        QTest::keyClicks(edit, text);
+    }
+    void definition(const QString& key, const QStringList& fields) {
+        RecordAccess& a = m_session->access;
+        a.EnsureRecord(kFdisSlot, key);
+        for (int f = 0; f < fields.size(); ++f)
+            if (!fields[f].isEmpty()) a.SetFieldText(kFdisSlot, f + 1, fields[f]);
+    }
+    void startNewRecord() {
+        find<QAction>("actionSelectDataList")->trigger();
+        clickItem("currentListsList", 0);
+        click("openListButton");
+        click("newRecordRadio");
+        click("processButton");
+    }
+    QString column(int page, const QString& key, int field) {
+        return m_session->access.FindRecord(pageSlot(page), key) ? m_session->access.GetFieldText(pageSlot(page), field)
+                                                                   : "<none>";
+    }
+
+    std::unique_ptr<test::TempFolder> m_tmp;
+    test::RecordingPrompter m_prompter;
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<Navigator> m_navigator;
+    std::unique_ptr<ApplicationWindows> m_windows;
+    RecordEntryWindow* m_window = nullptr;
+};
+
+void EntryWindowTest::init() {
+    m_tmp = std::make_unique<test::TempFolder>();
+    createInstallation(m_tmp->file("HLV"));
+    m_prompter = {};
+    m_session = std::make_unique<Session>(m_tmp->file("HLV"), m_prompter);
+    StartFacts facts;
+    facts.drives = DriveMap(m_tmp->file("home"), "C=" + m_tmp->file("none"));
+    QVERIFY(runStartup(*m_session, facts));
+    m_session->identity.operationalLevel = 1;
+    m_session->identity.userSituation = 1;
+    m_session->identity.countyCode = "ALB";
+    m_session->access.EnsureRecord(kListSlot, "abc");
+    m_session->access.SetFieldText(kListSlot, 1, "Members");
+    //          active kind slot caption   top    left   width  height tab
+    definition("abc101", {"1", "1", "1", "Nickname", "144", "200", "110", "21", "1", "", "4", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "10"});
+    definition("abc102", {"1", "3", "1", "Member", "200", "200", "90", "21", "-1"});
+    definition("abc301", {"1", "1", "1", "School", "100", "100", "210", "21", "1", "", "4", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "20"});
+    reloadListCodes(*m_session);
+    m_navigator = std::make_unique<Navigator>(*m_session);
+    m_windows = std::make_unique<ApplicationWindows>(*m_session, *m_navigator, WindowFactories{{EntryWindow, makeEntryWindow}});
+    m_navigator->setView(*m_windows);
+    m_navigator->gotoWindow(MainWindowNo, EntryWindow);
+    m_window = static_cast<RecordEntryWindow*>(m_windows->window(EntryWindow));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void EntryWindowTest::cleanup() {
+    m_windows.reset();
+    m_navigator.reset();
+    m_session.reset();
+    m_tmp.reset();
+}
+
+void EntryWindowTest::enterSaveAndReopenARecord() {
+    startNewRecord();
+    RecordScreen* screen = find<RecordScreen>("recordScreen");
+    QVERIFY(screen->isVisible());
+    const QString key = screen->headerEdit(0)->text();
+    QCOMPARE(key, "abcwyalb000000000");
+    type(screen->headerEdit(4), "Smith");
+    type(screen->headerEdit(2), "Ann");
+    type(screen->pageForm().control(1), "Annie");
+    QTest::mouseClick(screen->pageForm().control(21), Qt::LeftButton, {}, QPoint(4, 10));
+    QVERIFY(!find<QPushButton>("page2Button")->isEnabled());  // page 2 is not defined
+    click("page3Button");
+    type(screen->pageForm().control(1), "Central High");
+    click("saveExitButton");
+
+    QVERIFY(find<QWidget>("recordSelectionView")->isVisible());
+    RecordAccess& a = m_session->access;
+    QVERIFY(a.FindRecord(kHeadSlot, key));
+    QCOMPARE(a.GetFieldText(kHeadSlot, 4), "Smith");
+    QCOMPARE(column(1, key, 1), "Annie");
+    QCOMPARE(column(1, key, 21), "1");
+    QCOMPARE(column(2, key, 1), "");  // an undefined page below the highest one still gets its row
+    QCOMPARE(column(3, key, 1), "Central High");
+
+    click("reviewRadio");
+    click("byNameRadio");
+    click("processButton");
+    QListWidget* records = find<QListWidget>("recordList");
+    QCOMPARE(records->count(), 1);
+    QVERIFY(records->item(0)->text().startsWith(key + "  Smith, Ann"));
+    clickItem("recordList", 0);
+    QCOMPARE(screen->headerEdit(4)->text(), "Smith");
+    QCOMPARE(qobject_cast<QLineEdit*>(screen->pageForm().control(1))->text(), "Annie");
+    QVERIFY(qobject_cast<QCheckBox*>(screen->pageForm().control(21))->isChecked());
+}
+
+void EntryWindowTest::anEmptyHeaderSavesNothingAndSaysSo() {
+    startNewRecord();
+    RecordScreen* screen = find<RecordScreen>("recordScreen");
+    const QString key = screen->headerEdit(0)->text();
+    type(screen->pageForm().control(1), "lost?");
+    m_prompter.answers = {Answer::Cancel};
+    click("saveExitButton");
+    QVERIFY(m_prompter.texts().last().contains("not saved"));
+    QVERIFY(!m_session->access.FindRecord(kHeadSlot, key));
+    QCOMPARE(column(1, key, 1), "<none>");
+}
+
+void EntryWindowTest::leavingANewRecordLeavesNoRows() {
+    startNewRecord();
+    const QString key = find<RecordScreen>("recordScreen")->headerEdit(0)->text();
+    QVERIFY(m_session->access.FindRecord(kHeadSlot, key));
+    find<QAction>("actionGotoMain")->trigger();
+    QVERIFY(!m_session->access.FindRecord(kHeadSlot, key));
+    QCOMPARE(column(1, key, 1), "<none>");
+}
+
+QTEST_MAIN(EntryWindowTest)
+#include "entry_window_test.moc"
