@@ -1,5 +1,6 @@
 #include "entry/ui/entry_window.h"
 
+#include "entry/core/record_tables.h"
 #include "entry/session/entry_session.h"
 #include "entry/ui/list_selection_view.h"
 #include "entry/ui/record_screen.h"
@@ -29,8 +30,8 @@ RecordEntryWindow::RecordEntryWindow(Session& session, Navigator& navigator, QWi
     for (QWidget* w : {static_cast<QWidget*>(m_lists), static_cast<QWidget*>(m_records), static_cast<QWidget*>(m_screen)})
         m_views->addWidget(w);
     setCentralWidget(m_views);
+    resize(1320, 860);  // the page (840 pixels) beside the record options
     buildMenus(navigator);
-    connect(m_lists, &ListSelectionView::listChosen, this, [this] { m_sql->setEnabled(true); });
     connect(m_lists, &ListSelectionView::openListRequested, this, [this] {
         m_records->reset();
         m_views->setCurrentWidget(m_records);
@@ -40,6 +41,7 @@ RecordEntryWindow::RecordEntryWindow(Session& session, Navigator& navigator, QWi
     connect(m_records, &RecordSelectionView::selectNewListRequested, this, [this] { showListSelection(); });
     connect(m_records, &RecordSelectionView::exitRequested, this, [this] { hideViews(); });
     connect(m_screen, &RecordScreen::toRecordSelection, this, [this](bool listAgain) { showRecordSelection(listAgain); });
+    session.beforeShutdown.push_back([this] { leaveRecord(); });
 }
 
 RecordEntryWindow::~RecordEntryWindow() = default;
@@ -79,6 +81,7 @@ void RecordEntryWindow::hideViews() {
 
 // Leaving the screen by any other way than its own buttons drops a new, unsaved record.
 void RecordEntryWindow::leaveRecord() {
+    if (m_session.shutdownDone && !m_session.catalogue.isOpen(kHeadSlot)) return;
     try {
         m_entry->leave();
     } catch (const StoreError& e) {

@@ -73,6 +73,7 @@ QWidget* RecordScreen::buildHeader() {
         m_header[f] = edit;
         if (f == 0) {
             edit->setReadOnly(true);
+            edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("abcwyalb1000000000")) + 12);
             continue;
         }
         connect(edit, &QLineEdit::textChanged, this, [this, f](const QString& text) {

@@ -62,11 +62,11 @@ RecordSelectionView::RecordSelectionView(Session& session, QWidget* parent) : QW
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("recordCountLabel"));
     right->addWidget(m_count);
-    auto* searchForm = new QFormLayout;
+    m_searchForm = new QFormLayout;
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("lastNameSearchEdit"));
-    searchForm->addRow(QStringLiteral("Enter Record Last Name"), m_search);
-    right->addLayout(searchForm);
+    m_searchForm->addRow(QStringLiteral("Enter Record Last Name"), m_search);
+    right->addLayout(m_searchForm);
     layout->addLayout(right, 2);
     connect(m_process, &QPushButton::clicked, this, [this] { process(); });
     connect(newList, &QPushButton::clicked, this, &RecordSelectionView::selectNewListRequested);
@@ -168,7 +168,7 @@ void RecordSelectionView::reset() {
     m_records->clear();
     m_entries.clear();
     m_count->clear();
-    m_search->hide();
+    m_searchForm->setRowVisible(m_search, false);
     updateProcess();
 }
 
@@ -204,7 +204,7 @@ void RecordSelectionView::process() {
     }
     listRecords();
     if (m_method->checkedId() == int(ListingOrder::ByName)) {
-        m_search->show();
+        m_searchForm->setRowVisible(m_search, true);
         m_search->setFocus();
     }
 }

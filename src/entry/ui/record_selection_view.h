@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QButtonGroup;
+class QFormLayout;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -57,6 +58,7 @@ private:
     QListWidget* m_records = nullptr;
     QLabel* m_count = nullptr;
     QLineEdit* m_search = nullptr;
+    QFormLayout* m_searchForm = nullptr;
     QList<ListingEntry> m_entries;
 };
 

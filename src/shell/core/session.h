@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace vn {
 
@@ -82,6 +83,9 @@ public:
     int builderReturn = 0;
     QString helpContext = QStringLiteral("1");
     std::function<bool(const QString&)> openAddress;  // hands an address to the desktop
+    // Run first by the orderly exit, while the tables are still open (a window drops an unsaved
+    // new record, for example).
+    std::vector<std::function<void()>> beforeShutdown;
 };
 
 // Reads the record codes of all data lists again (after a list is added, cloned or deleted).

@@ -26,6 +26,7 @@ void ShutdownSequence(Session& session, ShellView& view) {
         view.quit();
         return;
     }
+    for (const auto& hook : session.beforeShutdown) hook();
     closeAllTables(session);
     bool saved = true;
     if (session.firstTime) {
