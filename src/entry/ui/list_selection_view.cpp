@@ -1,5 +1,6 @@
 #include "entry/ui/list_selection_view.h"
 
+#include "entry/session/download_processor.h"
 #include "entry/session/list_choice.h"
 #include "platform/prompter.h"
 #include "shell/core/session.h"
@@ -68,6 +69,7 @@ ListSelectionView::ListSelectionView(Session& session, QWidget* parent) : QWidge
         }
         m_deleteData->setEnabled(false);
     });
+    connect(m_process, &QPushButton::clicked, this, [this] { processDownload(); });
     connect(m_deleteList, &QPushButton::clicked, this, [this] {
         try {
             if (DeleteFormAndList(m_session, m_session.currentListCode)) refresh();
@@ -94,7 +96,33 @@ void ListSelectionView::enableListButtons(bool enabled) {
     m_print->setEnabled(false);
     m_download->setEnabled(false);
     m_download->setVisible(enabled);
-    m_process->setVisible(false);
+    // Files placed in the web transfer folder can be processed although this version does not
+    // fetch them itself.
+    m_process->setVisible(enabled);
+    m_process->setEnabled(enabled);
+}
+
+void ListSelectionView::processDownload() {
+    try {
+        const DownloadResult result = ProcessDownload(m_session.access, m_session.folders.base(), m_session.identity.stateCode,
+                                                      m_session.identity.countyCode);
+        if (!result.fileFound) {
+            m_session.prompter.beep();
+            m_session.prompter.information(result.message);
+            m_process->setEnabled(false);
+            return;
+        }
+        m_session.prompter.information(QStringLiteral("Downloaded data processed: %1 new rows, %2 rows already present, "
+                                                      "%3 memos, %4 lines skipped.")
+                                           .arg(result.created)
+                                           .arg(result.kept)
+                                           .arg(result.memos)
+                                           .arg(result.skippedLines));
+        m_download->setVisible(false);
+        m_process->setVisible(false);
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+    }
 }
 
 void ListSelectionView::choose() {

@@ -24,6 +24,7 @@ signals:
 private:
     void choose();
     void enableListButtons(bool enabled);
+    void processDownload();
 
     Session& m_session;
     QListWidget* m_lists = nullptr;

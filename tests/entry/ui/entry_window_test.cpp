@@ -32,6 +32,7 @@ private slots:
     void enterSaveAndReopenARecord();
     void anEmptyHeaderSavesNothingAndSaysSo();
     void leavingANewRecordLeavesNoRows();
+    void processingDownloadsWithoutAFileSaysAllIsProcessed();
 
 private:
     template <typename T>
@@ -168,6 +169,15 @@ void EntryWindowTest::leavingANewRecordLeavesNoRows() {
     find<QAction>("actionGotoMain")->trigger();
     QVERIFY(!m_session->access.FindRecord(kHeadSlot, key));
     QCOMPARE(column(1, key, 1), "<none>");
+}
+
+void EntryWindowTest::processingDownloadsWithoutAFileSaysAllIsProcessed() {
+    find<QAction>("actionSelectDataList")->trigger();
+    clickItem("currentListsList", 0);
+    click("processDownloadButton");
+    QVERIFY(m_prompter.texts().last().startsWith("Notice!  All data files downloaded from Varnedo Central ["));
+    QVERIFY(m_prompter.texts().last().endsWith("wyalbdown.vnq] have been processed."));
+    QVERIFY(!find<QPushButton>("processDownloadButton")->isEnabled());
 }
 
 QTEST_MAIN(EntryWindowTest)
