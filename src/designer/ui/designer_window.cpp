@@ -1,6 +1,7 @@
 #include "designer/ui/designer_window.h"
 
 #include "designer/page_designer/page_designer.h"
+#include "designer/ui/default_lists_widget.h"
 #include "designer/ui/list_information_widget.h"
 #include "designer/ui/page_canvas.h"
 #include "designer/ui/page_designer_widget.h"
@@ -27,7 +28,10 @@ FormDesignerWindow::FormDesignerWindow(Session& session, Navigator& navigator, Q
     m_listView = new ListInformationWidget(m_listRules, session.prompter, m_views);
     m_views->addWidget(m_listView);
     m_pageView = new PageDesignerWidget(session.prompter, m_views);
+    m_pageView->setSelectionAccess(session.access);
     m_views->addWidget(m_pageView);
+    m_defaultsView = new DefaultListsWidget(session.access, session.prompter, m_views);
+    m_views->addWidget(m_defaultsView);
     setCentralWidget(m_views);
     buildMenus(navigator);
     connect(m_listView, &ListInformationWidget::fieldsAccessChanged, this, [this](bool enabled) {
@@ -38,6 +42,7 @@ FormDesignerWindow::FormDesignerWindow(Session& session, Navigator& navigator, Q
     connect(m_listView, &ListInformationWidget::exitRequested, this, [this] { hideViews(); });
     connect(m_pageView, &PageDesignerWidget::menuLockChanged, this, [this](bool enabled) { lockMenus(enabled); });
     connect(m_pageView, &PageDesignerWidget::exited, this, [this] { hideViews(); });
+    connect(m_defaultsView, &DefaultListsWidget::exited, this, [this] { hideViews(); });
 }
 
 void FormDesignerWindow::buildMenus(Navigator& navigator) {
@@ -59,6 +64,7 @@ void FormDesignerWindow::buildMenus(Navigator& navigator) {
     connect(m_listInformation, &QAction::triggered, this, [this] { showListInformation(); });
     QAction* defaults = menuBar()->addAction(QStringLiteral("Default Selection Items"));
     defaults->setObjectName(QStringLiteral("actionDefaultSelectionItems"));
+    connect(defaults, &QAction::triggered, this, [this] { showDefaultLists(); });
     m_fields = menuBar()->addAction(QStringLiteral("Add/Modify Fields"));
     m_fields->setObjectName(QStringLiteral("actionAddModifyFields"));
     m_fields->setEnabled(false);
@@ -96,6 +102,11 @@ void FormDesignerWindow::showPageDesigner() {
     m_webFormAllowed = true;
     m_webForm->setEnabled(true);
     m_views->setCurrentWidget(m_pageView);
+}
+
+void FormDesignerWindow::showDefaultLists() {
+    m_defaultsView->open(m_session.siblings[0].found);
+    m_views->setCurrentWidget(m_defaultsView);
 }
 
 // While a field is being placed or modified the window's menu stays where it is.

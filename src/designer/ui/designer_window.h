@@ -8,6 +8,7 @@ class QStackedWidget;
 
 namespace vn {
 
+class DefaultListsWidget;
 class ListInformationWidget;
 class PageDesignerWidget;
 
@@ -21,6 +22,7 @@ public:
 
     void showListInformation();
     void showPageDesigner();
+    void showDefaultLists();
     void hideViews();
 
 protected:
@@ -35,6 +37,7 @@ private:
     QStackedWidget* m_views = nullptr;
     ListInformationWidget* m_listView = nullptr;
     PageDesignerWidget* m_pageView = nullptr;
+    DefaultListsWidget* m_defaultsView = nullptr;
     QMenu* m_goto = nullptr;
     QAction* m_listInformation = nullptr;
     bool m_fieldsAllowed = false;   // the chosen list's password is satisfied

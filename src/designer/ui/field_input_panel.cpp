@@ -106,6 +106,10 @@ void FieldInputPanel::buildText(QFormLayout* form) {
     m_readOnly = addCheck(form, QStringLiteral("Read Only"), "readOnlyCheck");
     m_standardList = addCheck(form, QStringLiteral("Std Sel List"), "standardListCheck");
     m_exclusiveList = addCheck(form, QStringLiteral("Exc Sel List"), "exclusiveListCheck");
+    m_selectionList = new QPushButton(QStringLiteral("Build Selection List"), this);
+    m_selectionList->setObjectName(QStringLiteral("selectionListButton"));
+    form->addRow(m_selectionList);
+    connect(m_selectionList, &QPushButton::clicked, this, &FieldInputPanel::selectionListClicked);
 }
 
 void FieldInputPanel::buildRadio(QFormLayout* form) {
@@ -178,7 +182,9 @@ void FieldInputPanel::showKind(FieldKind kind, bool adding) {
     const NameCaption& caption = kNameCaptions[int(kind)];
     m_title->setText(QString::fromLatin1(caption.title));
     setLabelText(m_form, m_name, QString::fromLatin1(adding ? caption.add : caption.modify));
-    setRowsVisible({m_size, m_characterType, m_required, m_readOnly, m_standardList, m_exclusiveList}, kind == FieldKind::Text);
+    setRowsVisible({m_size, m_characterType, m_required, m_readOnly, m_standardList, m_exclusiveList, m_selectionList},
+                   kind == FieldKind::Text);
+    m_selectionList->setText(adding ? QStringLiteral("Build Selection List") : QStringLiteral("Edit Selection List"));
     setLabelText(m_form, m_size, adding ? QStringLiteral("Field Size (Characters)") : QStringLiteral("New Size"));
     for (int i = 0; i < 10; ++i) {
         m_form->setRowVisible(m_buttons[i], kind == FieldKind::RadioGroup);
@@ -250,6 +256,8 @@ void FieldInputPanel::setButtons(bool placeEnabled, bool cancelEnabled) {
     m_place->setEnabled(placeEnabled);
     m_cancel->setEnabled(cancelEnabled);
 }
+
+void FieldInputPanel::setSelectionListEnabled(bool enabled) { m_selectionList->setEnabled(enabled); }
 
 void FieldInputPanel::focusName() { m_name->setFocus(); }
 

@@ -26,6 +26,7 @@ public:
     void setInputs(const FieldInputs& inputs, int labelCharactersRemaining);
     FieldInputs inputs() const;
     void setButtons(bool placeEnabled, bool cancelEnabled);
+    void setSelectionListEnabled(bool enabled);
     void focusName();
 
 signals:
@@ -35,6 +36,7 @@ signals:
     void cancelClicked();
     void continueClicked();
     void deleteClicked();
+    void selectionListClicked();
 
 private:
     QLineEdit* addEdit(QFormLayout* form, const QString& caption, const char* objectName);
@@ -59,6 +61,7 @@ private:
     QCheckBox* m_readOnly = nullptr;
     QCheckBox* m_standardList = nullptr;
     QCheckBox* m_exclusiveList = nullptr;
+    QPushButton* m_selectionList = nullptr;
     std::array<QLineEdit*, 10> m_buttons{};
     QLabel* m_remaining = nullptr;
     QSpinBox* m_labelWidth = nullptr;

@@ -4,6 +4,7 @@
 #include "designer/pages/page_layout.h"
 #include "designer/ui/field_input_panel.h"
 #include "designer/ui/page_canvas.h"
+#include "designer/ui/selection_list_editor_widget.h"
 #include "platform/prompter.h"
 #include "store/engine/store_error.h"
 
@@ -88,6 +89,7 @@ PageDesignerWidget::PageDesignerWidget(Prompter& prompter, QWidget* parent)
     connect(m_fields, &FieldInputPanel::placeClicked, this, [this] { act([this] { m_designer->place(); }); });
     connect(m_fields, &FieldInputPanel::cancelClicked, this, [this] { act([this] { m_designer->cancelAdd(); }); });
     connect(m_fields, &FieldInputPanel::deleteClicked, this, [this] { act([this] { m_designer->deleteField(); }); });
+    connect(m_fields, &FieldInputPanel::selectionListClicked, this, [this] { openSelectionList(); });
     connect(m_fields, &FieldInputPanel::continueClicked, this, [this] {
         act([this] {
             if (m_designer->view().panel == DesignerPanel::Add) m_designer->continueAdd();
@@ -282,6 +284,28 @@ QWidget* PageDesignerWidget::buildMoveButtons() {
     return box;
 }
 
+void PageDesignerWidget::setSelectionAccess(RecordAccess& access) {
+    if (m_selectionEditor) return;
+    m_selectionEditor = new SelectionListEditorWidget(access, m_prompter, m_panels);
+    m_panels->addWidget(m_selectionEditor);
+    connect(m_selectionEditor, &SelectionListEditorWidget::exited, this, [this] { render(); });
+}
+
+// From the add view the field's row is created first: its slot names the items.
+void PageDesignerWidget::openSelectionList() {
+    if (!m_selectionEditor || !m_designer) return;
+    bool ready = false;
+    act([this, &ready] {
+        m_designer->editInputs(m_fields->inputs());
+        ready = m_designer->view().panel != DesignerPanel::Add || m_designer->ensureRow();
+    });
+    const PageDesignerView& v = m_designer->view();
+    const FieldDefinition& row = m_designer->definitions().definition(v.page, v.currentDefinition);
+    if (!ready || !row.exists()) return;
+    m_selectionEditor->open(selectionListPrefix(m_designer->definitions().listCode(), v.page, row.slot), row.key);
+    m_panels->setCurrentWidget(m_selectionEditor);
+}
+
 void PageDesignerWidget::open(std::unique_ptr<PageDesigner> designer) {
     m_designer = std::move(designer);
     act([this] { m_designer->open(); });
@@ -343,6 +367,7 @@ void PageDesignerWidget::renderPanel() {
         m_fields->showKind(v.kind, v.panel == DesignerPanel::Add);
         m_fields->setInputs(v.inputs, v.labelCharactersRemaining);
         m_fields->setButtons(v.placeEnabled, v.cancelEnabled);
+        m_fields->setSelectionListEnabled(v.selectionListEnabled && m_selectionEditor);
         m_panels->setCurrentWidget(m_fieldsView);
         break;
     case DesignerPanel::PageTitle:

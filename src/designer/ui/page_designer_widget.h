@@ -16,6 +16,8 @@ class PageCanvas;
 class PageDesigner;
 class Prompter;
 class QtTextMeasure;
+class RecordAccess;
+class SelectionListEditorWidget;
 
 // The "Add/Modify Fields" view: the header sample, the page, its buttons and the views beside it.
 // It shows PageDesigner's state and hands it every action.
@@ -31,6 +33,8 @@ public:
     PageCanvas& canvas() const { return *m_canvas; }
     const QtTextMeasure& measure() const { return *m_measure; }
     void render();
+    // Enables the text field's selection list editor, which works on the tables directly.
+    void setSelectionAccess(RecordAccess& access);
 
 signals:
     void menuLockChanged(bool menuEnabled);
@@ -46,6 +50,7 @@ private:
     QWidget* buildMoveButtons();
     void act(const std::function<void()>& action);
     void renderPanel();
+    void openSelectionList();
 
     Prompter& m_prompter;
     std::unique_ptr<QtTextMeasure> m_measure;
@@ -60,6 +65,7 @@ private:
     QWidget* m_fieldsView = nullptr;  // the panel in its scroll area
     QWidget* m_titleView = nullptr;
     QWidget* m_dataNote = nullptr;
+    SelectionListEditorWidget* m_selectionEditor = nullptr;
     std::array<QPushButton*, 5> m_copyButtons{};
     QPushButton* m_displayDeleted = nullptr;
     std::array<QPushButton*, 7> m_paletteButtons{};
