@@ -1,6 +1,7 @@
 #include "entry/ui/page_form.h"
 
 #include "designer/ui/page_canvas.h"
+#include "entry/ui/editing_colour.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -24,6 +25,8 @@ QString columnName(const char* kind, int column) { return QStringLiteral("%1%2")
 PageForm::PageForm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("pageForm"));
     setFixedSize(page::kWidth, page::kHeight);
+    setFocusPolicy(Qt::ClickFocus);  // Enter in a text box hands the focus to the page
+    m_colour = new EditingColour(this);
 }
 
 void PageForm::build(const QList<LayoutItem>& items, ValueChanged changed) {
@@ -32,6 +35,8 @@ void PageForm::build(const QList<LayoutItem>& items, ValueChanged changed) {
     m_radios.clear();
     m_groups.clear();
     m_tabOrder.clear();
+    m_textFields.clear();
+    m_firstCell = nullptr;
     m_changed = std::move(changed);
     // Radio buttons need their group first; the layout gives groups before their buttons.
     for (const LayoutItem& item : items) addItem(item);
@@ -65,9 +70,15 @@ QWidget* PageForm::addTextBox(const LayoutItem& item) {
     edit->setFont(pageFont(8));
     edit->setAccessibleName(item.text.isEmpty() ? columnName("Column ", item.recordColumn) : item.text);
     const int column = item.recordColumn;
-    connect(edit, &QLineEdit::textChanged, this, [this, column](const QString& text) { report(column, text); });
     m_controls.insert(column, edit);
-    if (item.kind == Kind::TextBox && item.tabOrder > 0) m_tabOrder.insert(item.tabOrder, column);
+    m_colour->watch(edit);
+    if (item.kind == Kind::TableCell) {
+        connect(edit, &QLineEdit::textChanged, this, [this, column](const QString& text) { report(column, text); });
+        if (!m_firstCell) m_firstCell = edit;
+        return edit;
+    }
+    m_textFields.insert(column, item.definitionNumber);
+    if (item.tabOrder > 0) m_tabOrder.insert(item.tabOrder, column);
     return edit;
 }
 
@@ -167,8 +178,8 @@ void PageForm::showValues(const std::function<QString(int column)>& valueOf) {
     m_showing = false;
 }
 
-QWidget* PageForm::firstInTabOrder() const {
-    return m_tabOrder.isEmpty() ? nullptr : m_controls.value(m_tabOrder.first());
+QWidget* PageForm::textBoxAt(int tabOrder) const {
+    return m_tabOrder.contains(tabOrder) ? m_controls.value(m_tabOrder.value(tabOrder)) : nullptr;
 }
 
 }  // namespace vn

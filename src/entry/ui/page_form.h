@@ -10,8 +10,11 @@ class QAbstractButton;
 
 namespace vn {
 
+class EditingColour;
+
 // One page of the record screen: live controls placed by the page layout, each bound to the
-// page column that holds its value.
+// page column that holds its value. Page text boxes are not reported as typed: their input is
+// checked when they are left (FieldChecker) and stored only when accepted.
 class PageForm : public QWidget {
     Q_OBJECT
 public:
@@ -25,8 +28,12 @@ public:
     void showValues(const std::function<QString(int column)>& valueOf);
     // The control of a column, for focus and tests.
     QWidget* control(int column) const { return m_controls.value(column); }
-    // The text box with tab order 1, or nothing.
-    QWidget* firstInTabOrder() const;
+    // The text box with the lowest tab order, or nothing.
+    QWidget* firstInTabOrder() const { return m_tabOrder.isEmpty() ? nullptr : textBoxAt(m_tabOrder.firstKey()); }
+    QWidget* textBoxAt(int tabOrder) const;
+    // Page text boxes: column -> definition number.
+    const QMap<int, int>& textFields() const { return m_textFields; }
+    QWidget* firstGridCell() const { return m_firstCell; }
 
 private:
     void addItem(const LayoutItem& item);
@@ -44,6 +51,9 @@ private:
     QMap<int, QList<QAbstractButton*>> m_radios;    // radio buttons by column, button n at [n - 1]
     QMap<int, QWidget*> m_groups;                   // radio group frames by column
     QMap<int, int> m_tabOrder;                      // text boxes: tab order -> column
+    QMap<int, int> m_textFields;                    // text boxes: column -> definition number
+    QWidget* m_firstCell = nullptr;
+    EditingColour* m_colour = nullptr;
     bool m_showing = false;
 };
 

@@ -3,8 +3,11 @@
 #include "designer/definition_cache.h"
 #include "designer/pages/page_layout.h"
 #include "designer/ui/page_canvas.h"
+#include "entry/rules/focus_plan.h"
 #include "entry/session/entry_session.h"
+#include "entry/ui/field_checker.h"
 #include "entry/ui/page_form.h"
+#include "entry/ui/selection_panel.h"
 #include "platform/prompter.h"
 #include "store/engine/store_error.h"
 
@@ -13,8 +16,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace vn {
@@ -54,10 +59,66 @@ RecordScreen::RecordScreen(EntrySession& session, Prompter& prompter, QWidget* p
     scroll->setWidget(m_page);
     left->addWidget(scroll, 1);
     layout->addLayout(left, 3);
-    layout->addWidget(buildOptions(), 1);
+    layout->addWidget(buildSide(), 1);
+    m_session.setPendingChecks([checker = QPointer<FieldChecker>(m_checker)] { return !checker || checker->flush(); });
 }
 
-RecordScreen::~RecordScreen() = default;
+QWidget* RecordScreen::buildSide() {
+    m_side = new QStackedWidget(this);
+    m_side->setObjectName(QStringLiteral("sidePanels"));
+    m_options = buildOptions();
+    m_panel = new SelectionPanel(m_side);
+    m_side->addWidget(m_options);
+    m_side->addWidget(m_panel);
+    FieldChecker::Screen screen{[this] { showOptions(); }, [this] { m_side->setCurrentWidget(m_panel); },
+                                [this](int page) { focusIfUsable(m_pageButtons[page - 1]); }, [this] { moveFocus(); }};
+    m_checker = new FieldChecker(m_session, m_prompter, *m_page, *m_panel, std::move(screen), this);
+    return m_side;
+}
+
+void RecordScreen::setSelectionAccess(RecordAccess& access) { m_checker->setSelectionAccess(access); }
+
+void RecordScreen::showOptions() { m_side->setCurrentWidget(m_options); }
+
+void RecordScreen::focusIfUsable(QWidget* target) {
+    if (target && target->isVisible() && target->isEnabled()) target->setFocus(Qt::OtherFocusReason);
+}
+
+void RecordScreen::startFocus() {
+    m_checker->setFocusTarget(1);
+    moveFocus();
+}
+
+void RecordScreen::moveFocus() {
+    const int page = m_session.currentPage();
+    PageFocusFacts facts;
+    facts.page = page;
+    facts.textFields = m_page->textFields().size();
+    facts.hasGrid = m_page->firstGridCell() != nullptr;
+    QPushButton* next = page < 6 ? m_pageButtons[page] : nullptr;
+    facts.nextPageButtonUsable = next && next->isVisible() && next->isEnabled();
+    facts.saveUsable = m_saveExit->isVisible() && m_saveExit->isEnabled();
+    facts.stay = m_checker->stay();
+    const FocusMove move = planFocusMove(facts, m_checker->focusTarget());
+    m_checker->setFocusTarget(move.nextTarget);
+    showOptions();
+    switch (move.kind) {
+    case FocusMove::Kind::TextField: focusIfUsable(m_page->textBoxAt(move.tabOrder)); break;
+    case FocusMove::Kind::GridCell: focusIfUsable(m_page->firstGridCell()); break;
+    case FocusMove::Kind::PageButton: focusIfUsable(next); break;
+    case FocusMove::Kind::SaveExit: focusIfUsable(m_saveExit); break;
+    case FocusMove::Kind::None: break;
+    }
+}
+
+// Leaving the screen drops a check still waiting: nobody is there to answer it.
+void RecordScreen::hideEvent(QHideEvent* event) {
+    m_checker->drop();
+    QWidget::hideEvent(event);
+}
+
+// The session may be gone already (its window destroys it before its widgets).
+RecordScreen::~RecordScreen() { m_checker->release(); }
 
 QWidget* RecordScreen::buildHeader() {
     m_headerBlock = new QGroupBox(QStringLiteral("Header"), this);
@@ -93,7 +154,10 @@ QWidget* RecordScreen::buildOptions() {
         layout->addWidget(b);
         return b;
     };
-    add(QStringLiteral("Save / Exit"), "saveExitButton", [this] { saveAnd(false); });
+    m_saveExit = add(QStringLiteral("Save / Exit"), "saveExitButton", [this] {
+        m_checker->setStay(true);
+        saveAnd(false);
+    });
     add(QStringLiteral("Save / Enter New Record"), "saveNewButton", [this] { saveAnd(true); });
     add(QStringLiteral("Cancel / Exit"), "cancelExitButton", [this] { cancel(); });
     add(QStringLiteral("Delete Current Record"), "deleteRecordButton", [this] { deleteRecord(); });
@@ -132,14 +196,15 @@ void RecordScreen::showPage(int page, bool redraw) {
     if (page < 1 || page > 6) return;
     const PageSwitch result = m_session.switchPage(page);
     if (result == PageSwitch::Refused || (result == PageSwitch::Same && !redraw)) return;
+    m_checker->release();
     m_page->build(layoutPage(m_session.definitions(), page, *m_measure, false),
                   [this, page](int column, const QString& value) { m_session.setValue(page, column, value); });
     m_page->showValues([this, page](int column) { return m_session.value(page, column); });
+    m_checker->bind(page);
     m_headerBlock->setVisible(page == 1);
     m_headerNote->setVisible(page != 1);
-    if (result == PageSwitch::FirstVisit)
-        if (QWidget* first = m_page->firstInTabOrder()) first->setFocus();
     refreshButtons();
+    if (result == PageSwitch::FirstVisit) startFocus();
 }
 
 void RecordScreen::refreshButtons() {
@@ -197,6 +262,7 @@ void RecordScreen::step(bool forward) {
 }
 
 void RecordScreen::cancel() {
+    m_checker->drop();
     if (m_session.cancel()) emit toRecordSelection(false);
 }
 
@@ -209,9 +275,10 @@ void RecordScreen::deleteRecord() {
 }
 
 void RecordScreen::clearPage() {
+    m_checker->drop();
     m_session.clearPage();
     showPage(m_session.currentPage(), true);
-    if (QWidget* first = m_page->firstInTabOrder()) first->setFocus();
+    startFocus();
 }
 
 }  // namespace vn

@@ -11,7 +11,10 @@ class QStackedWidget;
 namespace vn {
 
 class EntrySession;
+class FieldChecker;
 class PageForm;
+class RecordAccess;
+class SelectionPanel;
 class Prompter;
 class QtTextMeasure;
 
@@ -27,13 +30,23 @@ public:
     void showRecord();
     PageForm& pageForm() const { return *m_page; }
     QLineEdit* headerEdit(int field) const { return m_header[field]; }
+    // Where the page fields' selection lists are kept.
+    void setSelectionAccess(RecordAccess& access);
 
 signals:
     void toRecordSelection(bool listAgain);
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     QWidget* buildHeader();
     QWidget* buildOptions();
+    QWidget* buildSide();
+    void showOptions();
+    void moveFocus();
+    void startFocus();
+    void focusIfUsable(QWidget* target);
     void showPage(int page, bool redraw);
     void refreshButtons();
     void saveAnd(bool enterNew);
@@ -50,6 +63,11 @@ private:
     QLabel* m_headerNote = nullptr;
     std::array<QLineEdit*, 16> m_header{};  // field 0 is the record code
     PageForm* m_page = nullptr;
+    QStackedWidget* m_side = nullptr;
+    QWidget* m_options = nullptr;
+    SelectionPanel* m_panel = nullptr;
+    FieldChecker* m_checker = nullptr;
+    QPushButton* m_saveExit = nullptr;
     std::array<QPushButton*, 6> m_pageButtons{};
     QPushButton* m_priorPage = nullptr;
     QPushButton* m_nextPage = nullptr;
