@@ -74,12 +74,33 @@ QWidget* PageForm::addTextBox(const LayoutItem& item) {
     m_colour->watch(edit);
     if (item.kind == Kind::TableCell) {
         connect(edit, &QLineEdit::textChanged, this, [this, column](const QString& text) { report(column, text); });
+        connect(edit, &QLineEdit::returnPressed, this, [this, column] { enterInCell(column); });
         if (!m_firstCell) m_firstCell = edit;
         return edit;
     }
     m_textFields.insert(column, item.definitionNumber);
     if (item.tabOrder > 0) m_tabOrder.insert(item.tabOrder, column);
     return edit;
+}
+
+void PageForm::enterInCell(int column) {
+    constexpr int kFirstCellColumn = 71, kColumnsPerRow = 5;
+    const int index = column - kFirstCellColumn;  // 0-based: row * 5 + column
+    const auto usable = [this](int c) {
+        QWidget* w = m_controls.value(c);
+        return w && w->isVisible() && w->isEnabled() ? w : nullptr;
+    };
+    const int rowStart = kFirstCellColumn + (index / kColumnsPerRow) * kColumnsPerRow;
+    if (index % kColumnsPerRow < kColumnsPerRow - 1)
+        if (QWidget* next = usable(column + 1)) {
+            next->setFocus();
+            return;
+        }
+    if (QWidget* below = usable(rowStart + kColumnsPerRow)) {
+        below->setFocus();
+        return;
+    }
+    if (m_gridEnd) m_gridEnd();
 }
 
 QWidget* PageForm::addMemo(const LayoutItem& item) {

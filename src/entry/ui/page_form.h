@@ -34,6 +34,10 @@ public:
     // Page text boxes: column -> definition number.
     const QMap<int, int>& textFields() const { return m_textFields; }
     QWidget* firstGridCell() const { return m_firstCell; }
+    // Where Enter in the last grid cell goes ("Save / Exit").
+    void setGridEnd(std::function<void()> gridEnd) { m_gridEnd = std::move(gridEnd); }
+    // Enter in a grid cell: the next cell of the row, else the first of the next row, else the end.
+    void enterInCell(int column);
 
 private:
     void addItem(const LayoutItem& item);
@@ -53,6 +57,7 @@ private:
     QMap<int, int> m_tabOrder;                      // text boxes: tab order -> column
     QMap<int, int> m_textFields;                    // text boxes: column -> definition number
     QWidget* m_firstCell = nullptr;
+    std::function<void()> m_gridEnd;
     EditingColour* m_colour = nullptr;
     bool m_showing = false;
 };

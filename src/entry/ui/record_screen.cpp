@@ -6,11 +6,14 @@
 #include "entry/rules/focus_plan.h"
 #include "entry/session/entry_session.h"
 #include "entry/ui/field_checker.h"
+#include "entry/rules/header_tidy.h"
+#include "entry/ui/header_keys.h"
 #include "entry/ui/page_form.h"
 #include "entry/ui/selection_panel.h"
 #include "platform/prompter.h"
 #include "store/engine/store_error.h"
 
+#include <QCompleter>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -54,6 +57,7 @@ RecordScreen::RecordScreen(EntrySession& session, Prompter& prompter, QWidget* p
     m_headerNote->setObjectName(QStringLiteral("headerNote"));
     left->addWidget(m_headerNote);
     m_page = new PageForm;
+    m_page->setGridEnd([this] { focusIfUsable(m_saveExit); });
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("pageScroll"));
     scroll->setWidget(m_page);
@@ -124,6 +128,7 @@ QWidget* RecordScreen::buildHeader() {
     m_headerBlock = new QGroupBox(QStringLiteral("Header"), this);
     m_headerBlock->setObjectName(QStringLiteral("headerBlock"));
     auto* grid = new QGridLayout(m_headerBlock);
+    m_headerKeys = new HeaderKeys(this, [this](int field) { leaveHeaderBox(field); });
     for (int f = 0; f < 16; ++f) {
         auto* edit = new QLineEdit(m_headerBlock);
         edit->setObjectName(QStringLiteral("header%1Edit").arg(f));
@@ -140,8 +145,43 @@ QWidget* RecordScreen::buildHeader() {
         connect(edit, &QLineEdit::textChanged, this, [this, f](const QString& text) {
             if (!m_showing) m_session.setHeader(f, text);
         });
+        // Tidied as soon as the box is left, so a quick click on Save keeps the tidied text.
+        connect(edit, &QLineEdit::editingFinished, this, [this, f] { tidyHeaderBox(f); });
+        edit->setProperty("headerField", f);
+        edit->installEventFilter(m_headerKeys);
     }
+    addHeaderChoices(1, {QString(), QStringLiteral("Mr."), QStringLiteral("Mrs."), QStringLiteral("Ms."), QStringLiteral("Dr.")});
+    addHeaderChoices(5, {QString(), QStringLiteral("Jr"), QStringLiteral("Sr"), QStringLiteral("Esq")});
     return m_headerBlock;
+}
+
+// Title and Suffix offer their usual entries; free text stays allowed.
+void RecordScreen::addHeaderChoices(int field, const QStringList& entries) {
+    auto* completer = new QCompleter(entries, m_header[field]);
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    m_header[field]->setCompleter(completer);
+}
+
+void RecordScreen::tidyHeaderBox(int field) {
+    const QString tidy = tidyHeader(field, m_header[field]->text());
+    if (tidy != m_header[field]->text()) m_header[field]->setText(tidy);
+}
+
+// Enter or Tab: tidy, then on to the next box; after Zip to the page (a new record) or Page 1.
+void RecordScreen::leaveHeaderBox(int field) {
+    tidyHeaderBox(field);
+    const int next = nextHeaderField(field);
+    if (next > 0) {
+        m_header[next]->setFocus();
+        return;
+    }
+    if (m_session.isNew()) {
+        if (QWidget* first = m_page->firstInTabOrder()) {
+            first->setFocus();
+            return;
+        }
+    }
+    focusIfUsable(m_pageButtons[0]);
 }
 
 QWidget* RecordScreen::buildOptions() {

@@ -11,6 +11,7 @@ class QStackedWidget;
 namespace vn {
 
 class EntrySession;
+class HeaderKeys;
 class FieldChecker;
 class PageForm;
 class RecordAccess;
@@ -41,6 +42,9 @@ protected:
 
 private:
     QWidget* buildHeader();
+    void addHeaderChoices(int field, const QStringList& entries);
+    void tidyHeaderBox(int field);
+    void leaveHeaderBox(int field);
     QWidget* buildOptions();
     QWidget* buildSide();
     void showOptions();
@@ -62,6 +66,7 @@ private:
     QWidget* m_headerBlock = nullptr;
     QLabel* m_headerNote = nullptr;
     std::array<QLineEdit*, 16> m_header{};  // field 0 is the record code
+    HeaderKeys* m_headerKeys = nullptr;
     PageForm* m_page = nullptr;
     QStackedWidget* m_side = nullptr;
     QWidget* m_options = nullptr;

@@ -33,6 +33,8 @@ private slots:
     void anEmptyHeaderSavesNothingAndSaysSo();
     void leavingANewRecordLeavesNoRows();
     void processingDownloadsWithoutAFileSaysAllIsProcessed();
+    void headerBoxesAreTidiedAndEnterWalksThem();
+    void enterWalksTheGridThenGoesToSave();
 
 private:
     template <typename T>
@@ -97,6 +99,11 @@ void EntryWindowTest::init() {
     //          active kind slot caption   top    left   width  height tab
     definition("abc101", {"1", "1", "1", "Nickname", "144", "200", "110", "21", "1", "", "4", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "10"});
     definition("abc102", {"1", "3", "1", "Member", "200", "200", "90", "21", "-1"});
+    definition("abc302", {"1", "7", "1", "Scores", "200", "8"});
+    m_session->access.EnsureRecord(kTdatSlot, "abc302");
+    for (const auto& [field, value] : {std::pair{1, "Scores"}, {2, "2"}, {3, "2"}, {4, "60"}, {6, "5"}, {7, "Fall"},
+                                       {8, "5"}, {9, "Spring"}, {16, "Math"}, {17, "Art"}})
+        m_session->access.SetFieldText(kTdatSlot, field, value);
     definition("abc301", {"1", "1", "1", "School", "100", "100", "210", "21", "1", "", "4", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "20"});
     reloadListCodes(*m_session);
     m_navigator = std::make_unique<Navigator>(*m_session);
@@ -178,6 +185,34 @@ void EntryWindowTest::processingDownloadsWithoutAFileSaysAllIsProcessed() {
     QVERIFY(m_prompter.texts().last().startsWith("Notice!  All data files downloaded from Varnedo Central ["));
     QVERIFY(m_prompter.texts().last().endsWith("wyalbdown.vnq] have been processed."));
     QVERIFY(!find<QPushButton>("processDownloadButton")->isEnabled());
+}
+
+void EntryWindowTest::headerBoxesAreTidiedAndEnterWalksThem() {
+    startNewRecord();
+    RecordScreen* screen = find<RecordScreen>("recordScreen");
+    type(screen->headerEdit(4), "mcdonald");
+    QTest::keyClick(screen->headerEdit(4), Qt::Key_Tab);
+    QCOMPARE(screen->headerEdit(4)->text(), "Mcdonald");
+    QCOMPARE(m_window->entrySession().header(4), "Mcdonald");
+    QVERIFY(screen->headerEdit(5)->hasFocus());  // Last -> Suffix
+    screen->headerEdit(15)->setFocus();
+    QTest::keyClick(screen->headerEdit(15), Qt::Key_Return);
+    QVERIFY(screen->pageForm().control(1)->hasFocus());  // Zip of a new record -> the page's first field
+}
+
+void EntryWindowTest::enterWalksTheGridThenGoesToSave() {
+    startNewRecord();
+    RecordScreen* screen = find<RecordScreen>("recordScreen");
+    click("page3Button");
+    PageForm& page = screen->pageForm();
+    page.control(71)->setFocus();
+    const int expected[] = {72, 76, 77};
+    for (int column : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), page.control(column));
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget(), find<QPushButton>("saveExitButton"));
 }
 
 QTEST_MAIN(EntryWindowTest)
