@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QShortcut>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -34,6 +35,11 @@ SelectionPanel::SelectionPanel(QWidget* parent) : QGroupBox(QStringLiteral("Sele
         const QString text = item->text();
         m_list->setCurrentRow(0);
         emit chosen(text);
+    });
+    // Enter chooses the highlighted entry, as a click does.
+    auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), m_list, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(enter, &QShortcut::activated, this, [this] {
+        if (QListWidgetItem* item = m_list->currentItem()) emit chosen(item->text());
     });
     connect(clear, &QPushButton::clicked, this, &SelectionPanel::clearRequested);
     connect(exit, &QPushButton::clicked, this, &SelectionPanel::exitRequested);
