@@ -98,6 +98,8 @@ bool EntrySession::headerHasText() const {
 
 void EntrySession::resetPages(int shown) {
     m_page = m_previousPage = shown;
+    m_headerChanged = false;
+    m_choicesChanged.fill(false);
     m_visited.fill(false);
     m_visited[shown - 1] = true;
 }
@@ -151,6 +153,18 @@ bool EntrySession::openRecord(const QString& key) {
     m_state = State::Existing;
     resetPages(1);
     return true;
+}
+
+void EntrySession::setHeader(int field, const QString& value) {
+    if (m_values.header(field) != value) m_headerChanged = true;
+    m_values.setHeader(field, value);
+}
+
+void EntrySession::setValue(int page, int column, const QString& value) {
+    constexpr int kFirstCheckColumn = 21, kLastCellColumn = 120;
+    if (column >= kFirstCheckColumn && column <= kLastCellColumn && m_values.page(page, column) != value)
+        m_choicesChanged[page - 1] = true;
+    m_values.setPage(page, column, value);
 }
 
 PageSwitch EntrySession::switchPage(int page) {

@@ -52,9 +52,13 @@ public:
     const QString& key() const { return m_values.key(); }
 
     QString header(int field) const { return m_values.header(field); }
-    void setHeader(int field, const QString& value) { m_values.setHeader(field, value); }
+    void setHeader(int field, const QString& value);
+    // A header value differs from what the record was opened with (linked records follow it).
+    bool headerChanged() const { return m_headerChanged; }
     QString value(int page, int column) const { return m_values.page(page, column); }
-    void setValue(int page, int column, const QString& value) { m_values.setPage(page, column, value); }
+    void setValue(int page, int column, const QString& value);
+    // A check box, radio group or grid cell of the page was changed since the page was shown.
+    bool choicesChanged(int page) const { return m_choicesChanged[page - 1]; }
 
     int currentPage() const { return m_page; }
     int previousPage() const { return m_previousPage; }
@@ -113,6 +117,8 @@ private:
     int m_page = 1;
     int m_previousPage = 1;
     std::array<bool, kPageCount> m_visited{};
+    std::array<bool, kPageCount> m_choicesChanged{};
+    bool m_headerChanged = false;
     QList<ListingEntry> m_navigation;
     int m_position = -1;
 };

@@ -225,3 +225,24 @@ TEST_F(EntrySessionTest, ChoosingAndRemovingLists) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EntrySessionTest, ChangeMarksForTheHeaderAndThePageChoices) {
+    const QString key = saved("Smith");
+    ASSERT_TRUE(entry.open(key));
+    EXPECT_FALSE(entry.headerChanged());
+    entry.setHeader(kLast, "Smith");  // the same value is no change
+    entry.setValue(1, 1, "text only");
+    EXPECT_FALSE(entry.headerChanged());
+    EXPECT_FALSE(entry.choicesChanged(1));
+    entry.setHeader(kLast, "Smyth");
+    entry.setValue(1, 21, "1");
+    EXPECT_TRUE(entry.headerChanged());
+    EXPECT_TRUE(entry.choicesChanged(1));
+    ASSERT_TRUE(entry.open(key));  // opening again starts unmarked
+    EXPECT_FALSE(entry.headerChanged());
+    EXPECT_FALSE(entry.choicesChanged(1));
+}
+
+}  // namespace
