@@ -3,6 +3,7 @@
 #include "entry/session/entry_session.h"
 #include "entry/session/record_listing.h"
 #include "platform/prompter.h"
+#include "bench_support.h"
 #include "ratio_reporter.h"
 #include "shell/core/session.h"
 #include "store/files/installation.h"
@@ -14,6 +15,8 @@
 namespace {
 
 using namespace vn;
+using bench::SilentPrompter;
+using bench::exec;
 
 constexpr int kListed = 20000;
 constexpr int kOtherList = 2000;   // rows of another list that the listing must pass over
@@ -21,23 +24,6 @@ constexpr int kHeaderFields = 15;  // Title to Zip
 constexpr int kColumns = 121;
 const char* const kPages[] = {"Pag1", "Pag2", "Pag3", "Pag4", "Pag5", "Pag6"};
 const QString kRecord = QStringLiteral("abcwyalb000000000");
-
-struct SilentPrompter : Prompter {
-    void beep() override {}
-    Answer information(const QString&, Buttons) override { return Answer::Ok; }
-    Answer warning(const QString&, Buttons) override { return Answer::Ok; }
-    Answer error(const QString&, Buttons) override { return Answer::Ok; }
-    Answer confirmation(const QString&, Buttons) override { return Answer::Ok; }
-};
-
-void exec(sqlite3* db, const QString& sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        const std::string message = error ? error : "sqlite error";
-        sqlite3_free(error);
-        throw std::runtime_error(message);
-    }
-}
 
 sqlite3* openPlain(const QString& path) {
     sqlite3* db = nullptr;

@@ -3,6 +3,7 @@
 #include "entry/core/list_clone.h"
 #include "entry/core/list_removal.h"
 #include "platform/prompter.h"
+#include "bench_support.h"
 #include "ratio_reporter.h"
 #include "store/access/record_access.h"
 #include "store/files/installation.h"
@@ -15,27 +16,12 @@
 namespace {
 
 using namespace vn;
+using bench::SilentPrompter;
+using bench::exec;
 
 constexpr int kRecords = 20000;
 constexpr int kDefinitions = 80;
 const char* const kTables[] = {"Head", "Pag1", "Pag2", "Pag3", "Pag4", "Pag5", "Pag6"};
-
-struct SilentPrompter : Prompter {
-    void beep() override {}
-    Answer information(const QString&, Buttons) override { return Answer::Ok; }
-    Answer warning(const QString&, Buttons) override { return Answer::Ok; }
-    Answer error(const QString&, Buttons) override { return Answer::Ok; }
-    Answer confirmation(const QString&, Buttons) override { return Answer::Ok; }
-};
-
-void exec(sqlite3* db, const QString& sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        const std::string message = error ? error : "sqlite error";
-        sqlite3_free(error);
-        throw std::runtime_error(message);
-    }
-}
 
 // abc: 20,000 records with six pages and 80 definitions; abd: a few rows that must stay.
 QString templateDatabase() {

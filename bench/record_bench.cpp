@@ -2,6 +2,7 @@
 // and six page rows, every field written one by one), each against plain SQLite doing the
 // same work on the same data.
 #include "platform/prompter.h"
+#include "bench_support.h"
 #include "ratio_reporter.h"
 #include "store/access/record_access.h"
 #include "store/files/installation.h"
@@ -13,6 +14,8 @@
 namespace {
 
 using namespace vn;
+using bench::SilentPrompter;
+using bench::exec;
 
 constexpr int kHead = 11;
 constexpr int kPageSlots[] = {14, 15, 16, 26, 27, 28};
@@ -20,14 +23,6 @@ constexpr int kWalkRows = 100000;
 constexpr int kSavedRecords = 1000;
 constexpr int kHeadFields = 26;   // key and fields up to Delta
 constexpr int kPageFields = 122;  // key and fields up to the memo
-
-struct SilentPrompter : Prompter {
-    void beep() override {}
-    Answer information(const QString&, Buttons) override { return Answer::Ok; }
-    Answer warning(const QString&, Buttons) override { return Answer::Ok; }
-    Answer error(const QString&, Buttons) override { return Answer::Ok; }
-    Answer confirmation(const QString&, Buttons) override { return Answer::Ok; }
-};
 
 void check(int rc, sqlite3* db) {
     if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) throw std::runtime_error(sqlite3_errmsg(db));

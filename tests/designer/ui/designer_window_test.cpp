@@ -6,6 +6,7 @@
 #include "shell/ui/application_windows.h"
 #include "store/files/installation.h"
 #include "support/recording_prompter.h"
+#include "support/running_program.h"
 #include "support/temp_folder.h"
 
 #include <QAccessible>
@@ -54,47 +55,32 @@ private:
         QTest::mouseClick(lists->viewport(), Qt::LeftButton, {}, lists->visualItemRect(items[0]).center());
     }
     QString listField(const QString& code, int field) {
-        return m_session->access.FindRecord(kListSlot, code) ? m_session->access.GetFieldText(kListSlot, field) : "<none>";
+        return m_program->session->access.FindRecord(kListSlot, code) ? m_program->session->access.GetFieldText(kListSlot, field) : "<none>";
     }
 
-    std::unique_ptr<test::TempFolder> m_tmp;
-    test::RecordingPrompter m_prompter;
-    std::unique_ptr<Session> m_session;
-    std::unique_ptr<Navigator> m_navigator;
-    std::unique_ptr<ApplicationWindows> m_windows;
+    std::unique_ptr<test::RunningProgram> m_program;
     FormDesignerWindow* m_window = nullptr;
 };
 
 void DesignerWindowTest::init() {
-    m_tmp = std::make_unique<test::TempFolder>();
-    createInstallation(m_tmp->file("HLV"));
-    m_prompter = {};
-    m_session = std::make_unique<Session>(m_tmp->file("HLV"), m_prompter);
-    StartFacts facts;
-    facts.drives = DriveMap(m_tmp->file("home"), "C=" + m_tmp->file("none"));
-    QVERIFY(runStartup(*m_session, facts));
-    m_navigator = std::make_unique<Navigator>(*m_session);
-    m_windows = std::make_unique<ApplicationWindows>(*m_session, *m_navigator,
-                                                     WindowFactories{{DesignerWindow, makeDesignerWindow}});
-    m_navigator->setView(*m_windows);
-    m_navigator->gotoWindow(MainWindowNo, DesignerWindow);
-    m_window = static_cast<FormDesignerWindow*>(m_windows->window(DesignerWindow));
+    m_program = std::make_unique<test::RunningProgram>();
+    QVERIFY(m_program->started);
+    m_program->openWindows(WindowFactories{{DesignerWindow, makeDesignerWindow}});
+    m_program->navigator->gotoWindow(MainWindowNo, DesignerWindow);
+    m_window = static_cast<FormDesignerWindow*>(m_program->windows->window(DesignerWindow));
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     find<QAction>("actionEnterListInformation")->trigger();
 }
 
 void DesignerWindowTest::cleanup() {
-    m_windows.reset();
-    m_navigator.reset();
-    m_session.reset();
-    m_tmp.reset();
+    m_program.reset();
 }
 
 void DesignerWindowTest::addChooseRetitleCloneAndDelete() {
     QVERIFY(m_window->windowTitle().endsWith("Varnedo  [Create/Define Data List]"));
     click("newButton");
     type("codeEdit", "AB1");
-    QCOMPARE(m_prompter.texts().last(), "The Data List record code can only contain letters. Please enter a new (correct) record code");
+    QCOMPARE(m_program->prompter.texts().last(), "The Data List record code can only contain letters. Please enter a new (correct) record code");
     type("codeEdit", "ABC");
     QCOMPARE(find<QLineEdit>("codeEdit")->text(), "abc");
     type("titleEdit", "Members");
@@ -114,7 +100,7 @@ void DesignerWindowTest::addChooseRetitleCloneAndDelete() {
     QCOMPARE(find<QListWidget>("currentListsList")->count(), 2);
 
     choose("xyz");
-    m_prompter.answers = {Answer::Ok};
+    m_program->prompter.answers = {Answer::Ok};
     click("deleteButton");
     QCOMPARE(listField("xyz", 1), "<none>");
     QCOMPARE(find<QListWidget>("currentListsList")->count(), 1);

@@ -9,6 +9,7 @@
 #include "shell/ui/application_windows.h"
 #include "store/files/installation.h"
 #include "support/recording_prompter.h"
+#include "support/running_program.h"
 #include "support/temp_folder.h"
 
 #include <QAction>
@@ -58,7 +59,7 @@ private:
         QTest::keyClicks(edit, text);
     }
     void definition(const QString& key, const QStringList& fields) {
-        RecordAccess& a = m_session->access;
+        RecordAccess& a = m_program->session->access;
         a.EnsureRecord(kFdisSlot, key);
         for (int f = 0; f < fields.size(); ++f)
             if (!fields[f].isEmpty()) a.SetFieldText(kFdisSlot, f + 1, fields[f]);
@@ -71,54 +72,40 @@ private:
         click("processButton");
     }
     QString column(int page, const QString& key, int field) {
-        return m_session->access.FindRecord(pageSlot(page), key) ? m_session->access.GetFieldText(pageSlot(page), field)
+        return m_program->session->access.FindRecord(pageSlot(page), key) ? m_program->session->access.GetFieldText(pageSlot(page), field)
                                                                    : "<none>";
     }
 
-    std::unique_ptr<test::TempFolder> m_tmp;
-    test::RecordingPrompter m_prompter;
-    std::unique_ptr<Session> m_session;
-    std::unique_ptr<Navigator> m_navigator;
-    std::unique_ptr<ApplicationWindows> m_windows;
+    std::unique_ptr<test::RunningProgram> m_program;
     RecordEntryWindow* m_window = nullptr;
 };
 
 void EntryWindowTest::init() {
-    m_tmp = std::make_unique<test::TempFolder>();
-    createInstallation(m_tmp->file("HLV"));
-    m_prompter = {};
-    m_session = std::make_unique<Session>(m_tmp->file("HLV"), m_prompter);
-    StartFacts facts;
-    facts.drives = DriveMap(m_tmp->file("home"), "C=" + m_tmp->file("none"));
-    QVERIFY(runStartup(*m_session, facts));
-    m_session->identity.operationalLevel = 1;
-    m_session->identity.userSituation = 1;
-    m_session->identity.countyCode = "ALB";
-    m_session->access.EnsureRecord(kListSlot, "abc");
-    m_session->access.SetFieldText(kListSlot, 1, "Members");
+    m_program = std::make_unique<test::RunningProgram>();
+    QVERIFY(m_program->started);
+    m_program->session->identity.operationalLevel = 1;
+    m_program->session->identity.userSituation = 1;
+    m_program->session->identity.countyCode = "ALB";
+    m_program->session->access.EnsureRecord(kListSlot, "abc");
+    m_program->session->access.SetFieldText(kListSlot, 1, "Members");
     //          active kind slot caption   top    left   width  height tab
     definition("abc101", {"1", "1", "1", "Nickname", "144", "200", "110", "21", "1", "", "4", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "10"});
     definition("abc102", {"1", "3", "1", "Member", "200", "200", "90", "21", "-1"});
     definition("abc302", {"1", "7", "1", "Scores", "200", "8"});
-    m_session->access.EnsureRecord(kTdatSlot, "abc302");
+    m_program->session->access.EnsureRecord(kTdatSlot, "abc302");
     for (const auto& [field, value] : {std::pair{1, "Scores"}, {2, "2"}, {3, "2"}, {4, "60"}, {6, "5"}, {7, "Fall"},
                                        {8, "5"}, {9, "Spring"}, {16, "Math"}, {17, "Art"}})
-        m_session->access.SetFieldText(kTdatSlot, field, value);
+        m_program->session->access.SetFieldText(kTdatSlot, field, value);
     definition("abc301", {"1", "1", "1", "School", "100", "100", "210", "21", "1", "", "4", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "20"});
-    reloadListCodes(*m_session);
-    m_navigator = std::make_unique<Navigator>(*m_session);
-    m_windows = std::make_unique<ApplicationWindows>(*m_session, *m_navigator, WindowFactories{{EntryWindow, makeEntryWindow}});
-    m_navigator->setView(*m_windows);
-    m_navigator->gotoWindow(MainWindowNo, EntryWindow);
-    m_window = static_cast<RecordEntryWindow*>(m_windows->window(EntryWindow));
+    reloadListCodes(*m_program->session);
+    m_program->openWindows(WindowFactories{{EntryWindow, makeEntryWindow}});
+    m_program->navigator->gotoWindow(MainWindowNo, EntryWindow);
+    m_window = static_cast<RecordEntryWindow*>(m_program->windows->window(EntryWindow));
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void EntryWindowTest::cleanup() {
-    m_windows.reset();
-    m_navigator.reset();
-    m_session.reset();
-    m_tmp.reset();
+    m_program.reset();
 }
 
 void EntryWindowTest::enterSaveAndReopenARecord() {
@@ -137,7 +124,7 @@ void EntryWindowTest::enterSaveAndReopenARecord() {
     click("saveExitButton");
 
     QVERIFY(find<QWidget>("recordSelectionView")->isVisible());
-    RecordAccess& a = m_session->access;
+    RecordAccess& a = m_program->session->access;
     QVERIFY(a.FindRecord(kHeadSlot, key));
     QCOMPARE(a.GetFieldText(kHeadSlot, 4), "Smith");
     QCOMPARE(column(1, key, 1), "Annie");
@@ -162,19 +149,19 @@ void EntryWindowTest::anEmptyHeaderSavesNothingAndSaysSo() {
     RecordScreen* screen = find<RecordScreen>("recordScreen");
     const QString key = screen->headerEdit(0)->text();
     type(screen->pageForm().control(1), "lost?");
-    m_prompter.answers = {Answer::Cancel};
+    m_program->prompter.answers = {Answer::Cancel};
     click("saveExitButton");
-    QVERIFY(m_prompter.texts().last().contains("not saved"));
-    QVERIFY(!m_session->access.FindRecord(kHeadSlot, key));
+    QVERIFY(m_program->prompter.texts().last().contains("not saved"));
+    QVERIFY(!m_program->session->access.FindRecord(kHeadSlot, key));
     QCOMPARE(column(1, key, 1), "<none>");
 }
 
 void EntryWindowTest::leavingANewRecordLeavesNoRows() {
     startNewRecord();
     const QString key = find<RecordScreen>("recordScreen")->headerEdit(0)->text();
-    QVERIFY(m_session->access.FindRecord(kHeadSlot, key));
+    QVERIFY(m_program->session->access.FindRecord(kHeadSlot, key));
     find<QAction>("actionGotoMain")->trigger();
-    QVERIFY(!m_session->access.FindRecord(kHeadSlot, key));
+    QVERIFY(!m_program->session->access.FindRecord(kHeadSlot, key));
     QCOMPARE(column(1, key, 1), "<none>");
 }
 
@@ -182,8 +169,8 @@ void EntryWindowTest::processingDownloadsWithoutAFileSaysAllIsProcessed() {
     find<QAction>("actionSelectDataList")->trigger();
     clickItem("currentListsList", 0);
     click("processDownloadButton");
-    QVERIFY(m_prompter.texts().last().startsWith("Notice!  All data files downloaded from Varnedo Central ["));
-    QVERIFY(m_prompter.texts().last().endsWith("wyalbdown.vnq] have been processed."));
+    QVERIFY(m_program->prompter.texts().last().startsWith("Notice!  All data files downloaded from Varnedo Central ["));
+    QVERIFY(m_program->prompter.texts().last().endsWith("wyalbdown.vnq] have been processed."));
     QVERIFY(!find<QPushButton>("processDownloadButton")->isEnabled());
 }
 

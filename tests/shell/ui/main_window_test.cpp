@@ -7,6 +7,7 @@
 #include "shell/ui/main_window.h"
 #include "store/files/installation.h"
 #include "support/recording_prompter.h"
+#include "support/running_program.h"
 #include "support/temp_folder.h"
 
 #include <QAction>
@@ -42,43 +43,29 @@ private:
         action->trigger();
     }
 
-    std::unique_ptr<test::TempFolder> m_tmp;
-    test::RecordingPrompter m_prompter;
-    std::unique_ptr<Session> m_session;
-    std::unique_ptr<Navigator> m_navigator;
-    std::unique_ptr<ApplicationWindows> m_windows;
+    std::unique_ptr<test::RunningProgram> m_program;
 };
 
 void MainWindowTest::init() {
-    m_tmp = std::make_unique<test::TempFolder>();
-    createInstallation(m_tmp->file("HLV"));
-    m_prompter = {};
-    m_session = std::make_unique<Session>(m_tmp->file("HLV"), m_prompter);
-    StartFacts facts;
-    facts.drives = DriveMap(m_tmp->file("home"), "C=" + m_tmp->file("none"));
-    QVERIFY(runStartup(*m_session, facts));
-    m_navigator = std::make_unique<Navigator>(*m_session);
-    m_windows = std::make_unique<ApplicationWindows>(*m_session, *m_navigator);
-    m_navigator->setView(*m_windows);
-    m_navigator->ShowWindow({MainWindowNo});
+    m_program = std::make_unique<test::RunningProgram>();
+    QVERIFY(m_program->started);
+    m_program->openWindows({});
+    m_program->navigator->ShowWindow({MainWindowNo});
 }
 
 void MainWindowTest::cleanup() {
-    m_windows.reset();
-    m_navigator.reset();
-    m_session.reset();
-    m_tmp.reset();
+    m_program.reset();
 }
 
 void MainWindowTest::closingOtherThanThroughExitIsRefused() {
-    MainWindow& main = m_windows->mainWindow();
+    MainWindow& main = m_program->windows->mainWindow();
     QVERIFY(!main.close());
     QVERIFY(main.isVisible());
-    QCOMPARE(m_prompter.messages.size(), 1);
-    QCOMPARE(m_prompter.messages[0].kind, QStringLiteral("warning"));
-    QVERIFY(m_prompter.messages[0].text.startsWith("Varnedo has detected one of the following actions:"));
-    QCOMPARE(m_prompter.beeps, 1);
-    QVERIFY(m_session->catalogue.isOpen(11));
+    QCOMPARE(m_program->prompter.messages.size(), 1);
+    QCOMPARE(m_program->prompter.messages[0].kind, QStringLiteral("warning"));
+    QVERIFY(m_program->prompter.messages[0].text.startsWith("Varnedo has detected one of the following actions:"));
+    QCOMPARE(m_program->prompter.beeps, 1);
+    QVERIFY(m_program->session->catalogue.isOpen(11));
 }
 
 void MainWindowTest::gotoMenuSwitchesWindows_data() {
@@ -93,36 +80,36 @@ void MainWindowTest::gotoMenuSwitchesWindows_data() {
 void MainWindowTest::gotoMenuSwitchesWindows() {
     QFETCH(QString, action);
     QFETCH(int, window);
-    m_windows->setMainMenusEnabled(true);
-    trigger(&m_windows->mainWindow(), action.toLatin1().constData());
-    AppWindow* target = m_windows->window(window);
+    m_program->windows->setMainMenusEnabled(true);
+    trigger(&m_program->windows->mainWindow(), action.toLatin1().constData());
+    AppWindow* target = m_program->windows->window(window);
     QVERIFY(target->isVisible());
-    QVERIFY(!m_windows->mainWindow().isVisible());
+    QVERIFY(!m_program->windows->mainWindow().isVisible());
     QVERIFY(target->windowTitle().endsWith("Varnedo  [" + target->findChild<QWidget*>("functionLabel")->property("text").toString() + "]"));
     trigger(target, "actionGotoMain");
-    QVERIFY(m_windows->mainWindow().isVisible());
+    QVERIFY(m_program->windows->mainWindow().isVisible());
     QVERIFY(!target->isVisible());
-    QCOMPARE(m_session->cameFrom, window);
+    QCOMPARE(m_program->session->cameFrom, window);
 }
 
 void MainWindowTest::menusWaitForTheDeferredStart() {
-    MainWindow& main = m_windows->mainWindow();
+    MainWindow& main = m_program->windows->mainWindow();
     QVERIFY(!find<QAction>(&main, "actionGotoDesigner")->isEnabled());
     QVERIFY(!find<QAction>(&main, "actionAgentSetUp")->isEnabled());
     QVERIFY(find<QAction>(&main, "actionGotoExit")->isEnabled());
-    DeferredStart(*m_session, *m_windows, *m_navigator);
+    DeferredStart(*m_program->session, *m_program->windows, *m_program->navigator);
     QVERIFY(find<QAction>(&main, "actionGotoDesigner")->isEnabled());
     QVERIFY(find<QAction>(&main, "actionAgentSetUp")->isEnabled());
     QVERIFY(!find<QAction>(&main, "actionGotoImport")->isEnabled());
     QVERIFY(!find<QAction>(&main, "actionWhatsNew")->isEnabled());
-    QVERIFY(m_windows->window(SetupWindow)->isVisible());  // a new installation goes to its setup
+    QVERIFY(m_program->windows->window(SetupWindow)->isVisible());  // a new installation goes to its setup
 }
 
 void MainWindowTest::panelsShowOneAtATime() {
-    MainWindow& main = m_windows->mainWindow();
+    MainWindow& main = m_program->windows->mainWindow();
     trigger(&main, "actionAbout");
     QVERIFY(find<QFrame>(&main, "aboutPanel")->isVisible());
-    m_navigator->ShowPanel({WhatsNewPanel});
+    m_program->navigator->ShowPanel({WhatsNewPanel});
     QVERIFY(!find<QFrame>(&main, "aboutPanel")->isVisible());
     QVERIFY(find<QFrame>(&main, "whatsNewPanel")->isVisible());
     QTest::mouseClick(find<QPushButton>(&main, "whatsNewPanelButton"), Qt::LeftButton);
@@ -130,11 +117,11 @@ void MainWindowTest::panelsShowOneAtATime() {
 }
 
 void MainWindowTest::exitSavesAndEnds() {
-    trigger(&m_windows->mainWindow(), "actionGotoExit");
-    QVERIFY(m_session->shutdownDone);
-    QVERIFY(!m_windows->mainWindow().isVisible());
-    QVERIFY(!m_session->catalogue.isOpen(11));
-    QVERIFY(QFile::exists(QDir(m_session->folders.savesFolder()).filePath("Varnedo1.db")));
+    trigger(&m_program->windows->mainWindow(), "actionGotoExit");
+    QVERIFY(m_program->session->shutdownDone);
+    QVERIFY(!m_program->windows->mainWindow().isVisible());
+    QVERIFY(!m_program->session->catalogue.isOpen(11));
+    QVERIFY(QFile::exists(QDir(m_program->session->folders.savesFolder()).filePath("Varnedo1.db")));
 }
 
 QTEST_MAIN(MainWindowTest)
