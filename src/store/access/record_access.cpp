@@ -60,6 +60,11 @@ qint64 RecordAccess::DeleteKeysWithPrefix(int slot, const QString& prefix, int f
     return table(slot).removeKeysWithPrefix(prefix, foldLength);
 }
 
+qint64 RecordAccess::CopyKeysWithPrefix(int slot, const QString& prefix, int foldLength, const QString& newPrefix,
+                                        int lastField) {
+    return table(slot).copyKeysWithPrefix(prefix, foldLength, newPrefix, lastField);
+}
+
 void RecordAccess::PostRecord(int slot) { table(slot).post(); }
 
 bool RecordAccess::SetFieldText(int slot, int field, const QString& text) { return table(slot).setText(field, text); }

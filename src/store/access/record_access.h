@@ -34,6 +34,8 @@ public:
     // in key order: how the rows of one list are found without walking the whole table.
     QStringList KeysWithPrefix(int slot, const QString& prefix, int foldLength = 0);
     qint64 DeleteKeysWithPrefix(int slot, const QString& prefix, int foldLength = 0);
+    // Copies those rows under a new prefix, fields 1 to lastField: how a list is cloned.
+    qint64 CopyKeysWithPrefix(int slot, const QString& prefix, int foldLength, const QString& newPrefix, int lastField);
     void PostRecord(int slot);
     // Returns false when the text was cut to the field's declared size.
     bool SetFieldText(int slot, int field, const QString& text);

@@ -524,6 +524,41 @@ qint64 Table::removeKeysWithPrefix(const QString& prefix, int foldLength) {
     return removed;
 }
 
+bool Table::hasKeyInRange(const QString& from, const QString& to) {
+    Statement& st = m_db->statement(QStringLiteral("SELECT 1 FROM %1 WHERE %2 >= ?%3 LIMIT 1")
+                                        .arg(m_table, m_key, to.isEmpty() ? QString() : QStringLiteral(" AND %1 < ?").arg(m_key)));
+    st.bind(1, from);
+    if (!to.isEmpty()) st.bind(2, to);
+    const bool found = st.step();
+    st.reset();
+    return found;
+}
+
+qint64 Table::copyKeysWithPrefix(const QString& prefix, int foldLength, const QString& newPrefix, int lastField) {
+    checkField(lastField);
+    QStringList cols;
+    for (int f = 1; f <= lastField; ++f) cols << quoted(m_def.fields[f].name);
+    const QString fields = cols.isEmpty() ? QString() : QStringLiteral(", ") + cols.join(", ");
+    qint64 copied = 0;
+    m_db->aboutToWrite(m_def.name, this);
+    // One statement a spelling that has rows: separate key ranges are cheaper for SQLite than one
+    // OR of them, and most codes have rows in one spelling only.
+    forEachPrefixRange(prefix, foldLength, [&](const QString& from, const QString& to) {
+        if (from != prefix && !hasKeyInRange(from, to)) return;
+        Statement& st = m_db->statement(
+            QStringLiteral("INSERT INTO %1 (%2%3) SELECT ? || substr(%2, ?)%3 FROM %1 WHERE %2 >= ?%4")
+                .arg(m_table, m_key, fields, to.isEmpty() ? QString() : QStringLiteral(" AND %1 < ?").arg(m_key)));
+        st.bind(1, newPrefix);
+        st.bind(2, QString::number(prefix.size() + 1));
+        st.bind(3, from);
+        if (!to.isEmpty()) st.bind(4, to);
+        st.step();
+        st.reset();
+        copied += sqlite3_changes(m_db->handle());
+    });
+    return copied;
+}
+
 QString Table::text(int field) {
     checkField(field);
     resolve();

@@ -59,6 +59,10 @@ public:
     // ASCII case; in key order. Uses the key's order, never a scan of the table.
     QStringList keysWithPrefix(const QString& prefix, int foldLength = 0);
     qint64 removeKeysWithPrefix(const QString& prefix, int foldLength = 0);
+    // Copies those rows under newPrefix + the rest of their key, fields 1 to lastField included
+    // (later fields keep their defaults). A copy onto an existing key is a key violation and
+    // copies nothing.
+    qint64 copyKeysWithPrefix(const QString& prefix, int foldLength, const QString& newPrefix, int lastField);
 
     QString text(int field);
     // Stores the text, cut to the declared size; false when it had to be cut.
@@ -91,6 +95,7 @@ private:
     QString orderBy(bool descending = false) const;
     QString sortColumns() const;
     QStringList sortValues();
+    bool hasKeyInRange(const QString& from, const QString& to);
     template <typename Visit>
     void forEachPrefixRange(const QString& prefix, int foldLength, Visit visit);
 
