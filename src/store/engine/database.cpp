@@ -18,7 +18,6 @@ namespace {
 
 constexpr qsizetype kStatementCacheLimit = 256;
 
-QString quoted(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
 
 QString declaredType(const FieldDef& f) { return f.memo ? QStringLiteral("MEMO TEXT") : QStringLiteral("VARCHAR(%1)").arg(f.size); }
 
@@ -95,15 +94,15 @@ void Database::createTable(const TableDef& def) {
     QStringList columns;
     for (qsizetype i = 0; i < def.fields.size(); ++i) {
         const FieldDef& f = def.fields[i];
-        columns << quoted(f.name) + ' ' + declaredType(f) +
+        columns << quotedName(f.name) + ' ' + declaredType(f) +
                        (i == 0 ? QStringLiteral(" NOT NULL PRIMARY KEY") : QStringLiteral(" NOT NULL DEFAULT ''"));
     }
-    execute(QStringLiteral("CREATE TABLE %1 (%2) WITHOUT ROWID").arg(quoted(def.name), columns.join(", ")));
+    execute(QStringLiteral("CREATE TABLE %1 (%2) WITHOUT ROWID").arg(quotedName(def.name), columns.join(", ")));
     for (const IndexDef& index : def.indexes) {
         QStringList cols;
-        for (int n : index.fields) cols << quoted(def.fields.at(n).name);
+        for (int n : index.fields) cols << quotedName(def.fields.at(n).name);
         execute(QStringLiteral("CREATE INDEX %1 ON %2 (%3)")
-                    .arg(quoted(def.name + '_' + index.name), quoted(def.name), cols.join(", ")));
+                    .arg(quotedName(def.name + '_' + index.name), quotedName(def.name), cols.join(", ")));
     }
 }
 

@@ -4,6 +4,8 @@
 
 namespace vn {
 
+QString quotedName(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
+
 void throwEngineError(sqlite3* db, const QString& context, int code, const QString& sql) {
     const QString engine = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
     throw StoreError(context.isEmpty() ? engine : context + ": " + engine, code, sql);

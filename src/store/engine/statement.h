@@ -33,6 +33,9 @@ private:
     std::unique_ptr<sqlite3_stmt, StatementFinalizer> m_stmt;
 };
 
+// A table or field name as SQL quotes it.
+QString quotedName(const QString& name);
+
 [[noreturn]] void throwEngineError(sqlite3* db, const QString& context, int code, const QString& sql = {});
 
 }  // namespace vn

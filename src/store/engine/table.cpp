@@ -11,16 +11,15 @@ namespace vn {
 
 namespace {
 
-QString quoted(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
 
 }  // namespace
 
 Table::Table(std::shared_ptr<Database> db, const QString& name)
     : m_db(std::move(db)), m_def(m_db->describe(name)) {
-    m_table = quoted(m_def.name);
-    m_key = quoted(m_def.fields.value(0).name);
+    m_table = quotedName(m_def.name);
+    m_key = quotedName(m_def.fields.value(0).name);
     QStringList cols;
-    for (const FieldDef& f : m_def.fields) cols << quoted(f.name);
+    for (const FieldDef& f : m_def.fields) cols << quotedName(f.name);
     m_columns = cols.join(", ");
     m_generation = m_db->generationOf(m_def.name);
     m_values.resize(m_def.fields.size());
@@ -82,7 +81,7 @@ QString Table::indexName() const { return m_index < 0 ? QString() : m_def.indexe
 QString Table::sortColumns() const {
     QStringList cols;
     if (m_index >= 0)
-        for (int f : m_def.indexes[m_index].fields) cols << quoted(m_def.fields[f].name);
+        for (int f : m_def.indexes[m_index].fields) cols << quotedName(m_def.fields[f].name);
     cols << m_key;
     return cols.join(", ");
 }
@@ -161,7 +160,7 @@ void Table::loadRow(Statement& st, bool materializeNow) {
 QString Table::streamColumns() const {
     QStringList cols;
     for (int i = 0; i < fieldCount(); ++i)
-        if (m_hot[i]) cols << quoted(m_def.fields[i].name);
+        if (m_hot[i]) cols << quotedName(m_def.fields[i].name);
     return cols.join(", ");
 }
 
@@ -388,7 +387,7 @@ void Table::flush() {
     QStringList values;
     for (int i = 1; i < fieldCount(); ++i) {
         if (!m_dirty[i]) continue;
-        cols << quoted(m_def.fields[i].name);
+        cols << quotedName(m_def.fields[i].name);
         values << m_values[i];
         m_dirty[i] = 0;
     }
@@ -537,7 +536,7 @@ bool Table::hasKeyInRange(const QString& from, const QString& to) {
 qint64 Table::copyKeysWithPrefix(const QString& prefix, int foldLength, const QString& newPrefix, int lastField) {
     checkField(lastField);
     QStringList cols;
-    for (int f = 1; f <= lastField; ++f) cols << quoted(m_def.fields[f].name);
+    for (int f = 1; f <= lastField; ++f) cols << quotedName(m_def.fields[f].name);
     const QString fields = cols.isEmpty() ? QString() : QStringLiteral(", ") + cols.join(", ");
     qint64 copied = 0;
     m_db->aboutToWrite(m_def.name, this);
@@ -601,7 +600,7 @@ bool Table::setText(int field, const QString& text) {
 void Table::writeNow(int field, const QString& value) {
     m_db->aboutToWrite(m_def.name, this);
     Statement& st = m_db->statement(
-        QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?").arg(m_table, quoted(m_def.fields[field].name), m_key));
+        QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?").arg(m_table, quotedName(m_def.fields[field].name), m_key));
     st.bind(1, value);
     st.bind(2, m_currentKey);
     st.step();
