@@ -9,11 +9,6 @@
 
 namespace vn {
 
-namespace {
-
-
-}  // namespace
-
 Table::Table(std::shared_ptr<Database> db, const QString& name)
     : m_db(std::move(db)), m_def(m_db->describe(name)) {
     m_table = quotedName(m_def.name);
