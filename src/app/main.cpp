@@ -1,6 +1,7 @@
 #include "designer/ui/designer_window.h"
 #include "entry/ui/entry_window.h"
 #include "platform/drive_map.h"
+#include "platform/exit_signals.h"
 #include "platform/ui/message_box_prompter.h"
 #include "shell/command_line.h"
 #include "shell/entry/entry_gate.h"
@@ -9,26 +10,33 @@
 #include "shell/ui/program.h"
 
 #include <QApplication>
+#include <csignal>
 
 int main(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    // A file-size limit makes a write fail (EFBIG) and take the failed-save path instead of
+    // killing the program with half-written files.
+    std::signal(SIGXFSZ, SIG_IGN);
     {
+        QList<QByteArray> arguments;
+        for (int i = 0; i < argc; ++i) arguments << QByteArray(argv[i]);
         QTextStream out(stdout);
         QTextStream err(stderr);
         if (const auto status = vn::runCommandLine(arguments, out, err)) return *status;
     }
+    vn::ExitSignals::install();  // before any flag file exists
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnedo"));
     QApplication::setQuitOnLastWindowClosed(false);
+    vn::ExitSignals exitSignals;
     vn::MessageBoxPrompter prompter;
     vn::EntryGate gate;
     if (const auto status = gate.enter(vn::DriveMap::fromEnvironment(), prompter)) return *status;
+    if (exitSignals.requested()) return 0;  // asked to end before any table was touched
     // The windows with views of their own; the others show their caption and menu only.
     const vn::WindowFactories windows = {
         {vn::DesignerWindow, vn::makeDesignerWindow},
         {vn::EntryWindow, vn::makeEntryWindow},
         {vn::SetupWindow, vn::makeSetupWindow},
     };
-    return vn::runProgram(app, gate, prompter, windows);
+    return vn::runProgram(app, gate, prompter, exitSignals, windows);
 }

@@ -12,10 +12,11 @@ DriveMap::DriveMap(const QString& homeFolder, const QString& overrides) {
     m_folders.insert('C', homeFolder);
     for (const QString& raw : overrides.split(';', Qt::SkipEmptyParts)) {
         const QString part = raw.trimmed();
-        const qsizetype eq = part.indexOf('=');
-        if (eq != 1) continue;
         const QChar letter = part.at(0).toUpper();
-        if (letter < 'A' || letter > 'Z') continue;
+        if (part.indexOf('=') != 1 || letter < 'A' || letter > 'Z') {
+            m_malformed << part;
+            continue;
+        }
         const QString folder = part.mid(2).trimmed();
         if (folder.isEmpty()) m_folders.remove(letter);
         else m_folders.insert(letter, folder);

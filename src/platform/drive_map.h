@@ -3,6 +3,7 @@
 #include <QChar>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 namespace vn {
 
@@ -19,9 +20,12 @@ public:
     QList<QChar> searchOrder() const;
     // "D:\vn\data" or "D:" -> a Linux path; other text is returned unchanged.
     QString resolve(const QString& driveText) const;
+    // The entries of the overrides that name no drive letter ("LETTER=FOLDER"); they are ignored.
+    const QStringList& malformedEntries() const { return m_malformed; }
 
 private:
     QMap<QChar, QString> m_folders;
+    QStringList m_malformed;
 };
 
 }  // namespace vn

@@ -7,46 +7,98 @@
 #include "store/schema/schema.h"
 
 #include <QDir>
+#include <QStringDecoder>
 
 namespace vn {
 
-std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const QString command = arguments.value(1);
-    if (command.isEmpty()) return std::nullopt;
-    if (command == QLatin1String("--version")) {
-        out << kProgramVersion << Qt::endl;
-        return 0;
+namespace {
+
+constexpr int kDone = 0, kFailed = 1, kUsage = 2;
+
+const char kUsageText[] =
+    "Usage: varnedo [OPTION]\n"
+    "With no option, starts the program on the installation found.\n"
+    "  --create-installation FOLDER  lay out a new installation in FOLDER and exit\n"
+    "  --find-installation           print the installation's base folder (exit 1: none)\n"
+    "  --version                     print the program version\n"
+    "  --schema-reference            print the table reference\n"
+    "  --help                        print this text\n"
+    "Exit status: 0 done, 1 refused or failed, 2 usage, 3 the program is already running.\n";
+
+bool isUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    [[maybe_unused]] const QString text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+void reportDriveMap(QTextStream& err) {
+    const DriveMap drives = DriveMap::fromEnvironment();
+    for (const QString& entry : drives.malformedEntries())
+        err << "VARNEDO_DRIVES: the entry \"" << entry << "\" is not LETTER=FOLDER and is ignored." << Qt::endl;
+}
+
+int usage(QTextStream& err, const QString& problem) {
+    err << problem << Qt::endl << kUsageText;
+    return kUsage;
+}
+
+int findInstallation(QTextStream& out, QTextStream& err) {
+    const auto base = findBaseLocation(DriveMap::fromEnvironment());
+    if (!base) {
+        err << "No installation was found." << Qt::endl;
+        return kFailed;
     }
-    if (command == QLatin1String("--schema-reference")) {
-        out << schema::markdown();
-        return 0;
+    out << *base << Qt::endl;
+    return kDone;
+}
+
+int createInstallationIn(const QString& folder, QTextStream& out, QTextStream& err) {
+    const QString base = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
+    try {
+        createInstallation(base);
+    } catch (const StoreError& e) {
+        err << e.message() << Qt::endl;
+        return kFailed;
     }
-    if (command == QLatin1String("--find-installation")) {
-        const auto base = findBaseLocation(DriveMap::fromEnvironment());
-        if (!base) {
-            err << "No installation was found." << Qt::endl;
-            return 1;
+    out << "Installation created in " << base << Qt::endl;
+    return kDone;
+}
+
+// The options that take no argument.
+struct SimpleOption {
+    const char* name;
+    int (*run)(QTextStream& out, QTextStream& err);
+};
+
+constexpr SimpleOption kSimpleOptions[] = {
+    {"--help", [](QTextStream& out, QTextStream&) { out << kUsageText; return kDone; }},
+    {"--version", [](QTextStream& out, QTextStream&) { out << kProgramVersion << Qt::endl; return kDone; }},
+    {"--schema-reference", [](QTextStream& out, QTextStream&) { out << schema::markdown(); return kDone; }},
+    {"--find-installation", findInstallation},
+};
+
+}  // namespace
+
+std::optional<int> runCommandLine(const QList<QByteArray>& arguments, QTextStream& out, QTextStream& err) {
+    reportDriveMap(err);
+    for (const QByteArray& argument : arguments.mid(1))
+        if (!isUtf8(argument)) {
+            err << "The argument \"" << QString::fromUtf8(argument) << "\" is not valid UTF-8; Varnedo cannot use it."
+                << Qt::endl;
+            return kFailed;
         }
-        out << *base << Qt::endl;
-        return 0;
-    }
+    if (arguments.size() < 2) return std::nullopt;
+    const QString command = QString::fromUtf8(arguments[1]);
     if (command == QLatin1String("--create-installation")) {
-        if (arguments.size() != 3) {
-            err << "Usage: varnedo --create-installation FOLDER" << Qt::endl;
-            return 2;
-        }
-        try {
-            createInstallation(QDir::cleanPath(QDir::current().absoluteFilePath(arguments[2])));
-        } catch (const StoreError& e) {
-            err << e.message() << Qt::endl;
-            return 1;
-        }
-        out << "Installation created in " << QDir::cleanPath(QDir::current().absoluteFilePath(arguments[2])) << Qt::endl;
-        return 0;
+        if (arguments.size() != 3) return usage(err, QStringLiteral("--create-installation takes one FOLDER."));
+        return createInstallationIn(QString::fromUtf8(arguments[2]), out, err);
     }
-    err << "Unknown option " << command << Qt::endl
-        << "Usage: varnedo [--version | --find-installation | --create-installation FOLDER]" << Qt::endl;
-    return 2;
+    for (const SimpleOption& option : kSimpleOptions) {
+        if (command != QLatin1String(option.name)) continue;
+        if (arguments.size() > 2) return usage(err, command + QStringLiteral(" takes no further arguments."));
+        return option.run(out, err);
+    }
+    return usage(err, QStringLiteral("Unknown option ") + command);
 }
 
 }  // namespace vn

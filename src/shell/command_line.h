@@ -1,13 +1,15 @@
 #pragma once
 
-#include <QStringList>
+#include <QByteArray>
+#include <QList>
 #include <QTextStream>
 #include <optional>
 
 namespace vn {
 
-// The commands that run without a window: --version, --create-installation DIR,
-// --find-installation. Returns the exit status, or nothing when the program should start.
-std::optional<int> runCommandLine(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// The commands that run without a window: --help, --version, --schema-reference,
+// --create-installation DIR, --find-installation. Takes the arguments as the system passed them
+// (names must be UTF-8). Returns the exit status, or nothing when the program should start.
+std::optional<int> runCommandLine(const QList<QByteArray>& arguments, QTextStream& out, QTextStream& err);
 
 }  // namespace vn

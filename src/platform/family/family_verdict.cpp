@@ -16,7 +16,6 @@ constexpr std::array<Marker, 5> kMarkers = {{
 
 constexpr std::array<const char*, 6> kProducts = {"[Openuser.flg]", "Grovanta", "KOVRA",
                                                   "Pavilo",         "Varnedo",  "Corvello"};
-constexpr int kThisProduct = 4;
 
 QString productName(int member) {
     const bool known = member >= 0 && member < int(kProducts.size());

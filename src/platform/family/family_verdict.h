@@ -10,6 +10,9 @@ namespace vn {
 // ProgGV 1, the first found in that order; 0 when none is marked.
 int runningMember(const FlagFiles& base);
 
+// This product's number among the family members.
+inline constexpr int kThisProduct = 4;
+
 // The guard's warning naming the member that runs (index 0 names the open-user flag).
 QString runningCopyWarning(int member);
 

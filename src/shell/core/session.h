@@ -79,6 +79,7 @@ public:
     bool firstTime = false;
     bool openUpgradePage = false;
     bool shutdownDone = false;
+    bool saveFailed = false;  // the orderly exit could not save: the program ends with a failure
     int cameFrom = 1;
     int builderReturn = 0;
     QString helpContext = QStringLiteral("1");

@@ -34,8 +34,9 @@ void ShutdownSequence(Session& session, ShellView& view) {
     } else {
         saved = saveTables(session, view);
     }
-    // A run whose copy failed keeps its marker: the next start then keeps the live tables.
+    // A run whose copy failed keeps its marker: the next start then looks at both copies again.
     if (saved) QFile::remove(runMarkerPath(session));
+    session.saveFailed = !saved;
     session.sortBuffer.ClearSortBuffer();
     try {
         session.log.append(QStringLiteral("Varnedo closed at ") + formatTableDateTime(QDateTime::currentDateTime()));

@@ -29,9 +29,9 @@ void noteThePrinter(Session& session, const StartFacts& facts) {
 
 void prepareTables(Session& session) {
     session.log.append(QStringLiteral("Copy system file from saves folder..."));
-    recoverLiveDatabase(session);
+    const bool refreshSaved = recoverLiveDatabase(session);
     replaceMissingDatabase(session);
-    replaceMissingTables(session, TableCatalogue::kSystemSlot, TableCatalogue::kSystemSlot);
+    replaceMissingTables(session, 1, TableCatalogue::kSystemSlot);
     session.log.append(QStringLiteral("Open system file..."));
     session.access.OpenTable(TableCatalogue::kSystemSlot,
                              TableLocation::dataTable(session.folders.dataFolder(), TableCatalogue::kSystemSlot));
@@ -40,6 +40,7 @@ void prepareTables(Session& session) {
     replaceMissingTables(session, TableCatalogue::kFirstDataSlot, TableCatalogue::kLastDataSlot);
     session.log.append(QStringLiteral("Remove all file hidden and readonly flags..."));
     session.log.append(QStringLiteral("Copy all files from saves folder..."));
+    if (refreshSaved) refreshSavedCopy(session);
 }
 
 void readOrganisation(Session& session) {

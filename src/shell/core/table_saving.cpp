@@ -5,8 +5,10 @@
 #include "shell/core/shell_view.h"
 #include "shell/core/start_facts.h"
 #include "store/engine/store_error.h"
+#include "store/files/saved_copy.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace vn {
 
@@ -33,8 +35,10 @@ bool saveTables(Session& session, ShellView& view) {
     const QString target = QDir(saves).filePath(TableLocation::databaseFileName());
     view.showSaveProgress(TableCatalogue::kLastDataSlot, TableCatalogue::kSystemSlot);
     try {
+        if (QFileInfo(saves).exists() && !QFileInfo(saves).isDir())
+            throw StoreError(QStringLiteral("%1 is not a folder.").arg(saves));
         if (!QDir().mkpath(saves)) throw StoreError(QStringLiteral("Cannot create the folder %1.").arg(saves));
-        Database::open(session.folders.databasePath())->copyTo(target);
+        writeSavedCopy(session.folders.databasePath(), target);
         view.showSaveProgress(TableCatalogue::kLastDataSlot, TableCatalogue::kLastDataSlot);
         view.hideSaveProgress();
         return true;

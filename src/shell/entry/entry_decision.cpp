@@ -30,14 +30,15 @@ QString refusalText(EntryVerdict verdict, const QString& detail) {
 }
 
 int exitStatus(EntryVerdict verdict) {
+    constexpr int kRefused = 1, kRunning = 3;
     switch (verdict) {
-    case EntryVerdict::NoBase: return 2;
-    case EntryVerdict::AnotherCopy: return 3;
-    case EntryVerdict::SharedInUse: return 4;
-    case EntryVerdict::FlagNotCreated: return 5;
-    case EntryVerdict::Proceed: break;
+    case EntryVerdict::AnotherCopy:
+    case EntryVerdict::SharedInUse: return kRunning;
+    case EntryVerdict::NoBase:
+    case EntryVerdict::FlagNotCreated:
+    case EntryVerdict::Proceed: break;  // asked for a status although the start may go on: still not a normal end
     }
-    return 1;  // asked for a status although the start may go on: still not a normal end
+    return kRefused;
 }
 
 QString runFlagName(bool networkMode) {

@@ -3,7 +3,10 @@
 #include "platform/drive_map.h"
 #include "platform/family/flag_files.h"
 #include "platform/prompter.h"
+#include "store/files/folder_tree.h"
 #include "store/files/installation.h"
+
+#include <QDir>
 
 namespace vn {
 
@@ -17,6 +20,7 @@ std::optional<int> EntryGate::enter(const DriveMap& drives, Prompter& prompter) 
     m_networkMode = flags.contains(QString::fromLatin1(kNetworkFlag));
     EntryVerdict verdict = decideEntry(
         {base.has_value(), m_networkMode, anotherCopy, flags.contains(QString::fromLatin1(kOpenUserFlag))});
+    if (verdict == EntryVerdict::Proceed && !lockDataSet(*base, prompter)) return exitStatus(EntryVerdict::AnotherCopy);
     if (verdict == EntryVerdict::Proceed) verdict = createRunFlag(*base);
     if (verdict != EntryVerdict::Proceed) return refuse(verdict, prompter);
     m_base = *base;
@@ -31,6 +35,15 @@ bool EntryGate::runGuard(const FlagFiles& flags, Prompter& prompter) {
         m_guard.raiseRunningCopy();
     }
     return family.anotherCopy;
+}
+
+bool EntryGate::lockDataSet(const QString& base, Prompter& prompter) {
+    const QString path = QDir(FolderTree(base).dataFolder()).filePath(QStringLiteral("Varnedo.lock"));
+    // Without the data folder the start fails later with its own message.
+    if (m_dataSetLock.tryAcquire(path) != FamilyLock::State::HeldElsewhere) return true;
+    prompter.beep();
+    prompter.warning(runningCopyWarning(kThisProduct), Buttons::Ok);
+    return false;
 }
 
 EntryVerdict EntryGate::createRunFlag(const QString& base) {

@@ -31,7 +31,12 @@ private:
     EntryVerdict createRunFlag(const QString& base);
     std::optional<int> refuse(EntryVerdict verdict, Prompter& prompter);
 
+    bool lockDataSet(const QString& base, Prompter& prompter);
+
     FamilyGuard m_guard;
+    // Held for the whole run, whatever the session or user: one copy per data set. Released
+    // after the flag file is erased.
+    FamilyLock m_dataSetLock;
     std::optional<RunFlag> m_flag;
     QString m_base;
     bool m_networkMode = false;

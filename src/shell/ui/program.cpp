@@ -23,7 +23,7 @@ namespace vn {
 
 namespace {
 
-constexpr int kStartFailed = 3;
+constexpr int kFailed = 1;
 
 StartFacts platformFacts() {
     StartFacts facts;
@@ -46,18 +46,20 @@ void connectExitRequests(Session& session, Navigator& navigator, ExitSignals& ex
     };
     QObject::connect(&exitSignals, &ExitSignals::exitRequested, qApp, exitInOrder);
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, qApp, [exitInOrder](QSessionManager&) { exitInOrder(); });
+    // A signal that came during the start had nobody to tell yet.
+    if (exitSignals.requested()) QTimer::singleShot(0, qApp, exitInOrder);
 }
 
 }  // namespace
 
-int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter, const WindowFactories& windowFactories) {
-    ExitSignals exitSignals;
+int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter, ExitSignals& exitSignals,
+               const WindowFactories& windowFactories) {
     SplashWindow splash;
     splash.show();
     app.processEvents();
     Session session(gate.base(), prompter);
     session.openAddress = [](const QString& address) { return OpenDocument(address); };
-    if (!runStartup(session, platformFacts())) return kStartFailed;
+    if (!runStartup(session, platformFacts())) return kFailed;
     Navigator navigator(session);
     ApplicationWindows windows(session, navigator, windowFactories);
     navigator.setView(windows);
@@ -69,6 +71,7 @@ int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter,
     navigator.ShowWindow({MainWindowNo});
     splash.close();
     QTimer::singleShot(0, &windows.mainWindow(), [&] {
+        if (session.exitFlag) return;
         try {
             DeferredStart(session, windows, navigator);
         } catch (const StoreError& e) {
@@ -78,7 +81,7 @@ int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter,
     app.exec();
     // However the loop ended, the tables are saved once.
     if (!session.shutdownDone) ShutdownSequence(session, windows);
-    return 0;
+    return session.saveFailed ? kFailed : 0;
 }
 
 }  // namespace vn

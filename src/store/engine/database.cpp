@@ -47,7 +47,10 @@ sqlite3* openHandle(const QString& path, int flags) {
 Database::Database(sqlite3* db, const QString& path, Access access) : m_db(db), m_path(path), m_access(access) {}
 
 std::shared_ptr<Database> Database::open(const QString& path, Access access) {
-    if (!QFileInfo(path).isFile()) throw StoreError(QStringLiteral("The table file %1 does not exist.").arg(path));
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw StoreError(QStringLiteral("Cannot open %1: it is a folder or a device, not a table file.").arg(path));
+    if (!info.exists()) throw StoreError(QStringLiteral("The table file %1 does not exist.").arg(path));
     // Read only means not a byte written beside the file either: no journal, no lock files.
     const bool readOnly = access == Access::ReadOnly;
     const QString name = readOnly ? QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
@@ -66,9 +69,16 @@ std::shared_ptr<Database> Database::open(const QString& path, Access access) {
         }
         if (access != Access::ReadOnly) db->execute(QStringLiteral("PRAGMA synchronous=NORMAL"));
     } catch (const StoreError& e) {
-        throw StoreError(QStringLiteral("Cannot open %1: %2").arg(path, e.message()), e.code());
+        // The engine's own words; the file is named once, here.
+        throw StoreError(QStringLiteral("Cannot open %1: %2").arg(path, QString::fromUtf8(sqlite3_errmsg(db->handle()))),
+                         e.code());
     }
     return db;
+}
+
+int Database::longestPath() {
+    const sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+    return vfs ? vfs->mxPathname : 512;
 }
 
 std::shared_ptr<Database> Database::create(const QString& path) {
@@ -163,14 +173,22 @@ void Database::copyTo(const QString& target) {
     commitFile(temp, target);
 }
 
-bool Database::isIntact() {
+QString Database::damage(Check depth) {
     try {
         flushPending();
-        Statement st(m_db, QStringLiteral("PRAGMA integrity_check"));
-        return st.step() && st.text(0) == QLatin1String("ok");
-    } catch (const StoreError&) {
-        return false;
+        Statement st(m_db, depth == Check::Quick ? QStringLiteral("PRAGMA quick_check(1)") : QStringLiteral("PRAGMA integrity_check(1)"));
+        if (!st.step()) return QStringLiteral("the check gave no answer");
+        return st.text(0) == QLatin1String("ok") ? QString() : st.text(0);
+    } catch (const StoreError& e) {
+        return e.message();
     }
+}
+
+bool Database::checkpoint() {
+    flushPending();
+    Statement st(m_db, QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+    // busy, frames in the log, frames moved: all done when not busy and the log is empty.
+    return st.step() && st.text(0) == QLatin1String("0") && st.text(1).toInt() <= 0;
 }
 
 void Database::begin() {

@@ -24,6 +24,8 @@ public:
 
     // Opens an existing file; a missing file is an error naming it, never a new empty file.
     static std::shared_ptr<Database> open(const QString& path, Access access = Access::Shared);
+    // The longest file path, in bytes, the engine can open.
+    static int longestPath();
     // Creates a new, empty database file; an existing file is an error.
     static std::shared_ptr<Database> create(const QString& path);
 
@@ -45,8 +47,14 @@ public:
     // Writes a consistent copy of the whole database: to a temporary file, fsynced, then renamed
     // over the target, so the target is always one whole copy, old or new.
     void copyTo(const QString& target);
-    // SQLite's integrity check; false for a damaged file.
-    bool isIntact();
+    enum class Check { Quick, Full };
+    // SQLite's quick or full integrity check: empty when the file is sound, else the engine's
+    // first finding.
+    QString damage(Check depth);
+    bool isIntact() { return damage(Check::Full).isEmpty(); }
+    // Moves every committed change out of the write-ahead log into the file; false when another
+    // connection kept part of it there.
+    bool checkpoint();
 
     void begin();
     void commit();

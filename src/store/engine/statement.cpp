@@ -6,8 +6,30 @@ namespace vn {
 
 QString quotedName(const QString& name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
 
-void throwEngineError(sqlite3* db, const QString& context, int code, const QString& sql) {
+namespace {
+
+// Errors about the file itself say which file: the user has to find it.
+bool concernsTheFile(int code) {
+    switch (code & 0xff) {
+    case SQLITE_CORRUPT: case SQLITE_NOTADB: case SQLITE_IOERR: case SQLITE_CANTOPEN:
+    case SQLITE_FULL: case SQLITE_READONLY: case SQLITE_PERM: case SQLITE_TOOBIG:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString engineMessage(sqlite3* db, int code) {
     const QString engine = db ? QString::fromUtf8(sqlite3_errmsg(db)) : QString::fromUtf8(sqlite3_errstr(code));
+    const char* file = db ? sqlite3_db_filename(db, "main") : nullptr;
+    if (!file || !*file || !concernsTheFile(code)) return engine;
+    return QString::fromUtf8(file) + QStringLiteral(": ") + engine;
+}
+
+}  // namespace
+
+void throwEngineError(sqlite3* db, const QString& context, int code, const QString& sql) {
+    const QString engine = engineMessage(db, code);
     throw StoreError(context.isEmpty() ? engine : context + ": " + engine, code, sql);
 }
 

@@ -30,10 +30,16 @@ QString FolderTree::databasePath() const { return QDir(dataFolder()).filePath(Ta
 QString FolderTree::flagFile(const QString& name) const { return path(name); }
 
 void FolderTree::createFolders() const {
-    const QString folders[] = {dataFolder(),     savesFolder(),    shellsFolder(), outputFolder(), changesFolder(),
-                               newTablesFolder(), exchangeFolder(), webFolder(),    whatsNewFolder()};
-    for (const QString& folder : folders)
-        if (!QDir().mkpath(folder)) throw StoreError(QStringLiteral("Cannot create the folder %1.").arg(folder));
+    // Each path is worked out after the folders before it exist, so "VN/NewTables" lands in the
+    // "vn" just made instead of beside it.
+    using Folder = QString (FolderTree::*)() const;
+    const Folder folders[] = {&FolderTree::dataFolder,      &FolderTree::savesFolder,    &FolderTree::shellsFolder,
+                              &FolderTree::outputFolder,    &FolderTree::changesFolder,  &FolderTree::newTablesFolder,
+                              &FolderTree::exchangeFolder,  &FolderTree::webFolder,      &FolderTree::whatsNewFolder};
+    for (Folder folder : folders) {
+        const QString path = (this->*folder)();
+        if (!QDir().mkpath(path)) throw StoreError(QStringLiteral("Cannot create the folder %1.").arg(path));
+    }
 }
 
 }  // namespace vn

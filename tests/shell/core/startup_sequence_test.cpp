@@ -103,7 +103,7 @@ TEST_F(StartupTest, AfterACrashADamagedLiveDatabaseIsMovedAsideAndTheSavedCopyRe
     ASSERT_EQ(aside.size(), 1);
     EXPECT_TRUE(QFile::exists(QDir(dataFolder()).filePath(aside.first() + "/Varnedo1.db")));
     ASSERT_FALSE(shell.prompter.messages.isEmpty());
-    EXPECT_TRUE(shell.prompter.messages.last().text.startsWith("The tables of the last run were damaged"));
+    EXPECT_TRUE(shell.prompter.messages.last().text.startsWith("The tables in " + live() + " are damaged"));
 }
 
 TEST_F(StartupTest, ADatabaseThatCannotBeOpenedStopsTheStartAndSavesNothing) {
