@@ -178,7 +178,8 @@ QString Database::damage(Check depth) {
         flushPending();
         Statement st(m_db, depth == Check::Quick ? QStringLiteral("PRAGMA quick_check(1)") : QStringLiteral("PRAGMA integrity_check(1)"));
         if (!st.step()) return QStringLiteral("the check gave no answer");
-        return st.text(0) == QLatin1String("ok") ? QString() : st.text(0);
+        if (st.text(0) == QLatin1String("ok")) return {};
+        return st.text(0).remove(QStringLiteral("*** in database main ***\n")).trimmed();
     } catch (const StoreError& e) {
         return e.message();
     }

@@ -50,7 +50,10 @@ CopyHealth inspectCopy(const QString& path, Database::Check depth, Database::Acc
             return withState(CopyHealth::State::Damaged, damage);
         return fromLayout(schema::checkLayout(*db));
     } catch (const StoreError& e) {
-        return withState(CopyHealth::State::Damaged, e.message());
+        // The file is named by the caller; the cause is the engine's.
+        QString cause = e.message();
+        cause.remove(QStringLiteral("Cannot open %1: ").arg(path));
+        return withState(CopyHealth::State::Damaged, cause);
     }
 }
 

@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace vn {
 
@@ -18,14 +21,26 @@ QString targetOf(const QString& source, const QString& destination) {
     return destination;
 }
 
+// Written through the descriptor so a failure reports the system's own cause ("File too large").
+void writeAll(int fd, const char* data, qint64 size, const QString& target) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0)
+            throw StoreError(QStringLiteral("Cannot write %1: %2")
+                                 .arg(target, QString::fromLocal8Bit(std::strerror(n < 0 ? errno : ENOSPC))));
+        data += n;
+        size -= n;
+    }
+}
+
 void copyBlocks(QFile& in, QFile& out, const QString& target) {
     QByteArray block(kBlock, Qt::Uninitialized);
     for (;;) {
         const qint64 got = in.read(block.data(), kBlock);
         if (got < 0) throw StoreError(QStringLiteral("Cannot read %1: %2").arg(in.fileName(), in.errorString()));
         if (got == 0) return;
-        if (out.write(block.constData(), got) != got)
-            throw StoreError(QStringLiteral("Cannot write %1: %2").arg(target, out.errorString()));
+        writeAll(out.handle(), block.constData(), got, target);
     }
 }
 
@@ -41,11 +56,10 @@ void CopyToFolder(const QString& source, const QString& destination) {
         throw StoreError(QStringLiteral("Cannot open %1: %2").arg(source, in.errorString()));
     const QString temp = target + QStringLiteral(".part");
     QFile out(temp);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
         throw StoreError(QStringLiteral("Cannot create %1: %2").arg(target, out.errorString()));
     try {
         copyBlocks(in, out, target);
-        if (!out.flush()) throw StoreError(QStringLiteral("Cannot write %1: %2").arg(target, out.errorString()));
         out.close();
         commitFile(temp, target);
     } catch (...) {

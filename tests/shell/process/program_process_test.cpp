@@ -3,6 +3,7 @@
 #include "store/access/record_access.h"
 #include "store/files/folder_tree.h"
 #include "store/files/installation.h"
+#include "store/files/saved_copy.h"
 #include "store/files/text_file.h"
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
@@ -12,6 +13,7 @@
 #include <QProcess>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace vn;
 
@@ -101,6 +103,83 @@ TEST_F(ProgramProcessTest, SigtermEndsTheRunInOrderAndSecondCopyIsRefused) {
     saved.open(kHead, {QDir(tree.savesFolder()).filePath("Varnedo1.db"), "Head"});
     ASSERT_TRUE(saved.table(kHead).findKey("abcwyalb000000000"));
     EXPECT_EQ(saved.table(kHead).text(4), "Smith");
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(ProgramProcessTest, ASecondCopyFromAnotherSessionOnTheSameDataIsRefused) {
+    prepareTables();
+    QProcess first;
+    startProgram(first);
+    ASSERT_TRUE(waitForLog("All files and arrays open - Varnedo is running...")) << log().toStdString();
+
+    QDir().mkpath(tmp.file("run2"));
+    env.insert("XDG_RUNTIME_DIR", tmp.file("run2"));  // another desktop session: its own family lock
+    QProcess second;
+    startProgram(second);
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitCode(), 3);
+    EXPECT_TRUE(second.readAll().contains("A Copy of Varnedo is currently running."));
+    EXPECT_TRUE(QFile::exists(tree.flagFile("ProgVN.flg")));  // the first run's marks are left alone
+    EXPECT_TRUE(QFile::exists(QDir(tree.dataFolder()).filePath("Varnedo.run")));
+    EXPECT_TRUE(log().startsWith("Starting Varnedo at "));  // and so is its log
+
+    first.terminate();
+    ASSERT_TRUE(first.waitForFinished(30000));
+    EXPECT_EQ(first.exitCode(), 0) << first.readAll().toStdString();
+}
+
+TEST_F(ProgramProcessTest, SigtermAtOnceAfterLaunchEndsTheRunAndLeavesNoMarks) {
+    prepareTables();
+    QProcess process;
+    startProgram(process);
+    process.terminate();
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_FALSE(QFile::exists(tree.flagFile("ProgVN.flg")));
+    EXPECT_FALSE(QFile::exists(QDir(tree.dataFolder()).filePath("Varnedo.run")));
+}
+
+// Both copies of the tables are larger than the limit: writing either fails with EFBIG.
+TEST_F(ProgramProcessTest, AFileSizeLimitFailsTheCopiesWithoutKillingTheProgram) {
+    prepareTables();
+    const QString live = tree.databasePath(), saved = QDir(tree.savesFolder()).filePath("Varnedo1.db");
+    const rlim_t limit = rlim_t(contents(saved).size() / 2);
+    const auto limited = [&](QProcess& process) {
+        process.setChildProcessModifier([limit] {
+            const rlimit small{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+        });
+        startProgram(process);
+    };
+    {  // the live tables changed after the last exit: the start must copy the saved ones back
+        Database::open(live)->execute("INSERT INTO Head (Key) VALUES ('stray')");
+        const QByteArray liveBefore = contents(live);
+        QProcess process;
+        limited(process);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        const QString output = QString::fromLocal8Bit(process.readAll());
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << output.toStdString();
+        EXPECT_EQ(process.exitCode(), 1) << output.toStdString();
+        EXPECT_TRUE(output.contains(live)) << output.toStdString();
+        EXPECT_EQ(contents(live), liveBefore);
+        EXPECT_TRUE(QDir(tree.dataFolder()).entryList({"*.part", "*.restored"}).isEmpty());
+    }
+    writeSavedCopy(live, saved);  // as an orderly exit leaves them: the start copies nothing
+    const QByteArray savedBefore = contents(saved);
+    QProcess process;
+    limited(process);
+    ASSERT_TRUE(waitForLog("All files and arrays open - Varnedo is running...")) << log().toStdString();
+    process.terminate();
+    ASSERT_TRUE(process.waitForFinished(30000));
+    const QString output = QString::fromLocal8Bit(process.readAll());
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << output.toStdString();
+    EXPECT_EQ(process.exitCode(), 1) << output.toStdString();
+    EXPECT_TRUE(output.contains("could not be saved")) << output.toStdString();
+    EXPECT_EQ(contents(saved), savedBefore);
+    EXPECT_TRUE(QDir(tree.savesFolder()).entryList({"*.part"}).isEmpty());
 }
 
 TEST_F(ProgramProcessTest, WithoutAnInstallationTheProgramEndsWithAnError) {
