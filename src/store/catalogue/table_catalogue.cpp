@@ -1,6 +1,7 @@
 #include "store/catalogue/table_catalogue.h"
 
 #include "store/engine/store_error.h"
+#include "store/schema/layout_check.h"
 
 #include <QFileInfo>
 
@@ -113,6 +114,12 @@ void TableCatalogue::ReopenDataTables(const QString& dataFolder, const Logger& l
         close(slot);
         m_baseNames[slot] = shortName(slot);
         open(slot, TableLocation::dataTable(dataFolder, slot));
+        // Fields are read by position: a table whose columns differ is never read.
+        if (const QString problem = schema::tableLayoutProblem(m_tables[slot]->layout()); !problem.isEmpty()) {
+            const QString file = m_tables[slot]->database().path();
+            close(slot);
+            throw StoreError(QStringLiteral("Cannot open %1: %2.").arg(file, problem));
+        }
     }
 }
 

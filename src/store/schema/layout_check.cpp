@@ -31,6 +31,15 @@ bool isOlderLayout(const QStringList& stored, const QStringList& expected) {
 
 }  // namespace
 
+QString tableLayoutProblem(const TableDef& stored) {
+    const QStringList names = columnNames(stored);
+    const QStringList expected = columnNames(table(stored.name));
+    if (names == expected) return {};
+    if (isOlderLayout(names, expected))
+        return QStringLiteral("the table %1 has the columns of an older layout and must be upgraded").arg(stored.name);
+    return QStringLiteral("the table %1 %2").arg(stored.name, columnDifference(names, expected));
+}
+
 LayoutFinding checkLayout(const Database& db) {
     LayoutFinding finding;
     const QStringList present = db.tableNames();
@@ -39,17 +48,12 @@ LayoutFinding checkLayout(const Database& db) {
             finding.missingTables << def.name;
             continue;
         }
-        const QStringList stored = columnNames(db.describe(def.name));
-        const QStringList expected = columnNames(def);
-        if (stored == expected) continue;
+        const TableDef stored = db.describe(def.name);
+        finding.detail = tableLayoutProblem(stored);
+        if (finding.detail.isEmpty()) continue;
         finding.table = def.name;
-        if (isOlderLayout(stored, expected)) {
-            finding.kind = LayoutFinding::Kind::OlderLayout;
-            finding.detail = QStringLiteral("the table %1 has the columns of an older layout and must be upgraded").arg(def.name);
-        } else {
-            finding.kind = LayoutFinding::Kind::Damaged;
-            finding.detail = QStringLiteral("the table %1 %2").arg(def.name, columnDifference(stored, expected));
-        }
+        finding.kind = isOlderLayout(columnNames(stored), columnNames(def)) ? LayoutFinding::Kind::OlderLayout
+                                                                           : LayoutFinding::Kind::Damaged;
         return finding;
     }
     if (finding.missingTables.size() == allTables().size()) {

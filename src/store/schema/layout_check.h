@@ -5,6 +5,7 @@
 
 namespace vn {
 class Database;
+struct TableDef;
 }
 
 namespace vn::schema {
@@ -20,5 +21,8 @@ struct LayoutFinding {
 };
 
 LayoutFinding checkLayout(const Database& db);
+
+// One table as stored against its layout: empty when it fits, else what is wrong.
+QString tableLayoutProblem(const TableDef& stored);
 
 }  // namespace vn::schema

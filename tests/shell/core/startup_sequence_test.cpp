@@ -40,6 +40,18 @@ TEST_F(StartupTest, LogsEveryStepInOrder) {
     EXPECT_TRUE(shell.prompter.messages.isEmpty()) << shell.prompter.texts().join("|").toStdString();
 }
 
+TEST_F(StartupTest, TheNextStartKeepsThePreviousRunsLog) {
+    ASSERT_TRUE(shell.start());
+    shell.exitInOrder();
+    const QStringList first = shell.logLines();
+    ASSERT_TRUE(shell.start());
+    const QString previous = QDir(dataFolder()).filePath("ProgressLog.1.Txt");
+    ASSERT_TRUE(QFile::exists(previous));
+    QFile file(previous);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(file.readAll()).split("\r\n", Qt::SkipEmptyParts), first);
+}
+
 TEST_F(StartupTest, AMissingTableIsCreatedWithAWarning) {
     {
         auto db = Database::open(live());

@@ -1,5 +1,6 @@
 #include "platform/drive_map.h"
 #include "store/catalogue/table_catalogue.h"
+#include "store/engine/database.h"
 #include "store/engine/store_error.h"
 #include "store/files/folder_tree.h"
 #include "store/files/installation.h"
@@ -35,6 +36,38 @@ TEST(Installation, LaysOutTheTreeTheDatabaseItsCopiesAndTheMarker) {
         EXPECT_EQ(catalogue.table(11).count(), 0) << db.toStdString();
     }
     EXPECT_THROW(createInstallation(base), StoreError);
+}
+
+TEST(Installation, EachFolderLandsInTheFoldersMadeBeforeIt) {
+    test::TempFolder tmp;
+    createInstallation(tmp.file("HLV"));
+    QStringList top = QDir(tmp.file("HLV")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    top.sort();
+    EXPECT_EQ(top, (QStringList{"Grovanta", "WebXfer", "dataxfer", "vn"}));  // no "VN" beside "vn"
+    EXPECT_TRUE(QFileInfo(tmp.file("HLV/vn/NewTables")).isDir());
+}
+
+TEST(Installation, ABaseTooLongForTheEngineIsRefusedAndLeavesNothingBehind) {
+    test::TempFolder tmp;
+    QString base = tmp.file("new");
+    while (base.size() < Database::longestPath()) base += "/" + QString(60, 'd');
+    try {
+        createInstallation(base);
+        FAIL();
+    } catch (const StoreError& e) {
+        EXPECT_TRUE(e.message().contains("too long for the table engine")) << e.message().toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(tmp.file("new")));
+}
+
+TEST(Installation, AFailedCreationRemovesWhatItMadeInAnExistingFolder) {
+    test::TempFolder tmp;
+    touch(tmp.file("HLV/mine.txt"));
+    touch(tmp.file("HLV/vn/WY/Varnedo1.db"));  // not a database: the saved copy cannot be made
+    EXPECT_THROW(createInstallation(tmp.file("HLV")), StoreError);
+    EXPECT_TRUE(QFileInfo::exists(tmp.file("HLV/mine.txt")));
+    EXPECT_TRUE(QFileInfo::exists(tmp.file("HLV/vn/WY/Varnedo1.db")));
+    EXPECT_FALSE(QFileInfo::exists(tmp.file("HLV/dataxfer")));
 }
 
 TEST(Installation, FolderNamesResolveInAnyCase) {
