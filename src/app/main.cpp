@@ -12,6 +12,19 @@
 #include <QApplication>
 #include <csignal>
 
+namespace {
+
+QtMessageHandler g_defaultHandler = nullptr;
+
+// Without a display the offscreen platform reports every window call it cannot carry out; those
+// lines say nothing to the user, so they stay off the terminal.
+void quietOffscreenNoise(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.startsWith(QLatin1String("This plugin does not support"))) return;
+    g_defaultHandler(type, context, message);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     // A file-size limit makes a write fail (EFBIG) and take the failed-save path instead of
     // killing the program with half-written files.
@@ -25,6 +38,8 @@ int main(int argc, char* argv[]) {
     }
     vn::ExitSignals::install();  // before any flag file exists
     QApplication app(argc, argv);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        g_defaultHandler = qInstallMessageHandler(quietOffscreenNoise);
     QApplication::setApplicationName(QStringLiteral("Varnedo"));
     QApplication::setQuitOnLastWindowClosed(false);
     vn::ExitSignals exitSignals;

@@ -15,6 +15,9 @@ QString familyName(const QString& runtimeFolder, const char* suffix) {
 }  // namespace
 
 QString familyRuntimeFolder() {
+    // Without a session's runtime folder (a login without a desktop) the lock lives in the
+    // temporary folder; its name carries the user.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return QDir::tempPath();
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
