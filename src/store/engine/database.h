@@ -47,9 +47,11 @@ public:
     // Writes a consistent copy of the whole database: to a temporary file, fsynced, then renamed
     // over the target, so the target is always one whole copy, old or new.
     void copyTo(const QString& target);
-    enum class Check { Quick, Full };
-    // SQLite's quick or full integrity check: empty when the file is sound, else the engine's
-    // first finding.
+    // Pages: every page of every table and index is read and its structure taken apart (a
+    // zeroed, overwritten or missing page is found; a damaged record inside a sound page is not).
+    // Quick and Full: SQLite's quick and full integrity checks.
+    enum class Check { Pages, Quick, Full };
+    // Empty when the file passes the check, else the engine's first finding.
     QString damage(Check depth);
     bool isIntact() { return damage(Check::Full).isEmpty(); }
     // Moves every committed change out of the write-ahead log into the file; false when another
