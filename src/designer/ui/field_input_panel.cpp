@@ -63,7 +63,8 @@ QLineEdit* FieldInputPanel::addEdit(QFormLayout* form, const QString& caption, c
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(objectName));
     form->addRow(caption, edit);
-    connect(edit, &QLineEdit::textEdited, this, [this] {
+    // The value, not the keys: text set by an on-screen keyboard or dictation counts as typed.
+    connect(edit, &QLineEdit::textChanged, this, [this] {
         if (!m_rendering) emit edited();
     });
     return edit;

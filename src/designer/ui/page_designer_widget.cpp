@@ -255,7 +255,7 @@ QWidget* PageDesignerWidget::buildMoveButtons() {
         QPushButton* b = button(QString::fromLatin1(a.caption), QString::fromLatin1(a.name), m_moveGroup);
         // Held down, a move button repeats its step.
         b->setAutoRepeat(true);
-        b->setAutoRepeatDelay(page::kRepeatMilliseconds);
+        b->setAutoRepeatDelay(page::kFirstRepeatMilliseconds);
         b->setAutoRepeatInterval(page::kRepeatMilliseconds);
         const MoveDirection direction = a.direction;
         connect(b, &QPushButton::clicked, this, [this, direction] { act([this, direction] { m_designer->move(direction); }); });

@@ -4,6 +4,7 @@
 
 namespace vn {
 
+class GotoMenu;
 class Navigator;
 class Session;
 
@@ -16,8 +17,12 @@ public:
               QWidget* parent = nullptr);
     int number() const { return m_number; }
     void refreshCaption();
+    // Asks the Goto menu's rules again, after the window changed the current list.
+    void refreshGotoMenu();
 
 protected:
+    // The window's caption: state, office, product and the window's function.
+    virtual QString captionText() const;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -26,6 +31,7 @@ private:
     Navigator& m_navigator;
     int m_number;
     const char* m_function;
+    GotoMenu* m_goto = nullptr;
 };
 
 }  // namespace vn
