@@ -27,6 +27,7 @@ private slots:
     void init();
     void cleanup();
     void addChooseRetitleCloneAndDelete();
+    void passwordBoxesEmptyWhenAnotherListIsChosen();
     void everyControlHasANameAndACaption();
 
 private:
@@ -54,6 +55,7 @@ private:
         QCOMPARE(items.size(), 1);
         QTest::mouseClick(lists->viewport(), Qt::LeftButton, {}, lists->visualItemRect(items[0]).center());
     }
+    bool importOffered() { return find<QAction>("actionGotoImport")->isEnabled(); }
     QString listField(const QString& code, int field) {
         return m_program->session->access.FindRecord(kListSlot, code) ? m_program->session->access.GetFieldText(kListSlot, field) : "<none>";
     }
@@ -78,6 +80,7 @@ void DesignerWindowTest::cleanup() {
 
 void DesignerWindowTest::addChooseRetitleCloneAndDelete() {
     QVERIFY(m_window->windowTitle().endsWith("Varnedo  [Create/Define Data List]"));
+    QVERIFY(!importOffered());
     click("newButton");
     type("codeEdit", "AB1");
     QCOMPARE(m_program->prompter.texts().last(), "The Data List record code can only contain letters. Please enter a new (correct) record code");
@@ -86,6 +89,7 @@ void DesignerWindowTest::addChooseRetitleCloneAndDelete() {
     type("titleEdit", "Members");
     click("addButton");
     QCOMPARE(listField("abc", 1), "Members");
+    QVERIFY(importOffered());  // the added list is the current one
 
     choose("abc");
     QVERIFY(find<QAction>("actionAddModifyFields")->isEnabled());
@@ -105,6 +109,20 @@ void DesignerWindowTest::addChooseRetitleCloneAndDelete() {
     QCOMPARE(listField("xyz", 1), "<none>");
     QCOMPARE(find<QListWidget>("currentListsList")->count(), 1);
     QVERIFY(!find<QAction>("actionAddModifyFields")->isEnabled());
+    QVERIFY(!importOffered());  // the current list is gone
+}
+
+void DesignerWindowTest::passwordBoxesEmptyWhenAnotherListIsChosen() {
+    for (const char* code : {"abc", "xyz"}) m_program->session->access.EnsureRecord(kListSlot, code);
+    reloadListCodes(*m_program->session);
+    find<QAction>("actionEnterListInformation")->trigger();
+    choose("abc");
+    type("newPasswordEdit", "secret");
+    type("verifyPasswordEdit", "secret");
+    QCOMPARE(listField("abc", 10), "secret");
+    choose("xyz");
+    QCOMPARE(find<QLineEdit>("newPasswordEdit")->text(), "");
+    QCOMPARE(find<QLineEdit>("verifyPasswordEdit")->text(), "");
 }
 
 void DesignerWindowTest::everyControlHasANameAndACaption() {

@@ -36,6 +36,8 @@ private slots:
     void processingDownloadsWithoutAFileSaysAllIsProcessed();
     void headerBoxesAreTidiedAndEnterWalksThem();
     void enterWalksTheGridThenGoesToSave();
+    void captionAndGotoFollowTheList();
+    void choicesCountHoweverTheyAreMade();
 
 private:
     template <typename T>
@@ -200,6 +202,46 @@ void EntryWindowTest::enterWalksTheGridThenGoesToSave() {
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), find<QPushButton>("saveExitButton"));
+}
+
+void EntryWindowTest::captionAndGotoFollowTheList() {
+    const auto importOffered = [this] { return find<QAction>("actionGotoImport")->isEnabled(); };
+    const QString function = "Varnedo  [Data List Selection/Use]";
+    const Session& session = *m_program->session;
+    const QString open = session.identity.stateName + "  " + session.identity.installationName + "   Varnedo  Members";
+    QVERIFY(m_window->windowTitle().endsWith(function));
+    QVERIFY(!importOffered());
+    find<QAction>("actionSelectDataList")->trigger();
+    clickItem("currentListsList", 0);
+    QVERIFY(importOffered());
+    click("openListButton");
+    QCOMPARE(m_window->windowTitle(), open);
+    click("selectNewListButton");
+    QVERIFY(m_window->windowTitle().endsWith(function));
+    clickItem("currentListsList", 0);
+    click("openListButton");
+    QCOMPARE(m_window->windowTitle(), open);
+    click("recordSelectionExitButton");
+    QVERIFY(m_window->windowTitle().endsWith(function));
+
+    find<QAction>("actionSelectDataList")->trigger();
+    clickItem("currentListsList", 0);
+    m_program->prompter.answers = {Answer::Ok};
+    click("deleteFormAndListButton");
+    QVERIFY(!importOffered());
+}
+
+// Radio buttons set without a click (keyboard, on-screen keyboards, assistive technology).
+void EntryWindowTest::choicesCountHoweverTheyAreMade() {
+    find<QAction>("actionSelectDataList")->trigger();
+    clickItem("currentListsList", 0);
+    click("openListButton");
+    auto* process = find<QPushButton>("processButton");
+    find<QRadioButton>("newRecordRadio")->setChecked(true);  // clears the listing method
+    find<QRadioButton>("reviewRadio")->setChecked(true);
+    QVERIFY(!process->isEnabled());
+    find<QRadioButton>("byIdRadio")->setChecked(true);
+    QVERIFY(process->isEnabled());
 }
 
 QTEST_MAIN(EntryWindowTest)
