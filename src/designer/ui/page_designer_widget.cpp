@@ -78,7 +78,7 @@ PageDesignerWidget::PageDesignerWidget(Prompter& prompter, QWidget* parent)
     m_fieldsView = fieldsScroll;
     right->addWidget(m_panels, 1);
     layout->addLayout(right, 1);
-    connect(m_canvas, &PageCanvas::fieldClicked, this, [this](int number) { act([this, number] { m_designer->select(number); }); });
+    connect(m_canvas, &PageCanvas::fieldChosen, this, [this](int number) { act([this, number] { m_designer->select(number); }); });
     connect(m_fields, &FieldInputPanel::edited, this, [this] { act([this] { m_designer->editInputs(m_fields->inputs()); }); });
     connect(m_fields, &FieldInputPanel::nameOrSizeLeft, this, [this] {
         act([this] {
