@@ -33,6 +33,7 @@ FormDesignerWindow::FormDesignerWindow(Session& session, Navigator& navigator, Q
     m_defaultsView = new DefaultListsWidget(session.access, session.prompter, m_views);
     m_views->addWidget(m_defaultsView);
     setCentralWidget(m_views);
+    resize(kPageWindowSize);
     buildMenus(navigator);
     // The view reports after every action; any of them may have changed the current list.
     connect(m_listView, &ListInformationWidget::fieldsAccessChanged, this, [this](bool enabled) {

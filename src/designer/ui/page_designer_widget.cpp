@@ -4,6 +4,7 @@
 #include "designer/pages/page_layout.h"
 #include "designer/ui/field_input_panel.h"
 #include "designer/ui/page_canvas.h"
+#include "designer/ui/page_scroll_area.h"
 #include "designer/ui/selection_list_editor_widget.h"
 #include "platform/prompter.h"
 #include "store/engine/store_error.h"
@@ -51,15 +52,18 @@ PageDesignerWidget::PageDesignerWidget(Prompter& prompter, QWidget* parent)
     : QWidget(parent), m_prompter(prompter), m_measure(std::make_unique<QtTextMeasure>()) {
     setObjectName(QStringLiteral("pageDesignerView"));
     auto* layout = new QHBoxLayout(this);
-    auto* left = new QVBoxLayout;
+    // The page column is as wide as the page; the views beside it take what is left.
+    auto* pageColumn = new QWidget(this);
+    auto* left = new QVBoxLayout(pageColumn);
+    left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(buildHeader());
     left->addWidget(buildPageButtons());
     m_canvas = new PageCanvas(this);
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("pageScroll"));
-    scroll->setWidget(m_canvas);
-    left->addWidget(scroll, 1);
-    layout->addLayout(left, 3);
+    QScrollArea* scroll = pageScrollArea(m_canvas, pageColumn);
+    left->addWidget(scroll);
+    left->addStretch();
+    pageColumn->setMaximumWidth(scroll->minimumWidth());
+    layout->addWidget(pageColumn);
     auto* right = new QVBoxLayout;
     // The move buttons stay in sight above the views, whose inputs may be long (tables).
     right->addWidget(buildMoveButtons());

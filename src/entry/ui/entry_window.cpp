@@ -32,7 +32,7 @@ RecordEntryWindow::RecordEntryWindow(Session& session, Navigator& navigator, QWi
     for (QWidget* w : {static_cast<QWidget*>(m_lists), static_cast<QWidget*>(m_records), static_cast<QWidget*>(m_screen)})
         m_views->addWidget(w);
     setCentralWidget(m_views);
-    resize(1320, 860);  // the page (840 pixels) beside the record options
+    resize(kPageWindowSize);
     buildMenus(navigator);
     connect(m_lists, &ListSelectionView::currentListChanged, this, [this] { refreshGotoMenu(); });
     connect(m_lists, &ListSelectionView::openListRequested, this, [this] {

@@ -8,6 +8,10 @@ class GotoMenu;
 class Navigator;
 class Session;
 
+// The size of a window that shows a list page beside its panels: it fits a 1280 x 800 screen at
+// 100 % scale, the desktop's panel and the window's title bar included.
+inline constexpr QSize kPageWindowSize{1272, 720};
+
 // A numbered application window: its caption and the "Goto" menu. The windows whose work comes
 // later show just that; they gain their views in their own code.
 class AppWindow : public QMainWindow {

@@ -7,6 +7,7 @@
 #include "store/files/installation.h"
 #include "support/recording_prompter.h"
 #include "support/running_program.h"
+#include "support/screen_fit.h"
 #include "support/temp_folder.h"
 
 #include <QAccessible>
@@ -29,6 +30,7 @@ private slots:
     void addChooseRetitleCloneAndDelete();
     void passwordBoxesEmptyWhenAnotherListIsChosen();
     void everyControlHasANameAndACaption();
+    void everyViewFitsASmallScreen();
 
 private:
     template <typename T>
@@ -134,6 +136,22 @@ void DesignerWindowTest::everyControlHasANameAndACaption() {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
     }
+}
+
+// Every view at the window's own size on a 1280 x 800 screen, the page at its true size.
+void DesignerWindowTest::everyViewFitsASmallScreen() {
+    m_program->session->access.EnsureRecord(kListSlot, "abc");
+    reloadListCodes(*m_program->session);
+    find<QAction>("actionEnterListInformation")->trigger();
+    choose("abc");
+    test::verifyFitsSmallScreen(*m_window, "designer-lists");
+    find<QAction>("actionAddModifyFields")->trigger();
+    QVERIFY(test::shownWhole(*find<QWidget>("pageCanvas")));
+    test::verifyFitsSmallScreen(*m_window, "designer-page");
+    click("addComponentsButton");
+    test::verifyFitsSmallScreen(*m_window, "designer-palette");
+    click("addKind7Button");
+    test::verifyFitsSmallScreen(*m_window, "designer-table");
 }
 
 QTEST_MAIN(DesignerWindowTest)

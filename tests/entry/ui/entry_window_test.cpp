@@ -10,6 +10,7 @@
 #include "store/files/installation.h"
 #include "support/recording_prompter.h"
 #include "support/running_program.h"
+#include "support/screen_fit.h"
 #include "support/temp_folder.h"
 
 #include <QAction>
@@ -38,6 +39,7 @@ private slots:
     void enterWalksTheGridThenGoesToSave();
     void captionAndGotoFollowTheList();
     void choicesCountHoweverTheyAreMade();
+    void everyViewFitsASmallScreen();
 
 private:
     template <typename T>
@@ -242,6 +244,26 @@ void EntryWindowTest::choicesCountHoweverTheyAreMade() {
     QVERIFY(!process->isEnabled());
     find<QRadioButton>("byIdRadio")->setChecked(true);
     QVERIFY(process->isEnabled());
+}
+
+// Every view at the window's own size on a 1280 x 800 screen, the page at its true size; at state
+// level, where the record selection shows the level choice and the offices too.
+void EntryWindowTest::everyViewFitsASmallScreen() {
+    m_program->session->identity.operationalLevel = 3;
+    find<QAction>("actionSelectDataList")->trigger();
+    clickItem("currentListsList", 0);
+    test::verifyFitsSmallScreen(*m_window, "entry-lists");
+    click("openListButton");
+    click("countiesRadio");
+    clickItem("officeList", 0);
+    test::verifyFitsSmallScreen(*m_window, "entry-records");
+    click("newRecordRadio");
+    click("processButton");
+    QVERIFY(test::shownWhole(*find<QWidget>("pageForm")));
+    test::verifyFitsSmallScreen(*m_window, "entry-page1");
+    click("page3Button");
+    QVERIFY(test::shownWhole(*find<QWidget>("pageForm")));
+    test::verifyFitsSmallScreen(*m_window, "entry-page3");
 }
 
 QTEST_MAIN(EntryWindowTest)
