@@ -2,6 +2,20 @@
 
 namespace vn {
 
+const char* fieldKindName(FieldKind kind) {
+    switch (kind) {
+    case FieldKind::Text: return "Text Field";
+    case FieldKind::Memo: return "Memo Field";
+    case FieldKind::CheckBox: return "Check Box";
+    case FieldKind::RadioGroup: return "Radio Button Group";
+    case FieldKind::Label: return "Label";
+    case FieldKind::Link: return "URL / Email Link";
+    case FieldKind::Table: return "Table";
+    case FieldKind::None: break;
+    }
+    return "Field";
+}
+
 FieldKind fieldKindFromCode(int code) {
     return code >= 1 && code <= kFieldKindCount ? FieldKind(code) : FieldKind::None;
 }

@@ -34,6 +34,9 @@ enum class HeaderLinkCode : int {
     UserSelectable = 9,
 };
 
+// What a field of the kind is called where it has no caption ("Text Field", "Table").
+const char* fieldKindName(FieldKind kind);
+
 // The stored codes read back; None for a code no version ever wrote.
 FieldKind fieldKindFromCode(int code);
 CharacterType characterTypeFromCode(int code);

@@ -38,7 +38,7 @@ void ListInformation::writeListField(const QString& code, int field, const QStri
 void ListInformation::open() {
     m_view = {};
     m_newList = false;
-    m_selectedCode.clear();
+    forgetChoice();
     fillLists();
 }
 
@@ -130,9 +130,12 @@ void ListInformation::chooseList(int row) {
     m_session.definitions.reset();
 }
 
+// Typed passwords belong to the list they were typed for.
 void ListInformation::forgetChoice() {
     m_selectedCode.clear();
     m_view.chosenRow = -1;
+    m_newPassword.clear();
+    m_clearPasswords = true;
 }
 
 void ListInformation::showPasswordState(const QString& stored) {

@@ -41,6 +41,8 @@ public:
     const ListInformationView& view() const { return m_view; }
     // Where the focus should go now; asked once per change.
     ListInformationView::Focus takeFocus() { return std::exchange(m_view.focus, ListInformationView::Focus::None); }
+    // Whether the password boxes are to be emptied now (another list, or none, is chosen); asked once.
+    bool takePasswordClearing() { return std::exchange(m_clearPasswords, false); }
     bool listHasRecords() const { return m_hasRecords; }
     const std::array<bool, 15>& headerVisibility() const { return m_headerFlags; }
 
@@ -76,6 +78,7 @@ private:
     QString m_storedPassword;
     QString m_newPassword;
     int m_failedAttempts = 0;
+    bool m_clearPasswords = false;
     std::array<bool, 15> m_headerFlags{};
 };
 

@@ -17,6 +17,9 @@ inline constexpr int kRightBound = kWidth - 8;    // 832
 inline constexpr int kRadioBottomBound = kBottomBound - 20;
 inline constexpr int kStep = 8;
 inline constexpr int kRepeatMilliseconds = 75;
+// A held move button waits this long before its first repeat, so a click (or an accessibility
+// "press", which holds the button for 100 ms) is one step.
+inline constexpr int kFirstRepeatMilliseconds = 400;
 inline constexpr int kLineHeight = 21;
 
 // Where a newly placed field starts.

@@ -39,6 +39,10 @@ int lineCount(int textExtent, int boxWidth) {
 
 int recordColumnOf(const FieldDefinition& d) { return d.recordColumn().value_or(0); }
 
+QString fieldName(const FieldDefinition& d) {
+    return d.caption.isEmpty() ? QString::fromLatin1(fieldKindName(d.kind)) : d.caption;
+}
+
 // Where the cells of a table go: x of each column's cells and y of each row's, from the grid's
 // lines (3 px each) around the row-name column and the data columns.
 class TableGrid {
@@ -101,6 +105,7 @@ private:
         item.kind = kind;
         item.rect = rect;
         item.text = text;
+        item.name = fieldName(d);
         item.definitionNumber = d.number();
         item.fieldKind = d.kind;
         item.slot = d.slot;
@@ -138,6 +143,7 @@ private:
             LayoutItem& button = push(d, Kind::RadioButton, rect, d.buttons[n - 1]);
             button.recordColumn = column;
             button.buttonNumber = n;
+            button.name = d.buttons[n - 1];
             top += kRadioRow;
         }
     }
@@ -158,7 +164,7 @@ private:
         const TableGrid g(t, {d.left, d.top});
         gridLines(d, t, g);
         gridTexts(d, t, g);
-        gridCells(d, g);
+        gridCells(d, t, g);
     }
 
     void gridLines(const FieldDefinition& d, const TableConstruction& t, const TableGrid& g) {
@@ -181,11 +187,13 @@ private:
         item.column = column;
     }
 
-    void gridCells(const FieldDefinition& d, const TableGrid& g) {
+    void gridCells(const FieldDefinition& d, const TableConstruction& t, const TableGrid& g) {
+        const QString table = d.caption.isEmpty() && !t.name.isEmpty() ? t.name : fieldName(d);
         int tab = kFirstCellTab;
         for (int r = 1; r <= g.rows(); ++r)
             for (int c = 1; c <= g.columns(); ++c) {
                 LayoutItem& cell = push(d, Kind::TableCell, g.box(r, c));
+                cell.name = QStringLiteral("%1 row %2 column %3").arg(table).arg(r).arg(c);
                 cell.row = r;
                 cell.column = c;
                 cell.recordColumn = ColumnMap::tableCellColumn(r, c).value_or(0);

@@ -17,6 +17,9 @@ struct LayoutItem {
     Kind kind = Kind::Caption;
     QRect rect;
     QString text;
+    // What assistive technology calls it: the field's caption (its kind without one), a radio
+    // button's caption, a grid cell's "<table> row r column c".
+    QString name;
     int definitionNumber = 0;  // the definition it belongs to
     FieldKind fieldKind = FieldKind::None;
     int slot = 0;

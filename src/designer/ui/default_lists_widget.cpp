@@ -54,7 +54,8 @@ QWidget* DefaultListsWidget::buildChoices() {
         m_choices->addButton(radio, i + 1);
         grid->addWidget(radio, i % kChoiceRows, i / kChoiceRows);
     }
-    connect(m_choices, &QButtonGroup::idClicked, this, [this](int list) {
+    connect(m_choices, &QButtonGroup::idToggled, this, [this](int list, bool on) {
+        if (!on) return;
         act([this, list] { m_lists->choose(list); });
         m_itemEdit->clear();
         m_add->setEnabled(false);

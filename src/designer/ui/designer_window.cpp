@@ -33,11 +33,14 @@ FormDesignerWindow::FormDesignerWindow(Session& session, Navigator& navigator, Q
     m_defaultsView = new DefaultListsWidget(session.access, session.prompter, m_views);
     m_views->addWidget(m_defaultsView);
     setCentralWidget(m_views);
+    resize(kPageWindowSize);
     buildMenus(navigator);
+    // The view reports after every action; any of them may have changed the current list.
     connect(m_listView, &ListInformationWidget::fieldsAccessChanged, this, [this](bool enabled) {
         m_fieldsAllowed = enabled;
         m_fields->setEnabled(enabled);
         m_webService->setEnabled(m_listRules.view().webServiceEnabled);
+        refreshGotoMenu();
     });
     connect(m_listView, &ListInformationWidget::exitRequested, this, [this] { hideViews(); });
     connect(m_pageView, &PageDesignerWidget::menuLockChanged, this, [this](bool enabled) { lockMenus(enabled); });

@@ -5,7 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -63,7 +63,8 @@ QLineEdit* FieldInputPanel::addEdit(QFormLayout* form, const QString& caption, c
     auto* edit = new QLineEdit(this);
     edit->setObjectName(QString::fromLatin1(objectName));
     form->addRow(caption, edit);
-    connect(edit, &QLineEdit::textEdited, this, [this] {
+    // The value, not the keys: text set by an on-screen keyboard or dictation counts as typed.
+    connect(edit, &QLineEdit::textChanged, this, [this] {
         if (!m_rendering) emit edited();
     });
     return edit;
@@ -153,19 +154,21 @@ void FieldInputPanel::buildTable(QFormLayout* form) {
                                 QStringLiteral("row%1NameEdit").arg(r + 1).toLatin1().constData());
 }
 
+// Two by two, so the panel stays narrow enough to sit beside the page.
 void FieldInputPanel::buildButtons(QFormLayout* form) {
-    auto* row = new QHBoxLayout;
-    const auto make = [this, row](const QString& caption, const char* name) {
+    auto* grid = new QGridLayout;
+    const auto make = [this, grid](const QString& caption, const char* name) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
-        row->addWidget(b);
+        const int at = grid->count();
+        grid->addWidget(b, at / 2, at % 2);
         return b;
     };
     m_place = make(QStringLiteral("Place On Screen"), "placeButton");
     m_cancel = make(QStringLiteral("Cancel"), "cancelButton");
     m_continue = make(QStringLiteral("Continue / Exit"), "continueButton");
     m_delete = make(QStringLiteral("Delete"), "deleteFieldButton");
-    form->addRow(row);
+    form->addRow(grid);
     connect(m_place, &QPushButton::clicked, this, &FieldInputPanel::placeClicked);
     connect(m_cancel, &QPushButton::clicked, this, &FieldInputPanel::cancelClicked);
     connect(m_continue, &QPushButton::clicked, this, &FieldInputPanel::continueClicked);

@@ -252,6 +252,8 @@ void ListInformationWidget::render() {
     m_createPassword->setVisible(v.createPasswordVisible);
     m_accessPassword->setVisible(v.accessPasswordVisible);
     m_createClone->setEnabled(v.cloneEnabled);
+    if (m_rules.takePasswordClearing())
+        for (QLineEdit* edit : {m_newPassword, m_verifyPassword, m_enterPassword}) edit->clear();
     m_rendering = false;
     applyFocus();
     emit fieldsAccessChanged(v.fieldsEnabled);

@@ -1,6 +1,11 @@
 #include "designer/ui/page_canvas.h"
 
+#include "designer/pages/field_order.h"
+#include "designer/ui/page_canvas_accessible.h"
+
+#include <QAccessible>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <optional>
@@ -14,6 +19,7 @@ using Kind = LayoutItem::Kind;
 constexpr int kMarkSize = 12;     // check squares and radio circles
 constexpr int kMarkAdvance = 18;  // from the item's left to its caption
 constexpr int kTextMargin = 3;
+constexpr int kFocusFrame = 2;
 const QColor kBoxBorder(0x80, 0x80, 0x80);
 
 // The page's clickable parts: captions, grid lines and table texts belong to their field but do
@@ -124,14 +130,20 @@ int QtTextMeasure::width(const QString& text, int pointSize, bool bold) const {
 }
 
 PageCanvas::PageCanvas(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = (QAccessible::installFactory(pageCanvasAccessibleFactory), true);
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("pageCanvas"));
     setAccessibleName(tr("Page"));
     setFixedSize(page::kWidth, page::kHeight);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void PageCanvas::setItems(const QList<LayoutItem>& items) {
     m_items = items;
+    m_fields = fieldsInReadingOrder(items);
+    if (!m_fields.contains(m_focusField)) m_focusField = 0;
     update();
+    PageCanvasAccessible::fieldsChanged(*this);
 }
 
 void PageCanvas::setHighlight(int definitionNumber) {
@@ -158,11 +170,79 @@ void PageCanvas::paintEvent(QPaintEvent*) {
             highlight = QColor::fromRgba(highlightColour(item.fieldKind));
         drawItem(p, item, highlight, window);
     }
+    if (hasFocus()) drawFocus(p);
+}
+
+// A frame around the whole field the keyboard is on, caption included.
+void PageCanvas::drawFocus(QPainter& p) const {
+    if (!m_focusField) return;
+    p.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrame));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(fieldBounds(m_items, m_focusField).adjusted(-kFocusFrame, -kFocusFrame, kFocusFrame - 1, kFocusFrame - 1));
+}
+
+void PageCanvas::setFocusField(int definitionNumber) {
+    if (!m_fields.contains(definitionNumber) || definitionNumber == m_focusField) return;
+    m_focusField = definitionNumber;
+    update();
+    if (hasFocus()) PageCanvasAccessible::focusMoved(*this);
+}
+
+void PageCanvas::chooseField(int definitionNumber) {
+    if (!m_fieldsEnabled || !m_fields.contains(definitionNumber)) return;
+    setFocusField(definitionNumber);
+    emit fieldChosen(definitionNumber);
 }
 
 void PageCanvas::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !m_fieldsEnabled) return QWidget::mousePressEvent(event);
-    if (const int number = definitionAt(event->position().toPoint())) emit fieldClicked(number);
+    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    if (const int number = definitionAt(event->position().toPoint())) chooseField(number);
+}
+
+// Moves the keyboard to the field `by` places on; false past either end.
+bool PageCanvas::stepFocus(int by) {
+    const qsizetype at = m_fields.indexOf(m_focusField);
+    const qsizetype to = at < 0 ? (by > 0 ? 0 : m_fields.size() - 1) : at + by;
+    if (to < 0 || to >= m_fields.size()) return false;
+    setFocusField(m_fields[to]);
+    return true;
+}
+
+void PageCanvas::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down: stepFocus(1); break;
+    case Qt::Key_Left:
+    case Qt::Key_Up: stepFocus(-1); break;
+    case Qt::Key_Home: setFocusField(m_fields.value(0)); break;
+    case Qt::Key_End: setFocusField(m_fields.value(m_fields.size() - 1)); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space: chooseField(m_focusField); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+// Tab walks the fields and leaves the page after the last; while no field can be chosen the
+// page is one stop.
+bool PageCanvas::focusNextPrevChild(bool next) {
+    if (hasFocus() && m_fieldsEnabled && stepFocus(next ? 1 : -1)) return true;
+    return QWidget::focusNextPrevChild(next);
+}
+
+void PageCanvas::focusInEvent(QFocusEvent* event) {
+    if (event->reason() == Qt::TabFocusReason && !m_fields.isEmpty()) m_focusField = m_fields.first();
+    else if (event->reason() == Qt::BacktabFocusReason && !m_fields.isEmpty()) m_focusField = m_fields.last();
+    else if (!m_focusField && !m_fields.isEmpty()) m_focusField = m_fields.first();
+    QWidget::focusInEvent(event);
+    update();
+    PageCanvasAccessible::focusMoved(*this);
+}
+
+void PageCanvas::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 }  // namespace vn

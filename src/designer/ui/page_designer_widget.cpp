@@ -4,6 +4,7 @@
 #include "designer/pages/page_layout.h"
 #include "designer/ui/field_input_panel.h"
 #include "designer/ui/page_canvas.h"
+#include "designer/ui/page_scroll_area.h"
 #include "designer/ui/selection_list_editor_widget.h"
 #include "platform/prompter.h"
 #include "store/engine/store_error.h"
@@ -51,15 +52,18 @@ PageDesignerWidget::PageDesignerWidget(Prompter& prompter, QWidget* parent)
     : QWidget(parent), m_prompter(prompter), m_measure(std::make_unique<QtTextMeasure>()) {
     setObjectName(QStringLiteral("pageDesignerView"));
     auto* layout = new QHBoxLayout(this);
-    auto* left = new QVBoxLayout;
+    // The page column is as wide as the page; the views beside it take what is left.
+    auto* pageColumn = new QWidget(this);
+    auto* left = new QVBoxLayout(pageColumn);
+    left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(buildHeader());
     left->addWidget(buildPageButtons());
     m_canvas = new PageCanvas(this);
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("pageScroll"));
-    scroll->setWidget(m_canvas);
-    left->addWidget(scroll, 1);
-    layout->addLayout(left, 3);
+    QScrollArea* scroll = pageScrollArea(m_canvas, pageColumn);
+    left->addWidget(scroll);
+    left->addStretch();
+    pageColumn->setMaximumWidth(scroll->minimumWidth());
+    layout->addWidget(pageColumn);
     auto* right = new QVBoxLayout;
     // The move buttons stay in sight above the views, whose inputs may be long (tables).
     right->addWidget(buildMoveButtons());
@@ -78,7 +82,7 @@ PageDesignerWidget::PageDesignerWidget(Prompter& prompter, QWidget* parent)
     m_fieldsView = fieldsScroll;
     right->addWidget(m_panels, 1);
     layout->addLayout(right, 1);
-    connect(m_canvas, &PageCanvas::fieldClicked, this, [this](int number) { act([this, number] { m_designer->select(number); }); });
+    connect(m_canvas, &PageCanvas::fieldChosen, this, [this](int number) { act([this, number] { m_designer->select(number); }); });
     connect(m_fields, &FieldInputPanel::edited, this, [this] { act([this] { m_designer->editInputs(m_fields->inputs()); }); });
     connect(m_fields, &FieldInputPanel::nameOrSizeLeft, this, [this] {
         act([this] {
@@ -255,7 +259,7 @@ QWidget* PageDesignerWidget::buildMoveButtons() {
         QPushButton* b = button(QString::fromLatin1(a.caption), QString::fromLatin1(a.name), m_moveGroup);
         // Held down, a move button repeats its step.
         b->setAutoRepeat(true);
-        b->setAutoRepeatDelay(page::kRepeatMilliseconds);
+        b->setAutoRepeatDelay(page::kFirstRepeatMilliseconds);
         b->setAutoRepeatInterval(page::kRepeatMilliseconds);
         const MoveDirection direction = a.direction;
         connect(b, &QPushButton::clicked, this, [this, direction] { act([this, direction] { m_designer->move(direction); }); });

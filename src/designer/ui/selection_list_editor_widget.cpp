@@ -80,7 +80,7 @@ QWidget* SelectionListEditorWidget::buildEditor() {
     layout->addWidget(defaults);
     layout->addWidget(exit);
 
-    connect(m_itemEdit, &QLineEdit::textEdited, this, [this](const QString& text) {
+    connect(m_itemEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
         const QString kept = m_editor ? m_editor->checkLength(text) : text;
         if (kept != text) m_itemEdit->setText(kept);
         m_add->setEnabled(!m_itemEdit->text().isEmpty());

@@ -8,6 +8,7 @@
 #include "platform/prompter.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"
+#include "shell/ui/window_captions.h"
 #include "store/engine/store_error.h"
 
 #include <QLabel>
@@ -31,11 +32,13 @@ RecordEntryWindow::RecordEntryWindow(Session& session, Navigator& navigator, QWi
     for (QWidget* w : {static_cast<QWidget*>(m_lists), static_cast<QWidget*>(m_records), static_cast<QWidget*>(m_screen)})
         m_views->addWidget(w);
     setCentralWidget(m_views);
-    resize(1320, 860);  // the page (840 pixels) beside the record options
+    resize(kPageWindowSize);
     buildMenus(navigator);
+    connect(m_lists, &ListSelectionView::currentListChanged, this, [this] { refreshGotoMenu(); });
     connect(m_lists, &ListSelectionView::openListRequested, this, [this] {
         m_records->reset();
         m_views->setCurrentWidget(m_records);
+        setOpenList(m_session.currentListTitle);
     });
     connect(m_records, &RecordSelectionView::newRecordRequested, this, [this] { startNewRecord(); });
     connect(m_records, &RecordSelectionView::recordChosen, this, [this](int position) { openRecord(position); });
@@ -73,11 +76,24 @@ void RecordEntryWindow::showListSelection() {
     leaveRecord();
     m_lists->refresh();
     m_views->setCurrentWidget(m_lists);
+    setOpenList(std::nullopt);
 }
 
 void RecordEntryWindow::hideViews() {
     leaveRecord();
     m_views->setCurrentIndex(0);
+    setOpenList(std::nullopt);
+}
+
+// From "Open List" until the list is left the caption names the list instead of the window.
+void RecordEntryWindow::setOpenList(std::optional<QString> title) {
+    m_openListTitle = std::move(title);
+    refreshCaption();
+}
+
+QString RecordEntryWindow::captionText() const {
+    if (!m_openListTitle) return AppWindow::captionText();
+    return openListCaption(m_session.identity.stateName, m_session.identity.installationName, *m_openListTitle);
 }
 
 // Leaving the screen by any other way than its own buttons drops a new, unsaved record.

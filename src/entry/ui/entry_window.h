@@ -3,6 +3,7 @@
 #include "shell/ui/app_window.h"
 
 #include <memory>
+#include <optional>
 
 class QStackedWidget;
 
@@ -27,6 +28,7 @@ public:
 
 protected:
     void hideEvent(QHideEvent* event) override;
+    QString captionText() const override;
 
 private:
     void buildMenus(Navigator& navigator);
@@ -34,6 +36,7 @@ private:
     void startNewRecord();
     void openRecord(int position);
     void leaveRecord();
+    void setOpenList(std::optional<QString> title);
 
     Session& m_session;
     std::unique_ptr<EntrySession> m_entry;
@@ -42,6 +45,7 @@ private:
     RecordSelectionView* m_records = nullptr;
     RecordScreen* m_screen = nullptr;
     QAction* m_sql = nullptr;
+    std::optional<QString> m_openListTitle;  // the title of the list opened with "Open List"
 };
 
 AppWindow* makeEntryWindow(Session& session, Navigator& navigator);

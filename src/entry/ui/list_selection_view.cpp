@@ -72,7 +72,10 @@ ListSelectionView::ListSelectionView(Session& session, QWidget* parent) : QWidge
     connect(m_process, &QPushButton::clicked, this, [this] { processDownload(); });
     connect(m_deleteList, &QPushButton::clicked, this, [this] {
         try {
-            if (DeleteFormAndList(m_session, m_session.currentListCode)) refresh();
+            if (DeleteFormAndList(m_session, m_session.currentListCode)) {
+                refresh();
+                emit currentListChanged();
+            }
         } catch (const StoreError& e) {
             m_session.prompter.error(e.message());
         }
@@ -135,7 +138,7 @@ void ListSelectionView::choose() {
         m_title->setText(facts.title);
         m_description->setText(facts.description);
         enableListButtons(true);
-        emit listChosen();
+        emit currentListChanged();
     } catch (const StoreError& e) {
         m_session.prompter.error(e.message());
     }

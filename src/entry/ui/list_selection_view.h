@@ -18,7 +18,7 @@ public:
     void refresh();
 
 signals:
-    void listChosen();
+    void currentListChanged();  // chosen, or removed with its form
     void openListRequested();
 
 private:

@@ -1,5 +1,6 @@
 #include "entry/ui/page_form.h"
 
+#include "designer/pages/field_order.h"
 #include "designer/ui/page_canvas.h"
 #include "entry/ui/editing_colour.h"
 
@@ -36,26 +37,50 @@ void PageForm::build(const QList<LayoutItem>& items, ValueChanged changed) {
     m_groups.clear();
     m_tabOrder.clear();
     m_textFields.clear();
+    m_captions.clear();
     m_firstCell = nullptr;
     m_changed = std::move(changed);
-    // Radio buttons need their group first; the layout gives groups before their buttons.
-    for (const LayoutItem& item : items) addItem(item);
+    // Radio buttons need their group first, and boxes their caption; the layout gives them first.
+    QList<QWidget*> made;
+    for (const LayoutItem& item : items) made << addItem(item);
+    chainFocus(items, made);
     for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) w->show();
 }
 
-void PageForm::addItem(const LayoutItem& item) {
+QWidget* PageForm::addItem(const LayoutItem& item) {
     switch (item.kind) {
-    case Kind::TextBox: addTextBox(item); break;
-    case Kind::TableCell: addTextBox(item); break;
-    case Kind::MemoBox: addMemo(item); break;
-    case Kind::CheckBox: addCheckBox(item); break;
-    case Kind::RadioGroup: addRadioGroup(item); break;
-    case Kind::RadioButton: addRadioButton(item); break;
-    case Kind::TableLine: addLine(item); break;
+    case Kind::TextBox:
+    case Kind::TableCell: return addTextBox(item);
+    case Kind::MemoBox: return addMemo(item);
+    case Kind::CheckBox: return addCheckBox(item);
+    case Kind::RadioGroup: return addRadioGroup(item);
+    case Kind::RadioButton: return addRadioButton(item);
+    case Kind::TableLine: return addLine(item);
     case Kind::Caption:
     case Kind::Label:
     case Kind::Link:
-    case Kind::TableText: addText(item); break;
+    case Kind::TableText: return addText(item);
+    }
+    return nullptr;
+}
+
+// Assistive technology announces a box by its caption, which the page draws apart from it.
+void PageForm::nameAfterCaption(QWidget* control, const LayoutItem& item) {
+    control->setAccessibleName(item.name);
+    QLabel* caption = m_captions.value(item.definitionNumber);
+    if (!caption) return;
+    caption->setText(caption->text().replace(QLatin1Char('&'), QLatin1String("&&")));  // a buddy makes "&" a shortcut
+    caption->setBuddy(control);
+}
+
+// Tab walks the page as the designer ordered it, not in the order the controls were made.
+void PageForm::chainFocus(const QList<LayoutItem>& items, const QList<QWidget*>& made) {
+    QWidget* previous = nullptr;
+    for (int index : focusOrder(items)) {
+        QWidget* control = made.value(index);
+        if (!control) continue;
+        if (previous) QWidget::setTabOrder(previous, control);
+        previous = control;
     }
 }
 
@@ -68,7 +93,7 @@ QWidget* PageForm::addTextBox(const LayoutItem& item) {
     edit->setObjectName(columnName("column", item.recordColumn));
     edit->setGeometry(item.rect);
     edit->setFont(pageFont(8));
-    edit->setAccessibleName(item.text.isEmpty() ? columnName("Column ", item.recordColumn) : item.text);
+    nameAfterCaption(edit, item);
     const int column = item.recordColumn;
     m_controls.insert(column, edit);
     m_colour->watch(edit);
@@ -107,7 +132,7 @@ QWidget* PageForm::addMemo(const LayoutItem& item) {
     auto* memo = new QPlainTextEdit(this);
     memo->setObjectName(columnName("column", item.recordColumn));
     memo->setGeometry(item.rect);
-    memo->setAccessibleName(QStringLiteral("Memo"));
+    nameAfterCaption(memo, item);
     const int column = item.recordColumn;
     connect(memo, &QPlainTextEdit::textChanged, this, [this, memo, column] { report(column, memo->toPlainText()); });
     m_controls.insert(column, memo);
@@ -119,6 +144,7 @@ QWidget* PageForm::addCheckBox(const LayoutItem& item) {
     box->setObjectName(columnName("column", item.recordColumn));
     box->setGeometry(item.rect);
     box->setFont(pageFont(8));
+    box->setAccessibleName(item.name);
     const int column = item.recordColumn;
     connect(box, &QCheckBox::toggled, this, [this, column](bool on) { report(column, on ? QStringLiteral("1") : QStringLiteral("0")); });
     m_controls.insert(column, box);
@@ -130,6 +156,7 @@ QWidget* PageForm::addRadioGroup(const LayoutItem& item) {
     group->setObjectName(columnName("group", item.recordColumn));
     group->setGeometry(item.rect);
     group->setFont(pageFont(8));
+    group->setAccessibleName(item.name);
     m_groups.insert(item.recordColumn, group);
     auto* buttons = new QButtonGroup(group);
     buttons->setObjectName(columnName("buttons", item.recordColumn));
@@ -141,20 +168,23 @@ QWidget* PageForm::addRadioGroup(const LayoutItem& item) {
     return group;
 }
 
-void PageForm::addRadioButton(const LayoutItem& item) {
+QWidget* PageForm::addRadioButton(const LayoutItem& item) {
     QWidget* group = m_groups.value(item.recordColumn);
-    if (!group) return;
+    if (!group) return nullptr;
     auto* button = new QRadioButton(item.text, group);
+    button->setAccessibleName(item.name);
     button->setObjectName(QStringLiteral("column%1Button%2").arg(item.recordColumn).arg(item.buttonNumber));
     button->setGeometry(item.rect.translated(-group->geometry().topLeft()));
     button->setFont(pageFont(8));
     group->findChild<QButtonGroup*>()->addButton(button, item.buttonNumber);
     m_radios[item.recordColumn] << button;
     if (!m_controls.contains(item.recordColumn)) m_controls.insert(item.recordColumn, button);
+    return button;
 }
 
-void PageForm::addText(const LayoutItem& item) {
+QWidget* PageForm::addText(const LayoutItem& item) {
     auto* label = new QLabel(item.text, this);
+    if (item.kind == Kind::Caption) m_captions.insert(item.definitionNumber, label);
     label->setGeometry(item.rect);
     label->setWordWrap(item.kind != Kind::TableText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -167,15 +197,17 @@ void PageForm::addText(const LayoutItem& item) {
         label->setOpenExternalLinks(true);
         label->setText(QStringLiteral("<a href=\"%1\">%2</a>").arg(item.text.toHtmlEscaped(), item.text.toHtmlEscaped()));
     }
+    return label;
 }
 
-void PageForm::addLine(const LayoutItem& item) {
+QWidget* PageForm::addLine(const LayoutItem& item) {
     auto* line = new QFrame(this);
     line->setGeometry(item.rect);
     line->setAutoFillBackground(true);
     QPalette palette = line->palette();
     palette.setColor(QPalette::Window, QColor::fromRgba(item.colour));
     line->setPalette(palette);
+    return line;
 }
 
 void PageForm::showValues(const std::function<QString(int column)>& valueOf) {

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QAbstractButton;
+class QLabel;
 
 namespace vn {
 
@@ -40,14 +41,16 @@ public:
     void enterInCell(int column);
 
 private:
-    void addItem(const LayoutItem& item);
+    QWidget* addItem(const LayoutItem& item);
     QWidget* addTextBox(const LayoutItem& item);
     QWidget* addMemo(const LayoutItem& item);
     QWidget* addCheckBox(const LayoutItem& item);
     QWidget* addRadioGroup(const LayoutItem& item);
-    void addRadioButton(const LayoutItem& item);
-    void addText(const LayoutItem& item);
-    void addLine(const LayoutItem& item);
+    QWidget* addRadioButton(const LayoutItem& item);
+    QWidget* addText(const LayoutItem& item);
+    QWidget* addLine(const LayoutItem& item);
+    void nameAfterCaption(QWidget* control, const LayoutItem& item);
+    void chainFocus(const QList<LayoutItem>& items, const QList<QWidget*>& made);
     void report(int column, const QString& value);
 
     ValueChanged m_changed;
@@ -56,6 +59,7 @@ private:
     QMap<int, QWidget*> m_groups;                   // radio group frames by column
     QMap<int, int> m_tabOrder;                      // text boxes: tab order -> column
     QMap<int, int> m_textFields;                    // text boxes: column -> definition number
+    QMap<int, QLabel*> m_captions;                  // captions drawn apart from their box, by definition
     QWidget* m_firstCell = nullptr;
     std::function<void()> m_gridEnd;
     EditingColour* m_colour = nullptr;

@@ -3,6 +3,7 @@
 #include "designer/definition_cache.h"
 #include "designer/pages/page_layout.h"
 #include "designer/ui/page_canvas.h"
+#include "designer/ui/page_scroll_area.h"
 #include "entry/rules/focus_plan.h"
 #include "entry/session/entry_session.h"
 #include "entry/ui/field_checker.h"
@@ -51,18 +52,21 @@ RecordScreen::RecordScreen(EntrySession& session, Prompter& prompter, QWidget* p
     : QWidget(parent), m_session(session), m_prompter(prompter), m_measure(std::make_unique<QtTextMeasure>()) {
     setObjectName(QStringLiteral("recordScreen"));
     auto* layout = new QHBoxLayout(this);
-    auto* left = new QVBoxLayout;
+    // The page column is as wide as the page; the side panel takes what is left.
+    auto* pageColumn = new QWidget(this);
+    auto* left = new QVBoxLayout(pageColumn);
+    left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(buildHeader());
     m_headerNote = new QLabel(QString::fromLatin1(kPageNote), this);
     m_headerNote->setObjectName(QStringLiteral("headerNote"));
     left->addWidget(m_headerNote);
     m_page = new PageForm;
     m_page->setGridEnd([this] { focusIfUsable(m_saveExit); });
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("pageScroll"));
-    scroll->setWidget(m_page);
-    left->addWidget(scroll, 1);
-    layout->addLayout(left, 3);
+    QScrollArea* scroll = pageScrollArea(m_page, pageColumn);
+    left->addWidget(scroll);
+    left->addStretch();
+    pageColumn->setMaximumWidth(scroll->minimumWidth());
+    layout->addWidget(pageColumn);
     layout->addWidget(buildSide(), 1);
     m_session.setPendingChecks([checker = QPointer<FieldChecker>(m_checker)] { return !checker || checker->flush(); });
 }

@@ -72,7 +72,7 @@ RecordSelectionView::RecordSelectionView(Session& session, QWidget* parent) : QW
     connect(newList, &QPushButton::clicked, this, &RecordSelectionView::selectNewListRequested);
     connect(exit, &QPushButton::clicked, this, &RecordSelectionView::exitRequested);
     connect(m_records, &QListWidget::itemClicked, this, [this] { emit recordChosen(m_records->currentRow()); });
-    connect(m_search, &QLineEdit::textEdited, this, [this](const QString& text) { search(text); });
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) { search(text); });
 }
 
 QWidget* RecordSelectionView::buildChoices() {
@@ -105,7 +105,9 @@ QWidget* RecordSelectionView::buildChoices() {
         updateProcess();
     });
     connect(m_review, &QRadioButton::toggled, this, [this] { updateProcess(); });
-    connect(m_method, &QButtonGroup::idClicked, this, [this] {
+    // Choices count however they were made: by click, by key or through assistive technology.
+    connect(m_method, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (!on) return;
         m_records->clear();
         m_entries.clear();
         m_count->clear();
@@ -142,7 +144,9 @@ QWidget* RecordSelectionView::buildLevels() {
     buttons->addWidget(m_none);
     buttons->addWidget(m_all);
     layout->addLayout(buttons);
-    connect(m_levels, &QButtonGroup::idClicked, this, [this](int id) { levelChosen(LevelChoice(id)); });
+    connect(m_levels, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on) levelChosen(LevelChoice(id));
+    });
     connect(m_offices, &QListWidget::itemSelectionChanged, this, [this] {
         m_records->clear();
         updateProcess();

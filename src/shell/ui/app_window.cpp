@@ -14,7 +14,7 @@ AppWindow::AppWindow(Session& session, Navigator& navigator, int number, const c
                      QWidget* parent)
     : QMainWindow(parent), m_session(session), m_navigator(navigator), m_number(number), m_function(function) {
     setObjectName(QString::fromLatin1(objectName));
-    addGotoMenu(*this, navigator, number);
+    m_goto = new GotoMenu(*this, navigator, session, number);
     auto* label = new QLabel(QString::fromLatin1(function), this);
     label->setObjectName(QStringLiteral("functionLabel"));
     label->setAlignment(Qt::AlignCenter);
@@ -23,9 +23,13 @@ AppWindow::AppWindow(Session& session, Navigator& navigator, int number, const c
     refreshCaption();
 }
 
-void AppWindow::refreshCaption() {
-    setWindowTitle(windowCaption(m_session.identity.stateName, m_session.identity.installationName, m_function));
+QString AppWindow::captionText() const {
+    return windowCaption(m_session.identity.stateName, m_session.identity.installationName, m_function);
 }
+
+void AppWindow::refreshCaption() { setWindowTitle(captionText()); }
+
+void AppWindow::refreshGotoMenu() { m_goto->refresh(); }
 
 void AppWindow::showEvent(QShowEvent* event) {
     refreshCaption();

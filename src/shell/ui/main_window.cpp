@@ -46,12 +46,7 @@ MainWindow::MainWindow(Session& session, Navigator& navigator, ShellView& view, 
 }
 
 void MainWindow::buildMenus() {
-    QMenu* go = addGotoMenu(*this, m_navigator, MainWindowNo);
-    for (QAction* action : go->actions()) {
-        const QString name = action->objectName();
-        if (name == QLatin1String("actionGotoImport") || name == QLatin1String("actionGotoExport")) m_listActions << action;
-        else if (name != QLatin1String("actionGotoExit")) m_startActions << action;
-    }
+    m_goto = new GotoMenu(*this, m_navigator, m_session, MainWindowNo);
     QMenu* web = menuBar()->addMenu(QStringLiteral("&Web Processing"));
     connect(menuAction(web, QStringLiteral("Overview"), "actionWebOverview"), &QAction::triggered, this,
             [this] { showWebOverview(); });
@@ -65,9 +60,8 @@ void MainWindow::buildMenus() {
             [this] { openAddress(QString::fromLatin1(kMakerAddress)); });
     menuAction(menuBar()->addMenu(QStringLiteral("What's New")), QStringLiteral("What's New"), "actionWhatsNew")->setEnabled(false);
     QMenu* agents = menuBar()->addMenu(QStringLiteral("&Agents"));
-    QAction* agentSetUp = menuAction(agents, QStringLiteral("Set Up Agent Features"), "actionAgentSetUp");
-    connect(agentSetUp, &QAction::triggered, this, [this] { m_navigator.ShowPanel({AgentsPanel}); });
-    m_startActions << agentSetUp;
+    m_agentSetUp = menuAction(agents, QStringLiteral("Set Up Agent Features"), "actionAgentSetUp");
+    connect(m_agentSetUp, &QAction::triggered, this, [this] { m_navigator.ShowPanel({AgentsPanel}); });
     connect(menuAction(menuBar()->addMenu(QStringLiteral("&About")), QStringLiteral("About"), "actionAbout"),
             &QAction::triggered, this, [this] { m_navigator.ShowPanel({AboutPanel}); });
     QMenu* docs = menuBar()->addMenu(QStringLiteral("&Documentation"));
@@ -76,7 +70,6 @@ void MainWindow::buildMenus() {
     connect(menuAction(docs, QStringLiteral("Update"), "actionDocumentationUpdate"), &QAction::triggered, this,
             [this] { updateDocumentation(); });
     setMenusEnabled(false);
-    setListActionsEnabled(false);
 }
 
 QFrame* MainWindow::addPanel(int panel, const char* objectName, const QString& caption, const QString& button) {
@@ -129,11 +122,8 @@ void MainWindow::setPanelVisible(int panel, bool visible) {
 }
 
 void MainWindow::setMenusEnabled(bool enabled) {
-    for (QAction* action : m_startActions) action->setEnabled(enabled);
-}
-
-void MainWindow::setListActionsEnabled(bool enabled) {
-    for (QAction* action : m_listActions) action->setEnabled(enabled);
+    m_goto->setStarted(enabled);
+    m_agentSetUp->setEnabled(enabled);
 }
 
 void MainWindow::setWhatsNewText(const QString& text) { m_whatsNew->setPlainText(text); }

@@ -9,6 +9,7 @@ class QTextEdit;
 
 namespace vn {
 
+class GotoMenu;
 class Navigator;
 class Session;
 class ShellView;
@@ -22,7 +23,6 @@ public:
 
     void setPanelVisible(int panel, bool visible);
     void setMenusEnabled(bool enabled);
-    void setListActionsEnabled(bool enabled);  // Data Import and Data Export
     void setWhatsNewText(const QString& text);
     void setBackgroundPicture(const QString& path);
 
@@ -46,8 +46,8 @@ private:
     QFrame* m_panels[5] = {};
     QTextEdit* m_whatsNew = nullptr;
     QTextEdit* m_overview = nullptr;
-    QList<QAction*> m_startActions;  // enabled once the deferred start has run
-    QList<QAction*> m_listActions;   // enabled once a data list is selected
+    GotoMenu* m_goto = nullptr;
+    QAction* m_agentSetUp = nullptr;  // enabled, as the Goto entries, once the deferred start has run
     bool m_shown = false;
 };
 

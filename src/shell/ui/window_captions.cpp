@@ -18,4 +18,8 @@ QString windowCaption(const QString& stateName, const QString& officeName, const
            QStringLiteral("]");
 }
 
+QString openListCaption(const QString& stateName, const QString& officeName, const QString& listTitle) {
+    return stateName + QStringLiteral("  ") + officeName + QStringLiteral("   Varnedo  ") + listTitle;
+}
+
 }  // namespace vn

@@ -7,6 +7,7 @@
 #include "store/files/installation.h"
 #include "support/recording_prompter.h"
 #include "support/running_program.h"
+#include "support/screen_fit.h"
 #include "support/temp_folder.h"
 
 #include <QAccessible>
@@ -27,7 +28,9 @@ private slots:
     void init();
     void cleanup();
     void addChooseRetitleCloneAndDelete();
+    void passwordBoxesEmptyWhenAnotherListIsChosen();
     void everyControlHasANameAndACaption();
+    void everyViewFitsASmallScreen();
 
 private:
     template <typename T>
@@ -54,6 +57,7 @@ private:
         QCOMPARE(items.size(), 1);
         QTest::mouseClick(lists->viewport(), Qt::LeftButton, {}, lists->visualItemRect(items[0]).center());
     }
+    bool importOffered() { return find<QAction>("actionGotoImport")->isEnabled(); }
     QString listField(const QString& code, int field) {
         return m_program->session->access.FindRecord(kListSlot, code) ? m_program->session->access.GetFieldText(kListSlot, field) : "<none>";
     }
@@ -78,6 +82,7 @@ void DesignerWindowTest::cleanup() {
 
 void DesignerWindowTest::addChooseRetitleCloneAndDelete() {
     QVERIFY(m_window->windowTitle().endsWith("Varnedo  [Create/Define Data List]"));
+    QVERIFY(!importOffered());
     click("newButton");
     type("codeEdit", "AB1");
     QCOMPARE(m_program->prompter.texts().last(), "The Data List record code can only contain letters. Please enter a new (correct) record code");
@@ -86,6 +91,7 @@ void DesignerWindowTest::addChooseRetitleCloneAndDelete() {
     type("titleEdit", "Members");
     click("addButton");
     QCOMPARE(listField("abc", 1), "Members");
+    QVERIFY(importOffered());  // the added list is the current one
 
     choose("abc");
     QVERIFY(find<QAction>("actionAddModifyFields")->isEnabled());
@@ -105,6 +111,20 @@ void DesignerWindowTest::addChooseRetitleCloneAndDelete() {
     QCOMPARE(listField("xyz", 1), "<none>");
     QCOMPARE(find<QListWidget>("currentListsList")->count(), 1);
     QVERIFY(!find<QAction>("actionAddModifyFields")->isEnabled());
+    QVERIFY(!importOffered());  // the current list is gone
+}
+
+void DesignerWindowTest::passwordBoxesEmptyWhenAnotherListIsChosen() {
+    for (const char* code : {"abc", "xyz"}) m_program->session->access.EnsureRecord(kListSlot, code);
+    reloadListCodes(*m_program->session);
+    find<QAction>("actionEnterListInformation")->trigger();
+    choose("abc");
+    type("newPasswordEdit", "secret");
+    type("verifyPasswordEdit", "secret");
+    QCOMPARE(listField("abc", 10), "secret");
+    choose("xyz");
+    QCOMPARE(find<QLineEdit>("newPasswordEdit")->text(), "");
+    QCOMPARE(find<QLineEdit>("verifyPasswordEdit")->text(), "");
 }
 
 void DesignerWindowTest::everyControlHasANameAndACaption() {
@@ -116,6 +136,22 @@ void DesignerWindowTest::everyControlHasANameAndACaption() {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
     }
+}
+
+// Every view at the window's own size on a 1280 x 800 screen, the page at its true size.
+void DesignerWindowTest::everyViewFitsASmallScreen() {
+    m_program->session->access.EnsureRecord(kListSlot, "abc");
+    reloadListCodes(*m_program->session);
+    find<QAction>("actionEnterListInformation")->trigger();
+    choose("abc");
+    test::verifyFitsSmallScreen(*m_window, "designer-lists");
+    find<QAction>("actionAddModifyFields")->trigger();
+    QVERIFY(test::shownWhole(*find<QWidget>("pageCanvas")));
+    test::verifyFitsSmallScreen(*m_window, "designer-page");
+    click("addComponentsButton");
+    test::verifyFitsSmallScreen(*m_window, "designer-palette");
+    click("addKind7Button");
+    test::verifyFitsSmallScreen(*m_window, "designer-table");
 }
 
 QTEST_MAIN(DesignerWindowTest)

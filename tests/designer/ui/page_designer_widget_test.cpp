@@ -5,6 +5,7 @@
 #include "store/files/installation.h"
 #include "support/store_fixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,6 +24,9 @@ private slots:
     void addPlaceMoveAndConfirmATextField();
     void selectRenameAndDeleteAField();
     void heldMoveButtonRepeats();
+    void onePressIsOneStep();
+    void textSetWithoutTypingEnablesPlacing_data();
+    void textSetWithoutTypingEnablesPlacing();
 
 private:
     template <typename T>
@@ -109,11 +113,42 @@ void PageDesignerWidgetTest::selectRenameAndDeleteAField() {
 void PageDesignerWidgetTest::heldMoveButtonRepeats() {
     addTextField("Nickname", 10);
     QPushButton* up = find<QPushButton>("moveUpButton");
-    QVERIFY(up->autoRepeat());
-    QCOMPARE(up->autoRepeatInterval(), 75);
-    for (int i = 0; i < 20; ++i) QTest::mouseClick(up, Qt::LeftButton);
-    QCOMPARE(fdis("abc101", 5), "17");  // stopped at the top bound
+    QTest::mousePress(up, Qt::LeftButton);
+    QTRY_COMPARE(fdis("abc101", 5), "17");  // from 144, step by step up to the top bound
+    QTest::mouseRelease(up, Qt::LeftButton);
     QVERIFY(m_store->prompter.beeps > 0);
+}
+
+// A click, and the press of assistive technology (which holds the button for a moment), move once.
+void PageDesignerWidgetTest::onePressIsOneStep() {
+    addTextField("Nickname", 10);
+    QPushButton* down = find<QPushButton>("moveDownButton");
+    QTest::mouseClick(down, Qt::LeftButton);
+    QCOMPARE(fdis("abc101", 5), "152");
+    QAccessible::queryAccessibleInterface(down)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(!down->isDown());
+    QCOMPARE(fdis("abc101", 5), "160");
+}
+
+void PageDesignerWidgetTest::textSetWithoutTypingEnablesPlacing_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("edit");
+    QTest::newRow("memo") << "addKind2Button" << "nameEdit";
+    QTest::newRow("check box") << "addKind3Button" << "nameEdit";
+    QTest::newRow("radio group") << "addKind4Button" << "button2Edit";
+    QTest::newRow("link") << "addKind6Button" << "nameEdit";
+}
+
+// Text set as on-screen keyboards and dictation set it: through the box's value, without keys.
+void PageDesignerWidgetTest::textSetWithoutTypingEnablesPlacing() {
+    QFETCH(QString, kind);
+    QFETCH(QString, edit);
+    click("addComponentsButton");
+    click(kind.toLatin1().constData());
+    QPushButton* place = find<QPushButton>("placeButton");
+    QVERIFY(!place->isEnabled());
+    find<QLineEdit>(edit.toLatin1().constData())->setText("Sample");
+    QVERIFY(place->isEnabled());
 }
 
 QTEST_MAIN(PageDesignerWidgetTest)

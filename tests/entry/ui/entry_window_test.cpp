@@ -10,6 +10,7 @@
 #include "store/files/installation.h"
 #include "support/recording_prompter.h"
 #include "support/running_program.h"
+#include "support/screen_fit.h"
 #include "support/temp_folder.h"
 
 #include <QAction>
@@ -36,6 +37,9 @@ private slots:
     void processingDownloadsWithoutAFileSaysAllIsProcessed();
     void headerBoxesAreTidiedAndEnterWalksThem();
     void enterWalksTheGridThenGoesToSave();
+    void captionAndGotoFollowTheList();
+    void choicesCountHoweverTheyAreMade();
+    void everyViewFitsASmallScreen();
 
 private:
     template <typename T>
@@ -200,6 +204,66 @@ void EntryWindowTest::enterWalksTheGridThenGoesToSave() {
     }
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), find<QPushButton>("saveExitButton"));
+}
+
+void EntryWindowTest::captionAndGotoFollowTheList() {
+    const auto importOffered = [this] { return find<QAction>("actionGotoImport")->isEnabled(); };
+    const QString function = "Varnedo  [Data List Selection/Use]";
+    const Session& session = *m_program->session;
+    const QString open = session.identity.stateName + "  " + session.identity.installationName + "   Varnedo  Members";
+    QVERIFY(m_window->windowTitle().endsWith(function));
+    QVERIFY(!importOffered());
+    find<QAction>("actionSelectDataList")->trigger();
+    clickItem("currentListsList", 0);
+    QVERIFY(importOffered());
+    click("openListButton");
+    QCOMPARE(m_window->windowTitle(), open);
+    click("selectNewListButton");
+    QVERIFY(m_window->windowTitle().endsWith(function));
+    clickItem("currentListsList", 0);
+    click("openListButton");
+    QCOMPARE(m_window->windowTitle(), open);
+    click("recordSelectionExitButton");
+    QVERIFY(m_window->windowTitle().endsWith(function));
+
+    find<QAction>("actionSelectDataList")->trigger();
+    clickItem("currentListsList", 0);
+    m_program->prompter.answers = {Answer::Ok};
+    click("deleteFormAndListButton");
+    QVERIFY(!importOffered());
+}
+
+// Radio buttons set without a click (keyboard, on-screen keyboards, assistive technology).
+void EntryWindowTest::choicesCountHoweverTheyAreMade() {
+    find<QAction>("actionSelectDataList")->trigger();
+    clickItem("currentListsList", 0);
+    click("openListButton");
+    auto* process = find<QPushButton>("processButton");
+    find<QRadioButton>("newRecordRadio")->setChecked(true);  // clears the listing method
+    find<QRadioButton>("reviewRadio")->setChecked(true);
+    QVERIFY(!process->isEnabled());
+    find<QRadioButton>("byIdRadio")->setChecked(true);
+    QVERIFY(process->isEnabled());
+}
+
+// Every view at the window's own size on a 1280 x 800 screen, the page at its true size; at state
+// level, where the record selection shows the level choice and the offices too.
+void EntryWindowTest::everyViewFitsASmallScreen() {
+    m_program->session->identity.operationalLevel = 3;
+    find<QAction>("actionSelectDataList")->trigger();
+    clickItem("currentListsList", 0);
+    test::verifyFitsSmallScreen(*m_window, "entry-lists");
+    click("openListButton");
+    click("countiesRadio");
+    clickItem("officeList", 0);
+    test::verifyFitsSmallScreen(*m_window, "entry-records");
+    click("newRecordRadio");
+    click("processButton");
+    QVERIFY(test::shownWhole(*find<QWidget>("pageForm")));
+    test::verifyFitsSmallScreen(*m_window, "entry-page1");
+    click("page3Button");
+    QVERIFY(test::shownWhole(*find<QWidget>("pageForm")));
+    test::verifyFitsSmallScreen(*m_window, "entry-page3");
 }
 
 QTEST_MAIN(EntryWindowTest)
