@@ -49,7 +49,7 @@ Database::Database(sqlite3* db, const QString& path, Access access) : m_db(db), 
 std::shared_ptr<Database> Database::open(const QString& path, Access access) {
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        throw StoreError(QStringLiteral("Cannot open %1: it is a folder or a device, not a table file.").arg(path));
+        throw StoreError(QStringLiteral("Cannot open %1: it is a folder or a device, not a table file").arg(path));
     if (!info.exists()) throw StoreError(QStringLiteral("The table file %1 does not exist.").arg(path));
     // Read only means not a byte written beside the file either: no journal, no lock files.
     const bool readOnly = access == Access::ReadOnly;

@@ -1,8 +1,11 @@
 #include "store/engine/database.h"
 #include "store/engine/store_error.h"
 #include "store/engine/table.h"
+#include "support/database_damage.h"
 #include "support/temp_folder.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace vn;
@@ -45,13 +48,51 @@ TEST(EngineOpen, MissingFileIsAnErrorNamingItAndCreatesNothing) {
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST(EngineOpen, FileThatIsNoDatabaseIsAnError) {
+// Every failure says which file and what is wrong with it, the engine's cause named once.
+TEST(EngineOpen, ErrorsNameTheFileAndTheCause) {
     test::TempFolder folder;
-    QFile f(folder.file("junk.db"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(4096, 'x'));
-    f.close();
-    EXPECT_THROW(Database::open(f.fileName()), StoreError);
+    QFile junk(folder.file("junk.db"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray(4096, 'x'));
+    junk.close();
+    QDir().mkpath(folder.file("folder.db"));
+    const std::pair<QString, QString> cases[] = {
+        {junk.fileName(), "file is not a database"},
+        {folder.file("folder.db"), "it is a folder or a device, not a table file"},
+    };
+    for (const auto& [path, cause] : cases) {
+        try {
+            Database::open(path);
+            ADD_FAILURE() << "opened " << path.toStdString();
+        } catch (const StoreError& e) {
+            EXPECT_EQ(e.message(), "Cannot open " + path + ": " + cause);
+        }
+    }
+}
+
+TEST(EngineOpen, DamageFoundWhileReadingNamesTheFile) {
+    test::TempFolder folder;
+    const QString path = folder.file("t.db");
+    {
+        auto db = Database::create(path);
+        db->createTable(sample());
+        Table t(db, "T");
+        for (int i = 0; i < 400; ++i) {
+            t.insert(QStringLiteral("k%1").arg(i, 4, 10, QChar('0')));
+            t.setText(2, QString(200, 'n'));
+        }
+    }
+    test::zeroTablePage(path, "T");
+    auto db = Database::open(path);
+    Table t(db, "T");
+    try {
+        for (bool more = t.first(); more; more = t.next()) {
+        }
+        FAIL() << "walked a damaged table";
+    } catch (const StoreError& e) {
+        EXPECT_TRUE(e.message().startsWith(path + ": ") || e.message().contains(QFileInfo(path).absoluteFilePath() + ": "))
+            << e.message().toStdString();
+    }
 }
 
 TEST(EngineOpen, UnknownTableIsAnError) {
