@@ -89,6 +89,11 @@ bool runStartup(Session& session, const StartFacts& facts) {
         readOrganisation(session);
         openEverything(session, facts);
     } catch (const StoreError& e) {
+        try {
+            session.log.append(QStringLiteral("Varnedo cannot start: ") + QString(e.message()).replace('\r', ' '));
+        } catch (const StoreError&) {
+            // The message below says it all the same.
+        }
         session.prompter.beep();
         session.prompter.error(e.message() + QStringLiteral("\r\rVarnedo cannot start."));
         session.catalogue.closeAll();

@@ -131,12 +131,12 @@ bool savesFolderUsable(Session& session) {
     return false;
 }
 
-// After a crash the live file gets the full check. Equal copies were checked whole when the
+// After a crash the live file gets the full check. Stamped copies were checked whole when the
 // exit wrote them and neither changed since: reading every page finds what a disk may have
 // done to them meanwhile, at a fraction of the cost.
-Database::Check liveCheck(bool unfinished, bool equal) {
+Database::Check liveCheck(bool unfinished, SavedCopyState sameness) {
     if (unfinished) return Database::Check::Full;
-    return equal ? Database::Check::Pages : Database::Check::Quick;
+    return sameness == SavedCopyState::Stamped ? Database::Check::Pages : Database::Check::Quick;
 }
 
 }  // namespace
@@ -146,8 +146,10 @@ bool recoverLiveDatabase(Session& session) {
     if (QFileInfo(live).isFile()) StripAttributes(live);
     const bool unfinished = QFileInfo::exists(runMarkerPath(session));
     const bool savesUsable = savesFolderUsable(session);
-    const bool equal = !unfinished && savesUsable && savedCopyIsCurrent(live, savedCopy(session));
-    const CopyHealth liveHealth = inspectCopy(live, liveCheck(unfinished, equal), Database::Access::Shared);
+    const SavedCopyState sameness = unfinished || !savesUsable ? SavedCopyState::Differs
+                                                               : compareWithSavedCopy(live, savedCopy(session));
+    const bool equal = sameness != SavedCopyState::Differs;
+    const CopyHealth liveHealth = inspectCopy(live, liveCheck(unfinished, sameness), Database::Access::Shared);
     CopyHealth savedHealth;
     if (equal && liveHealth.good()) savedHealth = liveHealth;
     else if (savesUsable) savedHealth = inspectCopy(savedCopy(session), Database::Check::Quick, Database::Access::ReadOnly);

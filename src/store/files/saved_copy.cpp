@@ -51,8 +51,8 @@ void writeStamp(const QString& live, const QString& saved) {
     }
 }
 
-// A copy made before stamps existed: equal when every byte is, but for the header fields that
-// copying rewrites (journal mode, change counter, the writer's version).
+// Equal when every byte is, but for the header fields that copying rewrites (journal mode,
+// change counter, the writer's version).
 bool sameContents(const QString& live, const QString& saved) {
     QFile a(live), b(saved);
     if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size()) return false;
@@ -80,11 +80,13 @@ void checkBeforeSaving(Database& db, const QString& live) {
 
 }  // namespace
 
-bool savedCopyIsCurrent(const QString& live, const QString& saved) {
-    QFile file(stampPath(saved));
-    if (!file.open(QIODevice::ReadOnly)) return sameContents(live, saved);
+SavedCopyState compareWithSavedCopy(const QString& live, const QString& saved) {
     const auto state = pairState(live, saved);
-    return state && QString::fromUtf8(file.readAll()) == *state;
+    if (!state) return SavedCopyState::Differs;
+    QFile file(stampPath(saved));
+    if (file.open(QIODevice::ReadOnly) && QString::fromUtf8(file.readAll()) == *state) return SavedCopyState::Stamped;
+    // Without a stamp that fits (a copy made by hand, or before stamps), the bytes decide.
+    return sameContents(live, saved) ? SavedCopyState::SameBytes : SavedCopyState::Differs;
 }
 
 void writeSavedCopy(const QString& live, const QString& saved) {
