@@ -1,0 +1,31 @@
+#include "platform/ui/preview_destination.h"
+
+#include "platform/printing/pdf_printout.h"
+#include "platform/printing/printer_list.h"
+
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace vn {
+
+PreviewDestination::PreviewDestination(QWidget* parent, QString defaultPrinter)
+    : m_parent(parent), m_defaultPrinter(std::move(defaultPrinter)) {}
+
+bool PreviewDestination::hasPrinter() const { return !installedPrinterNames().isEmpty(); }
+
+void PreviewDestination::preview(const Printout& printout) {
+    QPrinter printer(QPrinter::HighResolution);
+    // A name no longer installed would turn the printer into a PDF file: keep Qt's default then.
+    if (installedPrinterNames().contains(m_defaultPrinter)) printer.setPrinterName(m_defaultPrinter);
+    printer.setDocName(printout.title);
+    printer.setPageOrientation(printout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+
+    QPrintPreviewDialog dialog(&printer, m_parent);
+    dialog.setObjectName(QStringLiteral("printPreviewDialog"));
+    dialog.setWindowTitle(printout.title);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested,
+                     [&printout](QPrinter* target) { paintPrintout(*target, printout); });
+    dialog.exec();
+}
+
+}  // namespace vn
