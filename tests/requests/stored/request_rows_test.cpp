@@ -1,5 +1,6 @@
 #include "requests/stored/request_rows.h"
 #include "requests/stored/stored_requests.h"
+#include "sample_requests.h"
 #include "store/engine/store_error.h"
 #include "store/schema/schema.h"
 #include "support/qt_printers.h"
@@ -10,24 +11,12 @@
 
 using namespace vn;
 using namespace vn::request_tables;
+using namespace vn::test;
 
 namespace {
 
 RequestRowLayouts schemaLayouts() {
     return {rowLayout(schema::table("Queu")), rowLayout(schema::table("Pinf")), rowLayout(schema::table("Sinf"))};
-}
-
-SqlCondition condition(int page, int fieldNumber, const QString& identifier, CompareOp op, const QString& target,
-                       Connector connector, int open = 0, int close = 0) {
-    SqlCondition c;
-    c.openParentheses = open;
-    c.field = {page, fieldNumber};
-    c.fieldIdentifier = identifier;
-    c.op = op;
-    c.target = target;
-    c.closeParentheses = close;
-    c.connector = connector;
-    return c;
 }
 
 // ( "Last" = "N*" OR "Last" = "M*" ) AND "Member" = "Checked", keeping only what is stored.
@@ -41,23 +30,6 @@ SqlRequest listRequest() {
                     condition(1, 22, "abc101", CompareOp::Equal, "1", Connector::None)};
     r.openCount = r.closeCount = 1;
     return r;
-}
-
-PrintField printField(int page, int fieldNumber, int order, int position) {
-    PrintField f;
-    f.field = {page, fieldNumber};
-    f.printOrder = order;
-    f.definitionPosition = position;
-    f.kind = page > 0 && fieldNumber >= 72 && fieldNumber <= 121 ? PrintField::Kind::GridCell : PrintField::Kind::Field;
-    return f;
-}
-
-SortField sortField(int page, int fieldNumber, int order) {
-    SortField f;
-    f.field = {page, fieldNumber};
-    f.sortOrder = order;
-    f.kind = page > 0 && fieldNumber >= 72 && fieldNumber <= 121 ? PrintField::Kind::GridCell : PrintField::Kind::Field;
-    return f;
 }
 
 // Last name, the grid cell in row 10, column 5 of page 2, and the memo of page 3; sorted by

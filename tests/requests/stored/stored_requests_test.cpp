@@ -1,4 +1,5 @@
 #include "requests/stored/stored_requests.h"
+#include "sample_requests.h"
 #include "store/engine/store_error.h"
 #include "support/qt_printers.h"
 #include "support/store_fixture.h"
@@ -7,25 +8,17 @@
 
 using namespace vn;
 using namespace vn::request_tables;
+using namespace vn::test;
 
 namespace {
-
-SqlCondition condition(int page, int fieldNumber, const QString& identifier, const QString& target, Connector connector) {
-    SqlCondition c;
-    c.field = {page, fieldNumber};
-    c.fieldIdentifier = identifier;
-    c.target = target;
-    c.connector = connector;
-    return c;
-}
 
 SqlRequest countRequest() {
     SqlRequest r;
     r.kind = RequestKind::Count;
     r.listCode = "abc";
     r.displayText = R"(LBCount Records with "Last" = "N*" AND "Member" = "Checked" )";
-    r.conditions = {condition(0, 5, "", "N*", Connector::And), condition(1, 22, "abc101", "1", Connector::None)};
-    r.conditions[0].op = CompareOp::GreaterOrEqual;
+    r.conditions = {condition(0, 5, "", CompareOp::GreaterOrEqual, "N*", Connector::And),
+                    condition(1, 22, "abc101", CompareOp::Equal, "1", Connector::None)};
     return r;
 }
 
@@ -34,20 +27,12 @@ SqlRequest reportRequest() {
     r.kind = RequestKind::Report;
     r.listCode = "abc";
     r.displayText = R"(Print report: Records with "City" = "Cheyenne" )";
-    r.conditions = {condition(0, 14, "", "Cheyenne", Connector::None)};
+    r.conditions = {condition(0, 14, "", CompareOp::Equal, "Cheyenne", Connector::None)};
     for (int j = 1; j <= 111; ++j) {
-        PrintField f;
-        f.field = {j % 7, j % 7 == 0 ? j % 16 + 1 : j % 121 + 2};
-        f.printOrder = j;
-        f.definitionPosition = j % 84;
-        f.kind = f.field.page > 0 && f.field.fieldNumber >= 72 && f.field.fieldNumber <= 121 ? PrintField::Kind::GridCell
-                                                                                                : PrintField::Kind::Field;
-        r.printFields << f;
-        SortField s;
-        s.field = f.field;
-        s.sortOrder = j;
-        s.kind = f.kind;
-        r.sortFields << s;
+        const int page = j % 7;
+        const int fieldNumber = page == 0 ? j % 16 + 1 : j % 121 + 2;
+        r.printFields << printField(page, fieldNumber, j, j % 84);
+        r.sortFields << sortField(page, fieldNumber, j);
     }
     return r;
 }
