@@ -36,8 +36,9 @@ RowReader::RowReader(QString table, const RowFields& row, FieldNamer namer)
 
 void RowReader::require(int field) const {
     if (field >= m_row.size())
-        refuse(QStringLiteral("it has %1 fields, so field %2 (%3) is missing.")
-                   .arg(QString::number(m_row.size()), QString::number(field), m_namer(field)));
+        refuse(QStringLiteral("it has %1 %2, so field %3 (%4) is missing.")
+                   .arg(QString::number(m_row.size()), m_row.size() == 1 ? QStringLiteral("field") : QStringLiteral("fields"),
+                        QString::number(field), m_namer(field)));
 }
 
 QString RowReader::text(int field) const {

@@ -272,7 +272,7 @@ TEST(RequestRowsTest, RefusesBadPinfRows) {
         {"a count past the row", [](RowFields& row) { row = row.mid(0, 14); row[1] = "4"; },
          R"(it has 14 fields, so field 17 (print field 4: definition position) is missing.)"},
         {"a short row", keep(13), R"(it has 13 fields, so field 13 (print field 3: definition position) is missing.)"},
-        {"no count", keep(1), R"(it has 1 fields, so field 1 (number of print fields) is missing.)"},
+        {"no count", keep(1), R"(it has 1 field, so field 1 (number of print fields) is missing.)"},
         {"page 9", set(6, "9"), R"(field 6 (print field 2: page) holds "9"; it takes 0 to 6.)"},
         {"field 123", set(7, "123"), R"(field 7 (print field 2: field number) holds "123"; it takes 2 to 122.)"},
         {"order 0", set(4, "0"), R"(field 4 (print field 1: print order) holds "0"; it takes 1 to 3.)"},
