@@ -1,0 +1,91 @@
+// The request as the builder's clauses make it: its conditions and its display text.
+#include "requests/builder/request_builder.h"
+
+namespace vn {
+
+namespace {
+
+const QString kOpenPiece = QStringLiteral("( ");
+const QString kClosePiece = QStringLiteral(") ");
+
+QString quoted(const QString& text) { return QLatin1Char('"') + text + QStringLiteral("\" "); }
+
+QString connectorPiece(Connector connector) {
+    return connector == Connector::And ? QStringLiteral("AND ") : QStringLiteral("OR ");
+}
+
+}  // namespace
+
+int RequestBuilder::conditionCount() const {
+    int count = 0;
+    for (const Clause& clause : m_clauses) count += std::max<int>(1, clause.targets.size());
+    return count;
+}
+
+int RequestBuilder::openCount() const {
+    int count = m_pendingOpen;
+    for (const Clause& clause : m_clauses) count += clause.open;
+    return count;
+}
+
+int RequestBuilder::closeCount() const {
+    int count = 0;
+    for (const Clause& clause : m_clauses) count += clause.close;
+    return count;
+}
+
+// Several picks after an earlier condition are one group: without its own parentheses
+// `A AND B1 OR B2` would read (A AND B1) OR B2, since the tests are combined left to right.
+QString RequestBuilder::displayText() const {
+    if (!m_started) return {};
+    QString text = kindPrefix(m_kind) + QStringLiteral("Records with ");
+    for (qsizetype i = 0; i < m_clauses.size(); ++i) {
+        const Clause& clause = m_clauses[i];
+        const bool grouped = i > 0 && clause.targets.size() > 1;
+        text += kOpenPiece.repeated(clause.open + (grouped ? 1 : 0));
+        const QString field = quoted(clause.field.piece);
+        const QString op = clause.op ? operatorPiece(*clause.op) : QString();
+        if (clause.targets.isEmpty()) text += field + op;
+        for (qsizetype t = 0; t < clause.targets.size(); ++t)
+            text += (t > 0 ? connectorPiece(Connector::Or) : QString()) + field + op + quoted(clause.targets[t].shown);
+        text += kClosePiece.repeated(clause.close + (grouped ? 1 : 0));
+        if (clause.connector) text += connectorPiece(*clause.connector);
+    }
+    return text + kOpenPiece.repeated(m_pendingOpen);
+}
+
+void RequestBuilder::addConditions(const Clause& clause, bool grouped, QList<SqlCondition>& conditions) const {
+    SqlCondition base;
+    base.field = clause.field.field;
+    base.fieldIdentifier = clause.field.identifier;
+    base.op = clause.op.value_or(CompareOp::Equal);
+    base.definitionPosition = clause.field.definitionPosition;
+    base.definitionPage = clause.field.field.page;
+    const QList<TargetEntry> targets = clause.targets.isEmpty() ? QList<TargetEntry>{{}} : clause.targets;
+    for (qsizetype t = 0; t < targets.size(); ++t) {
+        SqlCondition condition = base;
+        const bool first = t == 0;
+        const bool last = t == targets.size() - 1;
+        condition.target = targets[t].stored;
+        condition.openParentheses = first ? clause.open + (grouped ? 1 : 0) : 0;
+        condition.closeParentheses = last ? clause.close + (grouped ? 1 : 0) : 0;
+        condition.connector = last ? clause.connector.value_or(Connector::None) : Connector::Or;
+        conditions.append(condition);
+    }
+}
+
+SqlRequest RequestBuilder::request() const {
+    SqlRequest request;
+    request.kind = m_kind;
+    request.listCode = m_listCode;
+    request.emailFilter = m_filter;
+    request.displayText = displayText();
+    for (qsizetype i = 0; i < m_clauses.size(); ++i)
+        addConditions(m_clauses[i], i > 0 && m_clauses[i].targets.size() > 1, request.conditions);
+    request.openCount = openCount();
+    request.closeCount = closeCount();
+    if (m_matches) request.matches = *m_matches;
+    return request;
+}
+
+}  // namespace vn
