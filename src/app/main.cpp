@@ -1,8 +1,8 @@
 #include "designer/ui/designer_window.h"
-#include "entry/ui/entry_window.h"
 #include "platform/drive_map.h"
 #include "platform/exit_signals.h"
 #include "platform/ui/message_box_prompter.h"
+#include "requests/ui/request_windows.h"
 #include "shell/command_line.h"
 #include "shell/entry/entry_gate.h"
 #include "setup/ui/setup_window_factory.h"
@@ -48,10 +48,10 @@ int main(int argc, char* argv[]) {
     if (const auto status = gate.enter(vn::DriveMap::fromEnvironment(), prompter)) return *status;
     if (exitSignals.requested()) return 0;  // asked to end before any table was touched
     // The windows with views of their own; the others show their caption and menu only.
-    const vn::WindowFactories windows = {
+    vn::WindowFactories windows = {
         {vn::DesignerWindow, vn::makeDesignerWindow},
-        {vn::EntryWindow, vn::makeEntryWindow},
         {vn::SetupWindow, vn::makeSetupWindow},
     };
+    windows.insert(vn::entryAndBuilderWindows());
     return vn::runProgram(app, gate, prompter, exitSignals, windows);
 }

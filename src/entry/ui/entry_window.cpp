@@ -6,6 +6,7 @@
 #include "entry/ui/record_screen.h"
 #include "entry/ui/record_selection_view.h"
 #include "platform/prompter.h"
+#include "shell/core/goto_rules.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"
 #include "shell/ui/window_captions.h"
@@ -34,7 +35,10 @@ RecordEntryWindow::RecordEntryWindow(Session& session, Navigator& navigator, QWi
     setCentralWidget(m_views);
     resize(kPageWindowSize);
     buildMenus(navigator);
-    connect(m_lists, &ListSelectionView::currentListChanged, this, [this] { refreshGotoMenu(); });
+    connect(m_lists, &ListSelectionView::currentListChanged, this, [this] {
+        refreshGotoMenu();
+        refreshSql();
+    });
     connect(m_lists, &ListSelectionView::openListRequested, this, [this] {
         m_records->reset();
         m_views->setCurrentWidget(m_records);
@@ -68,8 +72,16 @@ void RecordEntryWindow::buildMenus(Navigator& navigator) {
     connect(select, &QAction::triggered, this, [this] { showListSelection(); });
     m_sql = menuBar()->addAction(QStringLiteral("SQL"));
     m_sql->setObjectName(QStringLiteral("actionSql"));
-    m_sql->setEnabled(false);
-    m_sql->setToolTip(QStringLiteral("The request builder is not available in this version yet."));
+    connect(m_sql, &QAction::triggered, this, [&navigator] { navigator.gotoWindow(vn::EntryWindow, vn::BuilderWindow); });
+    refreshSql();
+}
+
+// The request builder works on the current list: there must be one.
+void RecordEntryWindow::refreshSql() { m_sql->setEnabled(hasCurrentList(m_session)); }
+
+void RecordEntryWindow::showEvent(QShowEvent* event) {
+    refreshSql();
+    AppWindow::showEvent(event);
 }
 
 void RecordEntryWindow::showListSelection() {
@@ -130,13 +142,33 @@ void RecordEntryWindow::startNewRecord() {
 void RecordEntryWindow::openRecord(int position) {
     try {
         m_entry->setNavigation(m_records->entries());
-        if (!m_entry->openAt(position)) return;
+        showOpened(m_entry->openAt(position));
     } catch (const StoreError& e) {
         m_session.prompter.error(e.message());
-        return;
     }
+}
+
+bool RecordEntryWindow::openFromList(QList<ListingEntry> entries, int position) {
+    try {
+        m_entry->setNavigation(std::move(entries));
+        if (!showOpened(m_entry->openAt(position))) return false;
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+        return false;
+    }
+    // The record's list is open from here on, as if chosen in this window.
+    if (!m_openListTitle) {
+        m_records->reset();
+        setOpenList(m_session.currentListTitle);
+    }
+    return true;
+}
+
+bool RecordEntryWindow::showOpened(bool opened) {
+    if (!opened) return false;
     m_views->setCurrentWidget(m_screen);
     m_screen->showRecord();
+    return true;
 }
 
 AppWindow* makeEntryWindow(Session& session, Navigator& navigator) { return new RecordEntryWindow(session, navigator); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "entry/session/record_listing.h"
 #include "shell/ui/app_window.h"
 
 #include <memory>
@@ -25,8 +26,12 @@ public:
     EntrySession& entrySession() const { return *m_entry; }
     void showListSelection();
     void hideViews();
+    // Shows the record at `position` of a list made elsewhere (the request builder's result),
+    // Prior and Next walking that list; false when the record is no longer there.
+    bool openFromList(QList<ListingEntry> entries, int position);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     QString captionText() const override;
 
@@ -35,6 +40,8 @@ private:
     void showRecordSelection(bool listAgain);
     void startNewRecord();
     void openRecord(int position);
+    bool showOpened(bool opened);
+    void refreshSql();
     void leaveRecord();
     void setOpenList(std::optional<QString> title);
 

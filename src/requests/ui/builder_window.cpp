@@ -1,0 +1,179 @@
+#include "requests/ui/builder_window.h"
+
+#include "designer/definition_cache.h"
+#include "platform/prompter.h"
+#include "requests/builder/field_list.h"
+#include "requests/builder/request_run.h"
+#include "requests/builder/target_lists.h"
+#include "requests/ui/builder_view.h"
+#include "requests/ui/busy_cursor.h"
+#include "requests/ui/checks_view.h"
+#include "shell/core/navigation.h"
+#include "shell/core/session.h"
+#include "shell/ui/window_captions.h"
+#include "store/engine/store_error.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QStackedWidget>
+
+namespace vn {
+
+namespace {
+
+constexpr int kProgressStep = 50;  // rows between two looks at the progress bar
+
+QAction* waitingAction(QMenu* menu, const char* caption, const char* name) {
+    QAction* action = menu->addAction(QString::fromLatin1(caption));
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(false);
+    action->setToolTip(kNotYetAvailable);
+    return action;
+}
+
+}  // namespace
+
+RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigator, OpenRecord openRecord, QWidget* parent)
+    : AppWindow(session, navigator, vn::BuilderWindow, "builderWindow", "SQL", parent), m_session(session),
+      m_navigator(navigator), m_openRecord(std::move(openRecord)),
+      m_builder(session.prompter,
+                [&session, this](int page, int slot) {
+                    return selectionItemTexts(session.access, m_builder.listCode(), page, slot);
+                }),
+      m_drive(m_builder, [this] { redraw(); }) {
+    m_views = new QStackedWidget(this);
+    m_views->setObjectName(QStringLiteral("builderViews"));
+    m_view = new BuilderView(m_drive, m_views);
+    m_checks = new ChecksView(m_views);
+    m_views->addWidget(m_view);
+    m_views->addWidget(m_checks);
+    setCentralWidget(m_views);
+    resize(kPageWindowSize);
+    buildMenus();
+    setPrintList({});
+    connect(m_view, &BuilderView::processClicked, this, [this] { process(); });
+    connect(m_view, &BuilderView::matchChosen, this, [this](int row) { openMatch(row); });
+    connect(m_view, &BuilderView::printListClicked, this, [this] { printList(); });
+    connect(m_checks, &ChecksView::returnClicked, this, [this] { m_drive([](RequestBuilder& b) { b.openRequestMenu(); }); });
+    redraw();
+}
+
+RequestBuilderWindow::~RequestBuilderWindow() = default;
+
+void RequestBuilderWindow::buildMenus() {
+    QAction* exit = menuBar()->addAction(QStringLiteral("Exit"));
+    exit->setObjectName(QStringLiteral("actionExitBuilder"));
+    connect(exit, &QAction::triggered, this, [this] {
+        m_navigator.ShowWindow({m_session.builderReturn > 0 ? m_session.builderReturn : int(MainWindowNo)});
+    });
+    QMenu* request = menuBar()->addMenu(QStringLiteral("Request"));
+    request->setObjectName(QStringLiteral("requestMenu"));
+    request->setToolTipsVisible(true);
+    for (const RequestMenuEntry& entry : requestMenuEntries()) {
+        QAction* action = request->addAction(QString::fromLatin1(entry.caption));
+        action->setObjectName(QString::fromLatin1(entry.objectName));
+        connect(action, &QAction::triggered, this,
+                [this, &entry] { m_drive([&entry](RequestBuilder& b) { b.startKind(entry.kind, entry.filter); }); });
+        m_kindActions.append({&entry, action});
+    }
+    // Opening the menu is the start of every request.
+    connect(request, &QMenu::aboutToShow, this, [this] { beginAgain(); });
+    QMenu* queue = menuBar()->addMenu(QStringLiteral("Queue"));
+    queue->setObjectName(QStringLiteral("queueMenu"));
+    queue->setToolTipsVisible(true);
+    waitingAction(queue, "Display", "actionQueueDisplay");
+    waitingAction(queue, "Clear", "actionQueueClear");
+    QAction* setupEmail = menuBar()->addAction(QStringLiteral("Setup Email"));
+    setupEmail->setObjectName(QStringLiteral("actionSetupEmail"));
+    setupEmail->setEnabled(false);
+    setupEmail->setToolTip(kNotYetAvailable);
+    refreshRequestMenu();
+}
+
+void RequestBuilderWindow::setPrintList(PrintList print) {
+    m_printList = std::move(print);
+    m_view->setPrintListAvailable(bool(m_printList));
+}
+
+bool RequestBuilderWindow::mailSetUp() const { return m_session.settings.mail.method == 1 || m_session.settings.mail.method == 2; }
+
+void RequestBuilderWindow::refreshRequestMenu() {
+    for (const auto& [entry, action] : std::as_const(m_kindActions)) {
+        action->setEnabled(requestEntryEnabled(*entry, mailSetUp()));
+        action->setToolTip(requestEntryToolTip(*entry, mailSetUp()));
+    }
+}
+
+// The current list's fields are read again (the designer may have changed them) and the
+// builder starts from nothing.
+void RequestBuilderWindow::beginAgain() {
+    try {
+        m_definitions = std::make_shared<const DefinitionCache>(LoadDefinitions(m_session.access, m_session.currentListCode));
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+        m_definitions = std::make_shared<const DefinitionCache>();
+    }
+    m_drive([this](RequestBuilder& b) { b.setList(m_session.currentListCode, listFields(*m_definitions)); });
+    refreshRequestMenu();
+}
+
+void RequestBuilderWindow::process() {
+    bool evaluateNow = false;
+    m_drive([&evaluateNow](RequestBuilder& b) { evaluateNow = b.process(); });
+    if (evaluateNow) evaluate();
+}
+
+void RequestBuilderWindow::evaluate() {
+    QString failure;
+    {
+        BusyCursor busy;
+        const auto progress = [this](qint64 done, qint64 total) {
+            if (done % kProgressStep == 0 || done == total) {
+                m_view->showProgress(done, total);
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            }
+            return true;
+        };
+        try {
+            runRequest(m_builder, m_session.access, *m_definitions, progress);
+        } catch (const StoreError& e) {
+            failure = e.message();
+        }
+        m_view->finishProgress();
+    }
+    m_drive.redraw();
+    if (!failure.isEmpty()) m_session.prompter.error(failure);
+}
+
+void RequestBuilderWindow::openMatch(int row) {
+    QList<ListingEntry> listing;
+    for (const MatchListEntry& entry : m_builder.state().listEntries) listing.append({entry.key, entry.text, {}});
+    if (!m_openRecord || !m_openRecord(listing, row)) return;
+    m_navigator.gotoWindow(BuilderWindow, EntryWindow);
+}
+
+void RequestBuilderWindow::printList() {
+    if (m_printList) m_printList(m_builder.request(), m_builder.state().listEntries);
+}
+
+void RequestBuilderWindow::redraw() {
+    const BuilderState state = m_builder.state();
+    m_view->render(state);
+    m_views->setCurrentWidget(state.continuation == Continuation::Checks ? static_cast<QWidget*>(m_checks) : m_view);
+}
+
+QString RequestBuilderWindow::captionText() const {
+    return AppWindow::captionText() + QStringLiteral("  List: ") + m_session.currentListCode + QStringLiteral(" - ") +
+           m_session.currentListTitle;
+}
+
+// The window remembers where it was opened from, past the windows it opens itself; a request
+// on another list, or none yet, starts from nothing.
+void RequestBuilderWindow::showEvent(QShowEvent* event) {
+    if (m_session.cameFrom != BuilderWindow) m_session.builderReturn = m_session.cameFrom;
+    if (m_builder.listCode() != m_session.currentListCode || !m_definitions || m_builder.state().step == BuilderStep::None)
+        beginAgain();
+    AppWindow::showEvent(event);
+}
+
+}  // namespace vn

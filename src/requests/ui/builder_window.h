@@ -1,0 +1,65 @@
+#pragma once
+
+#include "entry/session/record_listing.h"
+#include "requests/builder/request_builder.h"
+#include "requests/builder/request_menu.h"
+#include "requests/ui/builder_driver.h"
+#include "shell/ui/app_window.h"
+
+#include <functional>
+#include <memory>
+
+class QStackedWidget;
+
+namespace vn {
+
+class BuilderView;
+class ChecksView;
+class DefinitionCache;
+
+// Window 9, the request builder, on the current data list: its menus, the builder view and the
+// views that carry a request on.
+class RequestBuilderWindow : public AppWindow {
+    Q_OBJECT
+public:
+    // Shows a record of the List view in the entry window, Prior and Next walking the list;
+    // false when the record is no longer there.
+    using OpenRecord = std::function<bool(const QList<ListingEntry>& entries, int position)>;
+    // Prints the List view's entries under the request's display text.
+    using PrintList = std::function<void(const SqlRequest& request, const QList<MatchListEntry>& entries)>;
+
+    RequestBuilderWindow(Session& session, Navigator& navigator, OpenRecord openRecord, QWidget* parent = nullptr);
+    ~RequestBuilderWindow() override;
+
+    void setPrintList(PrintList print);
+    const RequestBuilder& builder() const { return m_builder; }
+
+protected:
+    QString captionText() const override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void buildMenus();
+    void beginAgain();
+    void refreshRequestMenu();
+    void process();
+    void evaluate();
+    void openMatch(int row);
+    void printList();
+    void redraw();
+    bool mailSetUp() const;
+
+    Session& m_session;
+    Navigator& m_navigator;
+    OpenRecord m_openRecord;
+    PrintList m_printList;
+    RequestBuilder m_builder;
+    BuilderDriver m_drive;
+    std::shared_ptr<const DefinitionCache> m_definitions;
+    QStackedWidget* m_views = nullptr;
+    BuilderView* m_view = nullptr;
+    ChecksView* m_checks = nullptr;
+    QList<std::pair<const RequestMenuEntry*, QAction*>> m_kindActions;
+};
+
+}  // namespace vn

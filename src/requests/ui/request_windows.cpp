@@ -1,0 +1,23 @@
+#include "requests/ui/request_windows.h"
+
+#include "entry/ui/entry_window.h"
+#include "requests/ui/builder_window.h"
+#include "shell/core/navigation.h"
+
+#include <memory>
+
+namespace vn {
+
+WindowFactories entryAndBuilderWindows() {
+    // Whichever is made first, the builder finds the entry window when it needs it.
+    auto entry = std::make_shared<RecordEntryWindow*>(nullptr);
+    const auto openRecord = [entry](const QList<ListingEntry>& entries, int position) {
+        return *entry && (*entry)->openFromList(entries, position);
+    };
+    return {
+        {EntryWindow, [entry](Session& s, Navigator& n) -> AppWindow* { return *entry = new RecordEntryWindow(s, n); }},
+        {BuilderWindow, [openRecord](Session& s, Navigator& n) -> AppWindow* { return new RequestBuilderWindow(s, n, openRecord); }},
+    };
+}
+
+}  // namespace vn
