@@ -27,6 +27,7 @@ namespace {
 constexpr int kTargetColumnWidth = 300;
 constexpr int kConnectorColumnWidth = 320;
 constexpr int kHintHeight = 96;
+constexpr int kSideColumnWidth = 420;
 
 }  // namespace
 
@@ -115,7 +116,10 @@ QWidget* BuilderView::buildBottom() {
     m_hint->setReadOnly(true);
     m_hint->setFixedHeight(kHintHeight);
     row->addWidget(m_hint, 1);
-    auto* side = new QVBoxLayout;
+    auto* sideColumn = new QWidget(bottom);
+    sideColumn->setFixedWidth(kSideColumnWidth);
+    auto* side = new QVBoxLayout(sideColumn);
+    side->setContentsMargins(0, 0, 0, 0);
     m_printList = new QPushButton(QStringLiteral("Print List"), bottom);
     m_printList->setObjectName(QStringLiteral("printListButton"));
     connect(m_printList, &QPushButton::clicked, this, &BuilderView::printListClicked);
@@ -132,7 +136,8 @@ QWidget* BuilderView::buildBottom() {
     form->addRow(QStringLiteral("Name Request:"), name);
     form->addRow(addNow);
     side->addWidget(m_queue);
-    row->addLayout(side);
+    side->addStretch(1);
+    row->addWidget(sideColumn, 0, Qt::AlignRight);
     m_progress = new QProgressBar(bottom);
     m_progress->setObjectName(QStringLiteral("evaluationProgress"));
     m_progress->setAccessibleName(QStringLiteral("Progress"));

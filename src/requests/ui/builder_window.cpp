@@ -33,7 +33,8 @@ QAction* waitingAction(QMenu* menu, const char* caption, const char* name) {
 
 }  // namespace
 
-RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigator, OpenRecord openRecord, QWidget* parent)
+RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigator, OpenRecord openRecord,
+                                           PrintList print, QWidget* parent)
     : AppWindow(session, navigator, vn::BuilderWindow, "builderWindow", "SQL", parent), m_session(session),
       m_navigator(navigator), m_openRecord(std::move(openRecord)),
       m_builder(session.prompter,
@@ -50,7 +51,7 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
     setCentralWidget(m_views);
     resize(kPageWindowSize);
     buildMenus();
-    setPrintList({});
+    setPrintList(std::move(print));
     connect(m_view, &BuilderView::processClicked, this, [this] { process(); });
     connect(m_view, &BuilderView::matchChosen, this, [this](int row) { openMatch(row); });
     connect(m_view, &BuilderView::printListClicked, this, [this] { printList(); });
@@ -153,7 +154,7 @@ void RequestBuilderWindow::openMatch(int row) {
 }
 
 void RequestBuilderWindow::printList() {
-    if (m_printList) m_printList(m_builder.request(), m_builder.state().listEntries);
+    if (m_printList) m_printList(m_session, m_builder.request(), m_builder.state().listEntries);
 }
 
 void RequestBuilderWindow::redraw() {

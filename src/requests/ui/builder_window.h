@@ -25,13 +25,15 @@ public:
     // Shows a record of the List view in the entry window, Prior and Next walking the list;
     // false when the record is no longer there.
     using OpenRecord = std::function<bool(const QList<ListingEntry>& entries, int position)>;
-    // Prints the List view's entries under the request's display text.
-    using PrintList = std::function<void(const SqlRequest& request, const QList<MatchListEntry>& entries)>;
+    // "Print List": prints the List view's entries under the request's display text. Without
+    // one the button is offered disabled.
+    using PrintList =
+        std::function<void(Session& session, const SqlRequest& request, const QList<MatchListEntry>& entries)>;
 
-    RequestBuilderWindow(Session& session, Navigator& navigator, OpenRecord openRecord, QWidget* parent = nullptr);
+    RequestBuilderWindow(Session& session, Navigator& navigator, OpenRecord openRecord, PrintList print = {},
+                         QWidget* parent = nullptr);
     ~RequestBuilderWindow() override;
 
-    void setPrintList(PrintList print);
     const RequestBuilder& builder() const { return m_builder; }
 
 protected:
@@ -46,6 +48,7 @@ private:
     void evaluate();
     void openMatch(int row);
     void printList();
+    void setPrintList(PrintList print);
     void redraw();
     bool mailSetUp() const;
 

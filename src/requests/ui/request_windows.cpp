@@ -8,7 +8,7 @@
 
 namespace vn {
 
-WindowFactories entryAndBuilderWindows() {
+WindowFactories entryAndBuilderWindows(RequestBuilderWindow::PrintList printList) {
     // Whichever is made first, the builder finds the entry window when it needs it.
     auto entry = std::make_shared<RecordEntryWindow*>(nullptr);
     const auto openRecord = [entry](const QList<ListingEntry>& entries, int position) {
@@ -16,7 +16,10 @@ WindowFactories entryAndBuilderWindows() {
     };
     return {
         {EntryWindow, [entry](Session& s, Navigator& n) -> AppWindow* { return *entry = new RecordEntryWindow(s, n); }},
-        {BuilderWindow, [openRecord](Session& s, Navigator& n) -> AppWindow* { return new RequestBuilderWindow(s, n, openRecord); }},
+        {BuilderWindow,
+         [openRecord, printList](Session& s, Navigator& n) -> AppWindow* {
+             return new RequestBuilderWindow(s, n, openRecord, printList);
+         }},
     };
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "requests/ui/builder_window.h"
 #include "shell/ui/application_windows.h"
 
 namespace vn {
 
 // The record entry window (7) and the request builder (9), made to know each other: the
-// builder's List view shows its records in the entry window.
-WindowFactories entryAndBuilderWindows();
+// builder's List view shows its records in the entry window. `printList` serves "Print List".
+WindowFactories entryAndBuilderWindows(RequestBuilderWindow::PrintList printList = {});
 
 }  // namespace vn

@@ -73,7 +73,6 @@ void TargetPanel::render(const BuilderState& state) {
         const QSignalBlocker quiet(button);
         button->setChecked(state.tickedOperator == op);
     }
-    m_targetCaption->setVisible(state.targetEditShown);
     m_target->setVisible(state.targetEditShown);
     if (m_target->text() != state.targetText) {
         const QSignalBlocker quiet(m_target);
@@ -85,6 +84,9 @@ void TargetPanel::render(const BuilderState& state) {
 
 void TargetPanel::renderList(const BuilderState& state) {
     const bool listed = state.targetList != TargetInput::Edit;
+    // One caption for the edit box and the list, whichever gives the target.
+    m_targetCaption->setVisible(listed || state.targetEditShown);
+    m_targetCaption->setBuddy(listed ? static_cast<QWidget*>(m_list) : m_target);
     m_list->setVisible(listed);
     m_continue->setVisible(listed);
     m_continueNote->setVisible(listed);
