@@ -76,18 +76,21 @@ QString RequestBuilder::hint() const {
 }
 
 // "(" goes before a condition not yet started (at the start and after And or Or); ")" after a
-// target, and only while one is open: a surplus ")" would fail every record.
+// target, and only while one is open: a surplus ")" would fail every record. No more than ten
+// are open at a time, so that "Process" never closes more than ten after one condition.
 void RequestBuilder::fillParentheses(BuilderState& state) const {
     const BuilderStep now = state.step;
     state.openCount = openCount();
     state.closeCount = closeCount();
     state.parenthesesShown = now != BuilderStep::None && now != BuilderStep::Processed;
     const bool beforeField = now == BuilderStep::FieldWanted || now == BuilderStep::ConnectorChosen;
-    state.addOpenEnabled = beforeField && m_pendingOpen < SqlRequest::kMaxParentheses;
+    state.addOpenEnabled = beforeField && state.openCount - state.closeCount < SqlRequest::kMaxParentheses;
     state.deleteOpenEnabled = beforeField && m_pendingOpen > 0;
-    const int close = now == BuilderStep::TargetGiven ? m_clauses.last().close : 0;
-    state.addCloseEnabled = now == BuilderStep::TargetGiven && state.closeCount < state.openCount &&
-                            close < SqlRequest::kMaxParentheses;
+    const bool afterTarget = now == BuilderStep::TargetGiven;
+    const int close = afterTarget ? m_clauses.last().close : 0;
+    const int group = afterTarget ? groupParentheses(m_clauses.size() - 1) : 0;
+    state.addCloseEnabled =
+        afterTarget && state.closeCount < state.openCount && close + group < SqlRequest::kMaxParentheses;
     state.deleteCloseEnabled = close > 0;
 }
 

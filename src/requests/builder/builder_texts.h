@@ -31,6 +31,9 @@ inline const QString kContinueNote = QStringLiteral("Click Continue when finishe
 inline const QString kTooManyConditions = QStringLiteral(
     "A request holds at most 30 conditions.  Every target picked from a list counts as a condition of its own.");
 inline const QString kTooManyPicks = QStringLiteral("At most 20 targets can be picked from one list.");
+inline const QString kTooManyParentheses = QStringLiteral(
+    "At most ten parentheses can be open at a time, and several targets picked from a list need one of their "
+    "own.  Pick one target here.");
 
 }  // namespace builder_text
 

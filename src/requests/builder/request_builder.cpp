@@ -119,6 +119,11 @@ void RequestBuilder::pickTargets(QList<int> rows) {
     // This condition becomes one per pick.
     if (conditionCount() - 1 + rows.size() > SqlRequest::kMaxConditions && refuse(builder_text::kTooManyConditions))
         return;
+    // A group of picks is one more level of parentheses, which must still close within ten.
+    const bool grouped = m_clauses.size() > 1 && rows.size() > 1;
+    if (grouped && openCount() - closeCount() >= SqlRequest::kMaxParentheses &&
+        refuse(builder_text::kTooManyParentheses))
+        return;
     m_picked = rows;
 }
 

@@ -67,6 +67,8 @@ private:
     };
 
     void clear();
+    // 1 when the clause's picks are a group of their own (several, after an earlier condition).
+    int groupParentheses(qsizetype clause) const;
     BuilderStep step() const;
     bool typedTarget() const;
     bool listedTarget() const;
@@ -74,7 +76,7 @@ private:
     QList<int> pageButtons() const;
     QString hint() const;
     QString displayText() const;
-    void addConditions(const Clause& clause, bool grouped, QList<SqlCondition>& conditions) const;
+    void addConditions(const Clause& clause, int group, QList<SqlCondition>& conditions) const;
     int openCount() const;
     int closeCount() const;
     void fillParentheses(BuilderState& state) const;

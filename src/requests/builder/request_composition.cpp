@@ -36,25 +36,29 @@ int RequestBuilder::closeCount() const {
 
 // Several picks after an earlier condition are one group: without its own parentheses
 // `A AND B1 OR B2` would read (A AND B1) OR B2, since the tests are combined left to right.
+int RequestBuilder::groupParentheses(qsizetype clause) const {
+    return clause > 0 && m_clauses[clause].targets.size() > 1 ? 1 : 0;
+}
+
 QString RequestBuilder::displayText() const {
     if (!m_started) return {};
     QString text = kindPrefix(m_kind) + QStringLiteral("Records with ");
     for (qsizetype i = 0; i < m_clauses.size(); ++i) {
         const Clause& clause = m_clauses[i];
-        const bool grouped = i > 0 && clause.targets.size() > 1;
-        text += kOpenPiece.repeated(clause.open + (grouped ? 1 : 0));
+        const int group = groupParentheses(i);
+        text += kOpenPiece.repeated(clause.open + group);
         const QString field = quoted(clause.field.piece);
         const QString op = clause.op ? operatorPiece(*clause.op) : QString();
         if (clause.targets.isEmpty()) text += field + op;
         for (qsizetype t = 0; t < clause.targets.size(); ++t)
             text += (t > 0 ? connectorPiece(Connector::Or) : QString()) + field + op + quoted(clause.targets[t].shown);
-        text += kClosePiece.repeated(clause.close + (grouped ? 1 : 0));
+        text += kClosePiece.repeated(clause.close + group);
         if (clause.connector) text += connectorPiece(*clause.connector);
     }
     return text + kOpenPiece.repeated(m_pendingOpen);
 }
 
-void RequestBuilder::addConditions(const Clause& clause, bool grouped, QList<SqlCondition>& conditions) const {
+void RequestBuilder::addConditions(const Clause& clause, int group, QList<SqlCondition>& conditions) const {
     SqlCondition base;
     base.field = clause.field.field;
     base.fieldIdentifier = clause.field.identifier;
@@ -67,8 +71,8 @@ void RequestBuilder::addConditions(const Clause& clause, bool grouped, QList<Sql
         const bool first = t == 0;
         const bool last = t == targets.size() - 1;
         condition.target = targets[t].stored;
-        condition.openParentheses = first ? clause.open + (grouped ? 1 : 0) : 0;
-        condition.closeParentheses = last ? clause.close + (grouped ? 1 : 0) : 0;
+        condition.openParentheses = first ? clause.open + group : 0;
+        condition.closeParentheses = last ? clause.close + group : 0;
         condition.connector = last ? clause.connector.value_or(Connector::None) : Connector::Or;
         conditions.append(condition);
     }
@@ -81,7 +85,7 @@ SqlRequest RequestBuilder::request() const {
     request.emailFilter = m_filter;
     request.displayText = displayText();
     for (qsizetype i = 0; i < m_clauses.size(); ++i)
-        addConditions(m_clauses[i], i > 0 && m_clauses[i].targets.size() > 1, request.conditions);
+        addConditions(m_clauses[i], groupParentheses(i), request.conditions);
     request.openCount = openCount();
     request.closeCount = closeCount();
     if (m_matches) request.matches = *m_matches;

@@ -146,7 +146,9 @@ void RequestBuilderWindow::evaluate() {
     if (!failure.isEmpty()) m_session.prompter.error(failure);
 }
 
+// A click may also count as an activation: the second finds the entry window already shown.
 void RequestBuilderWindow::openMatch(int row) {
+    if (!isVisible()) return;
     QList<ListingEntry> listing;
     for (const MatchListEntry& entry : m_builder.state().listEntries) listing.append({entry.key, entry.text, {}});
     if (!m_openRecord || !m_openRecord(listing, row)) return;

@@ -356,10 +356,25 @@ TEST_F(RequestBuilderTest, ASurplusCloseIsRefused) {
     EXPECT_EQ(builder.state().closeCount, 0);
 }
 
-TEST_F(RequestBuilderTest, ParenthesesStopAtTenPerCondition) {
+// Evaluation reads at most ten parentheses on either side of a condition: no more are ever open.
+TEST_F(RequestBuilderTest, NoMoreThanTenParenthesesAreOpenAtATime) {
     for (int i = 0; i < 12; ++i) builder.addOpen();
     EXPECT_EQ(builder.state().openCount, SqlRequest::kMaxParentheses);
     EXPECT_FALSE(builder.state().addOpenEnabled);
+
+    builder.startKind(RequestKind::Count, EmailFilter::All);
+    for (int i = 0; i < 11; ++i) {
+        builder.addOpen();
+        typed(kLast, CompareOp::Equal, QString::number(i));
+        builder.clickConnector(Connector::And);
+    }
+    EXPECT_EQ(builder.state().openCount, SqlRequest::kMaxParentheses);
+    picked(kTitle, {1, 4});  // the group would be an eleventh
+    EXPECT_EQ(prompter.texts(), QStringList{builder_text::kTooManyParentheses});
+    builder.pickTargets({4});
+    builder.continueTargets();
+    ASSERT_TRUE(builder.process());
+    EXPECT_EQ(conditions().last().closeParentheses, SqlRequest::kMaxParentheses);
 }
 
 TEST_F(RequestBuilderTest, AThirtyFirstConditionIsRefused) {
