@@ -1,7 +1,7 @@
 // What the builder's window shows at each step, derived from the request as it stands.
 #include "requests/builder/builder_texts.h"
-#include "requests/builder/display_parts.h"
 #include "requests/builder/request_builder.h"
+#include "requests/stored/request_rows.h"
 
 namespace vn {
 
@@ -114,7 +114,8 @@ BuilderState RequestBuilder::state() const {
     const BuilderStep now = step();
     state.step = now;
     state.requestStarted = m_started;
-    state.requestLines = displayParts(displayText());
+    const DisplayParts parts = splitDisplayText(displayText());
+    state.requestLines = QStringList(parts.begin(), parts.end());
     if (m_matches) state.matches = QString::number(m_matches->size());
     const bool building = now != BuilderStep::None && now != BuilderStep::Processed;
     if (building) {

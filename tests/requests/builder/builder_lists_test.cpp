@@ -1,6 +1,5 @@
 #include "designer/definition_cache.h"
 #include "designer/definition_rows.h"
-#include "requests/builder/display_parts.h"
 #include "requests/builder/field_list.h"
 #include "requests/builder/target_lists.h"
 #include "support/store_fixture.h"
@@ -11,33 +10,6 @@ using namespace vn;
 using namespace vn::definition_tables;
 
 namespace {
-
-// A text of the given length whose first 100 characters hold `quotes` quotes, evenly spread.
-QString textWithQuotes(int length, int quotes) {
-    QString text(length, QLatin1Char('x'));
-    for (int q = 0; q < quotes; ++q) text[5 + q * 15] = QLatin1Char('"');
-    return text;
-}
-
-TEST(DisplayParts, SplitAfterTheLastClosingQuoteOfEachHundred) {
-    const QString six = textWithQuotes(250, 6);   // the sixth quote at 80
-    const QString five = textWithQuotes(150, 5);  // the fourth quote at 50
-    const QString one = textWithQuotes(150, 1);
-    QString names;  // "xx..x" pieces of 31 characters: quotes close at 29, 60, 91, 122, ...
-    for (int i = 0; i < 8; ++i) names += '"' + QString(28, QLatin1Char('x')) + "\" ";
-    const struct {
-        const char* name;
-        QString text;
-        QStringList parts;
-    } cases[] = {
-        {"short", QString(100, QLatin1Char('x')), {QString(100, QLatin1Char('x')), "", ""}},
-        {"six quotes, a long rest without", six, {six.left(81), "", six.mid(81, 100) + "..."}},
-        {"an odd quote left open", five, {five.left(51), five.mid(51), ""}},
-        {"one quote", one, {"", "", one.left(100) + "..."}},
-        {"three parts", names, {names.left(92), names.mid(92, 93), names.mid(185)}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(displayParts(c.text), c.parts) << c.name;
-}
 
 TEST(TargetLists, SelectionEntriesInByteOrderBelowAnEmptyEntry) {
     QStringList shown;
