@@ -12,6 +12,7 @@
 #include "support/running_program.h"
 #include "support/screen_fit.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -54,6 +55,7 @@ private slots:
     void aCountShowsTheCount();
     void aListedRecordOpensInTheEntryWindowWhichWalksTheList();
     void checksEndInTheirView();
+    void everyControlHasANameAndACaption();
     void everyViewFitsASmallScreen();
 
 private:
@@ -105,6 +107,7 @@ private:
     QStringList requestLines() { return find<QLabel>("requestText")->text().split('\n'); }
     void openBuilder();
     bool evaluationAvailable();
+    QStringList unnamedControls();
 
     std::unique_ptr<test::RunningProgram> m_program;
     RecordEntryWindow* m_entry = nullptr;
@@ -323,6 +326,40 @@ void BuilderWindowTest::checksEndInTheirView() {
     click("returnButton");
     QVERIFY(find<QWidget>("builderView")->isVisible());
     QVERIFY(find<QPlainTextEdit>("hintBox")->toPlainText().startsWith("Hint:  The SQL menu options are"));
+}
+
+// The focusable controls shown now that lack an object name or a name for assistive technology.
+QStringList BuilderWindowTest::unnamedControls() {
+    QStringList unnamed;
+    for (QWidget* w : m_builder->findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(m_builder) || qobject_cast<QMenu*>(w)) continue;
+        if (w->objectName().startsWith("qt_")) continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (w->objectName().isEmpty() || !a || a->text(QAccessible::Name).isEmpty())
+            unnamed << w->objectName() + ":" + w->metaObject()->className();
+    }
+    return unnamed;
+}
+
+// With the page's grid and the typed target, then with a target list, then the List view.
+void BuilderWindowTest::everyControlHasANameAndACaption() {
+    openBuilder();
+    startRequest("actionList");
+    click("page1Button");
+    QTest::mouseClick(find<QCheckBox>("T:1C:1R:2"), Qt::LeftButton, {}, QPoint(4, 8));
+    click("lessRadio");
+    QCOMPARE(unnamedControls(), QStringList());
+    typeTarget("9");
+    click("orRadio");
+    QTest::mouseClick(field("Member"), Qt::LeftButton, {}, QPoint(4, 8));
+    click("equalRadio");
+    QCOMPARE(unnamedControls(), QStringList());
+    QCOMPARE(requestLines()[0], "List Records with \"T:Scores C:Fall R:Art\" < \"9\" OR \"Member\" = ");
+    if (!evaluationAvailable()) return;
+    clickItem(m_builder, "targetList", 1);
+    click("continueButton");
+    click("processButton");
+    QCOMPARE(unnamedControls(), QStringList());
 }
 
 void BuilderWindowTest::everyViewFitsASmallScreen() {
