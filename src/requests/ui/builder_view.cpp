@@ -93,6 +93,7 @@ QWidget* BuilderView::buildResults() {
     auto* caption = new QLabel(QStringLiteral("Records Found..."), m_results);
     m_resultList = new QListWidget(m_results);
     m_resultList->setObjectName(QStringLiteral("resultList"));
+    m_resultList->setAccessibleName(QStringLiteral("Records Found"));  // lists do not read their buddy
     m_resultList->setSelectionMode(QAbstractItemView::SingleSelection);
     QFont fixed = m_resultList->font();
     fixed.setFamily(QStringLiteral("DejaVu Sans Mono"));
