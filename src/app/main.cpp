@@ -2,6 +2,7 @@
 #include "platform/drive_map.h"
 #include "platform/exit_signals.h"
 #include "platform/ui/message_box_prompter.h"
+#include "requests/ui/list_printing.h"
 #include "requests/ui/request_windows.h"
 #include "shell/command_line.h"
 #include "shell/entry/entry_gate.h"
@@ -52,6 +53,6 @@ int main(int argc, char* argv[]) {
         {vn::DesignerWindow, vn::makeDesignerWindow},
         {vn::SetupWindow, vn::makeSetupWindow},
     };
-    windows.insert(vn::entryAndBuilderWindows());
+    windows.insert(vn::entryAndBuilderWindows(vn::printListedMatches));
     return vn::runProgram(app, gate, prompter, exitSignals, windows);
 }
