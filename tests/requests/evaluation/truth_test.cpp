@@ -58,10 +58,11 @@ TEST(Truth, ConditionsAppendTheirParenthesesResultAndConnector) {
     second.connector = Connector::Or;
     SqlCondition last;
     last.closeParentheses = 14;  // never more than ten
-    appendTruth(truth, first, true);
-    appendTruth(truth, second, false);
-    appendTruth(truth, last, true);
+    appendTruth(truth, first, 'T');
+    appendTruth(truth, second, 'F');
+    appendTruth(truth, last, 'T');
     EXPECT_EQ(truth, "((TAF)OT))))))))))");
+    EXPECT_EQ(truthShape({first, second, last}), "((?A?)O?))))))))))");
 }
 
 }  // namespace
