@@ -7,21 +7,24 @@ namespace vn {
 
 namespace {
 
-// Steps a lookup costs, about: beyond them the rows in between are skipped by a lookup.
+// Steps a lookup costs, about: rows further ahead are reached by a lookup.
 constexpr int kNearSteps = 8;
 
 }  // namespace
 
 bool KeyFollower::find(const QString& key) {
-    int steps = 0;
     // Keys are in the engine's order, which is byte order.
-    while (m_started && m_more && compareCodePoints(m_table.text(0), key) < 0 && steps++ < kNearSteps)
+    int order = m_more ? compareCodePoints(m_table.text(0), key) : 1;
+    for (int steps = 0; order < 0 && steps < kNearSteps; ++steps) {
         m_more = m_table.next();
-    if (!m_started || (m_more && compareCodePoints(m_table.text(0), key) < 0)) {
+        order = m_more ? compareCodePoints(m_table.text(0), key) : 1;
+    }
+    if (order < 0 || !m_started) {
         m_started = true;
         m_more = m_table.seekNearest(key);
+        order = m_more ? compareCodePoints(m_table.text(0), key) : 1;
     }
-    return m_more && m_table.text(0) == key;
+    return order == 0;
 }
 
 }  // namespace vn

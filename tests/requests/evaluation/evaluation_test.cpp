@@ -122,6 +122,17 @@ TEST_F(EvaluationTest, ARecordWithoutAPageRowReadsThatPageEmpty) {
     EXPECT_EQ(matches(request({condition(1, kCheck1, kEq, "0")})), MatchList({key(1)}));
 }
 
+TEST_F(EvaluationTest, PageRowsAreFoundHoweverFarApartTheRecordsThatNeedThemAre) {
+    // Text 1 is read only for the Smiths: the page rows in between are passed over.
+    for (int n = 0; n < 40; ++n) {
+        put(kHeadSlot, key(n), {{kLast - 1, n == 0 || n == 5 || n == 30 || n == 39 ? kSmith : "Jones"}});
+        if (n != 39) put(kPag1Slot, key(n), {{kText1 - 1, n == 31 ? "y" : "x"}});
+    }
+    const SqlCondition smith = condition(0, kLast, kEq, kSmith, Connector::And);
+    EXPECT_EQ(matches(request({smith, condition(1, kText1, kEq, "x")})), MatchList({key(0), key(5), key(30)}));
+    EXPECT_EQ(matches(request({smith, condition(1, kText1, kEq, "")})), MatchList({key(39)}));
+}
+
 TEST_F(EvaluationTest, EveryMatchIsKeptInKeyOrder) {
     MatchList all;
     Transaction tx(access.database(kHeadSlot));

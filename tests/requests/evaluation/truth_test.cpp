@@ -48,6 +48,32 @@ TEST(Truth, MalformedGroupsAreFalse) {
     EXPECT_FALSE(truthValue(std::string(600, '(') + "T"));  // deeper than any request nests
 }
 
+TEST(Truth, AResultIsAskedForOnlyWhenTheVerdictCanDependOnIt) {
+    struct AskCase {
+        const char* truth;
+        std::string asked;  // the results asked for, in order
+        bool verdict;
+    };
+    const AskCase cases[] = {
+        {"TAFOT", "012", true},
+        {"FATOT", "02", true},    // F and anything is F
+        {"TOFAF", "02", false},   // T or anything is T
+        {"TO(FAT)AF", "03", false},  // a group that cannot matter is skipped whole
+        {"FA((TOT)OT)OT", "04", true},
+        {"(FAT)O(TAT)", "023", true},
+        {"FA(T", "0", false},
+    };
+    for (const AskCase& c : cases) {
+        std::string asked;
+        const bool verdict = foldTruth(c.truth, [&](std::size_t n, char letter) {
+            asked += char('0' + n);
+            return letter == 'T';
+        });
+        EXPECT_EQ(asked, c.asked) << c.truth;
+        EXPECT_EQ(verdict, c.verdict) << c.truth;
+    }
+}
+
 TEST(Truth, ConditionsAppendTheirParenthesesResultAndConnector) {
     std::string truth;
     SqlCondition first;
