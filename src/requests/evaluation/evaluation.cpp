@@ -33,17 +33,17 @@ EvaluationResult evaluateRequest(RecordAccess& access, const SqlRequest& request
         return condition.test(reader.value(condition.source));
     };
     // The walk reads Head itself: a request changes nothing, not even rows with an empty key.
-    Table& head = access.catalogue().table(kHeadSlot);
-    const qint64 total = head.count();
-    ListWalk walk(head, request.listCode.left(kListCodeLength));
+    const QString code = request.listCode.left(kListCodeLength);
+    const qint64 total = progress ? access.CountKeysWithPrefix(kHeadSlot, code, kListCodeLength) : 0;
+    ListWalk walk(access.catalogue().table(kHeadSlot), code);
     for (qint64 done = 1; walk.next(); ++done) {
+        reader.start(walk.key());
+        if (foldTruth(shape, conditionResult) && passesEmailFilter(request.emailFilter, access))
+            result.matches << walk.key();
         if (done % kProgressStep == 0 && progress && !progress(done, total)) {
             result.cancelled = true;
             return result;
         }
-        reader.start(walk.key());
-        if (foldTruth(shape, conditionResult) && passesEmailFilter(request.emailFilter, access))
-            result.matches << walk.key();
     }
     if (progress) progress(total, total);
     return result;

@@ -10,7 +10,8 @@ namespace vn {
 class DefinitionCache;
 class RecordAccess;
 
-// Told how far the walk over Head has come (rows done, rows in all); false cancels the walk.
+// Told how far the walk over the list's Head rows has come (rows done, rows in all); false
+// cancels the walk.
 using EvaluationProgress = std::function<bool(qint64 done, qint64 total)>;
 
 // The value of a page text field linked to a sibling product: the source (1-8), the field read

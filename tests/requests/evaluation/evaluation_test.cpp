@@ -185,6 +185,7 @@ TEST_F(EvaluationTest, LinkedTextFieldsReadTheSourceRecordWhenThereIsOne) {
 TEST_F(EvaluationTest, ProgressIsToldAndCanCancelTheWalk) {
     Transaction tx(access.database(kHeadSlot));
     for (int n = 0; n < 3000; ++n) put(kHeadSlot, key(n), {{kLast - 1, kSmith}});
+    for (int n = 0; n < 500; ++n) put(kHeadSlot, key(n, "abd"), {{kLast - 1, kSmith}});  // not counted
     tx.commit();
     const SqlRequest r = request({condition(0, kLast, kEq, kSmith)});
     QList<qint64> done;
