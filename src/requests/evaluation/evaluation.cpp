@@ -5,7 +5,6 @@
 #include "requests/evaluation/record_reader.h"
 #include "requests/evaluation/truth.h"
 #include "store/access/record_access.h"
-#include "store/engine/table.h"
 
 namespace vn {
 
@@ -24,7 +23,7 @@ bool passesEmailFilter(EmailFilter filter, RecordAccess& access) {
 EvaluationResult evaluateRequest(RecordAccess& access, const SqlRequest& request, const DefinitionCache& definitions,
                                  const EvaluationProgress& progress, const LinkedFieldReader& linked) {
     EvaluationResult result;
-    if (request.displayText.isEmpty()) return result;
+    if (request.displayText.isEmpty() || request.listCode.size() != kListCodeLength) return result;
     const PreparedRequest prepared = prepareRequest(request, definitions);
     const std::string shape = truthShape(request.conditions);
     RecordReader reader(access, prepared, linked);
@@ -33,7 +32,7 @@ EvaluationResult evaluateRequest(RecordAccess& access, const SqlRequest& request
         return condition.test(reader.value(condition.source));
     };
     // The walk reads Head itself: a request changes nothing, not even rows with an empty key.
-    const QString code = request.listCode.left(kListCodeLength);
+    const QString& code = request.listCode;
     const qint64 total = progress ? access.CountKeysWithPrefix(kHeadSlot, code, kListCodeLength) : 0;
     ListWalk walk(access.catalogue().table(kHeadSlot), code);
     for (qint64 done = 1; walk.next(); ++done) {

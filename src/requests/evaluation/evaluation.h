@@ -17,13 +17,13 @@ using EvaluationProgress = std::function<bool(qint64 done, qint64 total)>;
 // The value of a page text field linked to a sibling product: the source (1-8), the field read
 // there and the key the record keeps for that source. Nothing when the source is not available
 // or has no such record; the field's stored value is then used. Without a reader every field is
-// read as stored.
+// read as stored. The reader must leave the cursors of Head and the page tables where they are.
 using LinkedFieldReader = std::function<std::optional<QString>(int source, int sourceField, const QString& sourceKey)>;
 
 // Tests every Head row of the request's list (in key order) against its conditions and returns
 // the keys of the matching records, whole and without limit, after the e-mail filter. The
-// definitions tell check boxes (default "0") and linked text fields. An empty display text
-// selects nothing. A cancelled walk returns what it found so far with cancelled set. Throws
+// definitions tell check boxes (default "0") and linked text fields. An empty display text,
+// or a list code that is not three characters, selects nothing. A cancelled walk returns what it found so far with cancelled set. Throws
 // StoreError for a condition naming a field no table holds.
 struct EvaluationResult {
     MatchList matches;

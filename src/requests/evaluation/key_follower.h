@@ -14,7 +14,7 @@ public:
     explicit KeyFollower(Table& table) : m_table(table) {}
 
     // Whether the table has a row with the key; when it has, that row is current. Keys must not
-    // go down between calls.
+    // go down between calls, and nothing else may move the table's cursor meanwhile.
     bool find(const QString& key);
 
 private:

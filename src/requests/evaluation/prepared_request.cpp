@@ -38,7 +38,8 @@ const FieldDefinition* definitionAt(const DefinitionCache& definitions, int page
 ValueSource sourceOf(const FieldRef& field, const FieldDefinition* definition) {
     ValueSource source{field.page, field.fieldNumber - 1};
     const bool text = field.fieldNumber >= kFirstText && field.fieldNumber <= kLastText;
-    if (text && definition && definition->dataSet >= 1 && definition->dataSet <= kLinkSources) {
+    if (text && definition && definition->kind == FieldKind::Text && definition->dataSet >= 1 &&
+        definition->dataSet <= kLinkSources) {
         source.linkSource = definition->dataSet;
         source.linkField = definition->dataSetField;
     }

@@ -205,11 +205,16 @@ TEST_F(EvaluationTest, ProgressIsToldAndCanCancelTheWalk) {
     EXPECT_EQ(cancelled.matches, whole.matches.first(cancelled.matches.size()));
 }
 
-TEST_F(EvaluationTest, NothingIsSelectedWithoutARequestAndABadFieldIsAnError) {
+TEST_F(EvaluationTest, NothingIsSelectedWithoutARequestOrAListAndABadFieldIsAnError) {
     put(kHeadSlot, key(0), {});
     SqlRequest empty = request({condition(0, kLast, kEq, "*")});
     empty.displayText.clear();
     EXPECT_TRUE(matches(empty).isEmpty());
+    for (const char* code : {"", "ab", "abcd"}) {
+        SqlRequest noList = request({condition(0, kLast, kEq, "*")});
+        noList.listCode = code;
+        EXPECT_TRUE(matches(noList).isEmpty()) << code;
+    }
     for (const FieldRef bad : {FieldRef{0, 17}, FieldRef{1, 123}, FieldRef{7, 2}, FieldRef{-1, 2}, FieldRef{1, 1}})
         EXPECT_THROW(matches(request({condition(bad.page, bad.fieldNumber, kEq, "x")})), StoreError)
             << bad.page << "/" << bad.fieldNumber;
