@@ -66,29 +66,19 @@ Store& store() {
     return *s;
 }
 
-SqlCondition condition(int open, int page, int fieldNumber, CompareOp op, const QString& target, int close,
-                       Connector connector) {
-    SqlCondition c;
-    c.openParentheses = open;
-    c.field = {page, fieldNumber};
-    c.op = op;
-    c.target = target;
-    c.closeParentheses = close;
-    c.connector = connector;
-    return c;
-}
-
 // ((Last >= "M*" AND City = "laramie") OR (Text 1 < "5" AND Check 1 = "0")) AND Memo "cat"
 SqlRequest request() {
+    using enum CompareOp;
+    using enum Connector;
     SqlRequest r;
-    r.kind = RequestKind::Count;
     r.listCode = "abc";
     r.displayText = "LBCount Records with ...";
-    r.conditions = {condition(2, 0, 5, CompareOp::GreaterOrEqual, "M*", 0, Connector::And),
-                    condition(0, 0, 14, CompareOp::Equal, "laramie", 1, Connector::Or),
-                    condition(1, 1, 2, CompareOp::Less, "5", 0, Connector::And),
-                    condition(0, 1, 22, CompareOp::Equal, "0", 2, Connector::And),
-                    condition(0, 3, 122, CompareOp::Equal, "cat", 0, Connector::None)};
+    // "(", field, identifier, operator, target, ")", connector, definition position and page
+    r.conditions = {{2, {0, 5}, {}, GreaterOrEqual, "M*", 0, And, 0, 0},
+                    {0, {0, 14}, {}, Equal, "laramie", 1, Or, 0, 0},
+                    {1, {1, 2}, "abc101", Less, "5", 0, And, 0, 0},
+                    {0, {1, 22}, "abc102", Equal, "0", 2, And, 0, 0},
+                    {0, {3, 122}, "abc301", Equal, "cat", 0, None, 0, 0}};
     return r;
 }
 
