@@ -56,6 +56,10 @@ QStringList RecordAccess::KeysWithPrefix(int slot, const QString& prefix, int fo
     return table(slot).keysWithPrefix(prefix, foldLength);
 }
 
+qint64 RecordAccess::CountKeysWithPrefix(int slot, const QString& prefix, int foldLength) {
+    return table(slot).countKeysWithPrefix(prefix, foldLength);
+}
+
 qint64 RecordAccess::DeleteKeysWithPrefix(int slot, const QString& prefix, int foldLength) {
     return table(slot).removeKeysWithPrefix(prefix, foldLength);
 }

@@ -33,6 +33,7 @@ public:
     // Every key beginning with the prefix (its first foldLength characters in any ASCII case),
     // in key order: how the rows of one list are found without walking the whole table.
     QStringList KeysWithPrefix(int slot, const QString& prefix, int foldLength = 0);
+    qint64 CountKeysWithPrefix(int slot, const QString& prefix, int foldLength = 0);
     qint64 DeleteKeysWithPrefix(int slot, const QString& prefix, int foldLength = 0);
     // Copies those rows under a new prefix, fields 1 to lastField: how a list is cloned.
     qint64 CopyKeysWithPrefix(int slot, const QString& prefix, int foldLength, const QString& newPrefix, int lastField);

@@ -486,14 +486,19 @@ void Table::forEachPrefixRange(const QString& prefix, int foldLength, Visit visi
     }
 }
 
+Statement& Table::rangeStatement(const QString& action, const QString& from, const QString& to, const QString& tail) {
+    Statement& st = m_db->statement(action + QStringLiteral(" WHERE %1 >= ?").arg(m_key) +
+                                    (to.isEmpty() ? QString() : QStringLiteral(" AND %1 < ?").arg(m_key)) + tail);
+    st.bind(1, from);
+    if (!to.isEmpty()) st.bind(2, to);
+    return st;
+}
+
 QStringList Table::keysWithPrefix(const QString& prefix, int foldLength) {
     QStringList keys;
     forEachPrefixRange(prefix, foldLength, [&](const QString& from, const QString& to) {
-        Statement& st = m_db->statement(
-            QStringLiteral("SELECT %1 FROM %2 WHERE %1 >= ?%3 ORDER BY %1")
-                .arg(m_key, m_table, to.isEmpty() ? QString() : QStringLiteral(" AND %1 < ?").arg(m_key)));
-        st.bind(1, from);
-        if (!to.isEmpty()) st.bind(2, to);
+        Statement& st = rangeStatement(QStringLiteral("SELECT %1 FROM %2").arg(m_key, m_table), from, to,
+                                       QStringLiteral(" ORDER BY %1").arg(m_key));
         while (st.step()) keys << st.text(0);
         st.reset();
     });
@@ -501,15 +506,22 @@ QStringList Table::keysWithPrefix(const QString& prefix, int foldLength) {
     return keys;
 }
 
+qint64 Table::countKeysWithPrefix(const QString& prefix, int foldLength) {
+    qint64 count = 0;
+    forEachPrefixRange(prefix, foldLength, [&](const QString& from, const QString& to) {
+        Statement& st = rangeStatement(QStringLiteral("SELECT count(*) FROM %1").arg(m_table), from, to);
+        st.step();
+        count += st.integer(0);
+        st.reset();
+    });
+    return count;
+}
+
 qint64 Table::removeKeysWithPrefix(const QString& prefix, int foldLength) {
     qint64 removed = 0;
     m_db->aboutToWrite(m_def.name, this);
     forEachPrefixRange(prefix, foldLength, [&](const QString& from, const QString& to) {
-        Statement& st = m_db->statement(
-            QStringLiteral("DELETE FROM %1 WHERE %2 >= ?%3")
-                .arg(m_table, m_key, to.isEmpty() ? QString() : QStringLiteral(" AND %1 < ?").arg(m_key)));
-        st.bind(1, from);
-        if (!to.isEmpty()) st.bind(2, to);
+        Statement& st = rangeStatement(QStringLiteral("DELETE FROM %1").arg(m_table), from, to);
         st.step();
         st.reset();
         removed += sqlite3_changes(m_db->handle());
@@ -519,10 +531,7 @@ qint64 Table::removeKeysWithPrefix(const QString& prefix, int foldLength) {
 }
 
 bool Table::hasKeyInRange(const QString& from, const QString& to) {
-    Statement& st = m_db->statement(QStringLiteral("SELECT 1 FROM %1 WHERE %2 >= ?%3 LIMIT 1")
-                                        .arg(m_table, m_key, to.isEmpty() ? QString() : QStringLiteral(" AND %1 < ?").arg(m_key)));
-    st.bind(1, from);
-    if (!to.isEmpty()) st.bind(2, to);
+    Statement& st = rangeStatement(QStringLiteral("SELECT 1 FROM %1").arg(m_table), from, to, QStringLiteral(" LIMIT 1"));
     const bool found = st.step();
     st.reset();
     return found;

@@ -58,6 +58,7 @@ public:
     // Keys beginning with the prefix, its first foldLength characters matched without regard to
     // ASCII case; in key order. Uses the key's order, never a scan of the table.
     QStringList keysWithPrefix(const QString& prefix, int foldLength = 0);
+    qint64 countKeysWithPrefix(const QString& prefix, int foldLength = 0);
     qint64 removeKeysWithPrefix(const QString& prefix, int foldLength = 0);
     // Copies those rows under newPrefix + the rest of their key, fields 1 to lastField included
     // (later fields keep their defaults). A copy onto an existing key is a key violation and
@@ -96,6 +97,8 @@ private:
     QString sortColumns() const;
     QStringList sortValues();
     bool hasKeyInRange(const QString& from, const QString& to);
+    // action + " WHERE key >= from [AND key < to]" + tail, its values bound; no end when to is empty.
+    Statement& rangeStatement(const QString& action, const QString& from, const QString& to, const QString& tail = {});
     template <typename Visit>
     void forEachPrefixRange(const QString& prefix, int foldLength, Visit visit);
 

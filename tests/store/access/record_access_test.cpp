@@ -145,6 +145,9 @@ TEST_F(RecordAccessTest, KeysWithAPrefixInAnyCaseOfItsCode) {
     EXPECT_EQ(access.KeysWithPrefix(kHead, "abc", 3), (QStringList{"ABc2", "aBC3", "abc1", "abc\xf0\x9f\x98\x80"}));
     EXPECT_EQ(access.KeysWithPrefix(kHead, "abc", 0), (QStringList{"abc1", "abc\xf0\x9f\x98\x80"}));
     EXPECT_EQ(access.KeysWithPrefix(kHead, "zz", 2), QStringList{});
+    EXPECT_EQ(access.CountKeysWithPrefix(kHead, "abc", 3), 4);
+    EXPECT_EQ(access.CountKeysWithPrefix(kHead, "abc", 0), 2);
+    EXPECT_EQ(access.CountKeysWithPrefix(kHead, "zz", 2), 0);
     ASSERT_TRUE(access.FindRecord(kHead, "abc1"));
     EXPECT_EQ(access.DeleteKeysWithPrefix(kHead, "ABC", 3), 4);
     EXPECT_EQ(access.GetFieldText(kHead, 0), "");  // the current record went with them
