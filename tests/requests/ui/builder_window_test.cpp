@@ -6,9 +6,11 @@
 #include "requests/builder/builder_texts.h"
 #include "requests/evaluation/evaluation.h"
 #include "requests/ui/builder_window.h"
+#include "requests/ui/list_printing.h"
 #include "requests/ui/request_windows.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"
+#include "support/pdf_text.h"
 #include "support/running_program.h"
 #include "support/screen_fit.h"
 
@@ -20,6 +22,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -54,6 +57,7 @@ private slots:
     void listsArePickedAndContinued();
     void aCountShowsTheCount();
     void aListedRecordOpensInTheEntryWindowWhichWalksTheList();
+    void printListWritesThePdfWhenNoPrinterIsInstalled();
     void checksEndInTheirView();
     void everyControlHasANameAndACaption();
     void everyViewFitsASmallScreen();
@@ -313,6 +317,26 @@ void BuilderWindowTest::aListedRecordOpensInTheEntryWindowWhichWalksTheList() {
     QVERIFY(find<QListWidget>("resultList")->isVisible());
     find<QAction>("actionExitBuilder")->trigger();
     QVERIFY(m_entry->isVisible());
+}
+
+void BuilderWindowTest::printListWritesThePdfWhenNoPrinterIsInstalled() {
+    if (!QPrinterInfo::availablePrinters().isEmpty()) QSKIP("a printer is installed: the preview would open");
+    Session& session = *m_program->session;
+    QString opened;
+    session.openAddress = [&opened](const QString& path) {
+        opened = path;
+        return true;
+    };
+    SqlRequest request;
+    request.displayText = "List Records with \"Last\" <> \"\" ";
+    printListedMatches(session, request, {{"abcwyalb000200000", "abcwyalb000200000  Jones, Bob"}});
+    const QString pdf = QDir(session.folders.outputFolder()).filePath("VNList.pdf");
+    QCOMPARE(opened, pdf);
+    const QString text = test::pdfText(pdf);
+    QVERIFY2(text.contains("Varnedo SQL List Results...") && text.contains("abcwyalb000200000") &&
+                 text.contains("Jones, Bob") && text.contains("List LBCount = 1"),
+             qPrintable(text));
+    QVERIFY(m_program->prompter.texts().join('|').contains(pdf));
 }
 
 void BuilderWindowTest::checksEndInTheirView() {
