@@ -1,7 +1,7 @@
 // Deleting a data list of 20,000 records and cloning a list of 80 field definitions, each against
 // the plain SQL doing the same work on a copy of the same database.
-#include "entry/core/list_clone.h"
-#include "entry/core/list_removal.h"
+#include "lists/records/list_clone.h"
+#include "lists/records/list_removal.h"
 #include "platform/prompter.h"
 #include "bench_support.h"
 #include "ratio_reporter.h"

@@ -2,7 +2,7 @@
 // fields of page 1 and the memo of page 3) over the 100,000 records of one list in a Head of
 // 200,000 rows, against the plain SQL join that counts the same records.
 #include "bench_support.h"
-#include "designer/definition_cache.h"
+#include "lists/definitions/definition_cache.h"
 #include "ratio_reporter.h"
 #include "requests/evaluation/evaluation.h"
 #include "store/access/record_access.h"

@@ -1,9 +1,9 @@
 #include "designer/lists/list_information.h"
 
-#include "entry/core/list_clone.h"
-#include "entry/core/list_code.h"
-#include "entry/core/list_removal.h"
-#include "entry/core/record_tables.h"
+#include "lists/records/list_clone.h"
+#include "lists/records/list_code.h"
+#include "lists/records/list_removal.h"
+#include "lists/records/record_tables.h"
 #include "platform/prompter.h"
 #include "shell/core/session.h"
 

@@ -1,6 +1,6 @@
 #include "designer/page_designer/designer_messages.h"
 
-#include "designer/definition_keys.h"
+#include "lists/definitions/definition_keys.h"
 #include "platform/prompter.h"
 #include "store/access/record_access.h"
 #include "store/catalogue/slots.h"

@@ -1,7 +1,7 @@
 #include "designer/page_designer/field_inputs.h"
 
 #include "designer/page_designer/field_sizes.h"
-#include "designer/pages/page_geometry.h"
+#include "lists/pages/page_geometry.h"
 
 #include <algorithm>
 

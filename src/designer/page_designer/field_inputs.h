@@ -1,7 +1,7 @@
 #pragma once
 
-#include "designer/field_definition.h"
-#include "designer/table_construction.h"
+#include "lists/definitions/field_definition.h"
+#include "lists/definitions/table_construction.h"
 
 #include <array>
 

@@ -1,8 +1,8 @@
 #include "designer/page_designer/field_rows.h"
 
-#include "designer/definition_keys.h"
-#include "designer/definition_tables.h"
-#include "designer/definition_writer.h"
+#include "lists/definitions/definition_keys.h"
+#include "lists/definitions/definition_tables.h"
+#include "lists/definitions/definition_writer.h"
 #include "store/access/record_access.h"
 #include "store/engine/database.h"
 

@@ -1,6 +1,6 @@
 #include "designer/page_designer/movement.h"
 
-#include "designer/pages/page_geometry.h"
+#include "lists/pages/page_geometry.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/field_kind.h"
+#include "lists/definitions/field_kind.h"
 
 #include <QRect>
 #include <optional>

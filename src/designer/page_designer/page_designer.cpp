@@ -4,7 +4,7 @@
 #include "designer/page_designer/field_sizes.h"
 #include "designer/page_designer/kind_traits.h"
 #include "designer/page_designer/tab_order.h"
-#include "designer/pages/page_geometry.h"
+#include "lists/pages/page_geometry.h"
 #include "platform/prompter.h"
 #include "store/text/case_conversion.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/definition_cache.h"
+#include "lists/definitions/definition_cache.h"
 #include "designer/page_designer/movement.h"
 #include "designer/page_designer/page_designer_view.h"
 

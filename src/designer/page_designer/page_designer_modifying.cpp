@@ -1,6 +1,6 @@
 #include "designer/page_designer/page_designer.h"
 
-#include "designer/definition_writer.h"
+#include "lists/definitions/definition_writer.h"
 #include "designer/page_designer/designer_messages.h"
 #include "designer/page_designer/field_rows.h"
 #include "designer/page_designer/kind_traits.h"

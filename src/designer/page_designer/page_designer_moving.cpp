@@ -1,6 +1,6 @@
 #include "designer/page_designer/page_designer.h"
 
-#include "designer/definition_tables.h"
+#include "lists/definitions/definition_tables.h"
 #include "designer/page_designer/field_rows.h"
 #include "designer/page_designer/field_sizes.h"
 #include "platform/prompter.h"

@@ -1,6 +1,6 @@
 #include "designer/page_designer/page_designer.h"
 
-#include "designer/column_map.h"
+#include "lists/definitions/column_map.h"
 #include "designer/page_designer/designer_messages.h"
 #include "designer/page_designer/kind_traits.h"
 

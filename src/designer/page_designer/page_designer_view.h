@@ -1,7 +1,7 @@
 #pragma once
 
-#include "designer/definition_keys.h"
-#include "designer/field_kind.h"
+#include "lists/definitions/definition_keys.h"
+#include "lists/definitions/field_kind.h"
 #include "designer/page_designer/field_inputs.h"
 
 #include <QString>

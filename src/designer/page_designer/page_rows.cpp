@@ -1,10 +1,10 @@
 #include "designer/page_designer/page_rows.h"
 
-#include "designer/column_map.h"
-#include "designer/definition_cache.h"
-#include "designer/definition_keys.h"
-#include "designer/definition_tables.h"
-#include "designer/definition_writer.h"
+#include "lists/definitions/column_map.h"
+#include "lists/definitions/definition_cache.h"
+#include "lists/definitions/definition_keys.h"
+#include "lists/definitions/definition_tables.h"
+#include "lists/definitions/definition_writer.h"
 #include "store/access/record_access.h"
 #include "store/engine/database.h"
 

@@ -1,7 +1,7 @@
 #include "designer/page_designer/tab_order.h"
 
-#include "designer/definition_cache.h"
-#include "designer/definition_tables.h"
+#include "lists/definitions/definition_cache.h"
+#include "lists/definitions/definition_tables.h"
 #include "designer/page_designer/field_rows.h"
 #include "store/access/record_access.h"
 #include "store/engine/database.h"

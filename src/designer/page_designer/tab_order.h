@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/field_definition.h"
+#include "lists/definitions/field_definition.h"
 
 #include <QList>
 

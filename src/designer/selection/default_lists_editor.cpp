@@ -1,8 +1,8 @@
 #include "designer/selection/default_lists_editor.h"
 
-#include "designer/default_lists.h"
-#include "designer/definition_keys.h"
-#include "designer/definition_tables.h"
+#include "lists/definitions/default_lists.h"
+#include "lists/definitions/definition_keys.h"
+#include "lists/definitions/definition_tables.h"
 #include "designer/selection/selection_messages.h"
 #include "platform/prompter.h"
 #include "store/access/record_access.h"

@@ -1,6 +1,6 @@
 #include "designer/selection/selection_list_editor.h"
 
-#include "designer/definition_tables.h"
+#include "lists/definitions/definition_tables.h"
 #include "designer/selection/selection_messages.h"
 #include "platform/prompter.h"
 #include "store/access/record_access.h"

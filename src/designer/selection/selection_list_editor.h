@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/selection_items.h"
+#include "lists/definitions/selection_items.h"
 
 #include <QList>
 #include <QString>

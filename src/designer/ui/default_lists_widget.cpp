@@ -1,6 +1,6 @@
 #include "designer/ui/default_lists_widget.h"
 
-#include "designer/default_lists.h"
+#include "lists/definitions/default_lists.h"
 #include "designer/selection/default_lists_editor.h"
 #include "designer/ui/selection_list_editor_widget.h"
 #include "platform/prompter.h"

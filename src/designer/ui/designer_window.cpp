@@ -5,7 +5,7 @@
 #include "designer/ui/list_information_widget.h"
 #include "designer/ui/page_canvas.h"
 #include "designer/ui/page_designer_widget.h"
-#include "entry/core/record_key.h"
+#include "lists/records/record_key.h"
 #include "platform/prompter.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"

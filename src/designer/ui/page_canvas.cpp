@@ -1,6 +1,6 @@
 #include "designer/ui/page_canvas.h"
 
-#include "designer/pages/field_order.h"
+#include "lists/pages/field_order.h"
 #include "designer/ui/page_canvas_accessible.h"
 
 #include <QAccessible>

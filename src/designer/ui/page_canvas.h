@@ -1,7 +1,7 @@
 #pragma once
 
-#include "designer/pages/page_geometry.h"
-#include "designer/pages/page_layout.h"
+#include "lists/pages/page_geometry.h"
+#include "lists/pages/page_layout.h"
 
 #include <QFont>
 #include <QPainter>

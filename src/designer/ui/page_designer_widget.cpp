@@ -1,7 +1,7 @@
 #include "designer/ui/page_designer_widget.h"
 
 #include "designer/page_designer/page_designer.h"
-#include "designer/pages/page_layout.h"
+#include "lists/pages/page_layout.h"
 #include "designer/ui/field_input_panel.h"
 #include "designer/ui/page_canvas.h"
 #include "designer/ui/page_scroll_area.h"

@@ -1,6 +1,6 @@
 #include "designer/ui/selection_list_editor_widget.h"
 
-#include "designer/default_lists.h"
+#include "lists/definitions/default_lists.h"
 #include "designer/selection/default_lists_editor.h"
 #include "designer/selection/selection_list_editor.h"
 #include "platform/prompter.h"

@@ -1,6 +1,6 @@
 #include "entry/rules/input_check.h"
 
-#include "designer/field_definition.h"
+#include "lists/definitions/field_definition.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "entry/rules/selection_entries.h"
 
-#include "designer/definition_keys.h"
-#include "designer/field_definition.h"
-#include "designer/selection_items.h"
+#include "lists/definitions/definition_keys.h"
+#include "lists/definitions/field_definition.h"
+#include "lists/definitions/selection_items.h"
 #include "store/access/record_access.h"
 #include "store/catalogue/slots.h"
 

@@ -1,6 +1,6 @@
 #include "entry/session/download_processor.h"
 
-#include "entry/core/record_tables.h"
+#include "lists/records/record_tables.h"
 #include "platform/path_resolver.h"
 #include "store/access/record_access.h"
 #include "store/engine/store_error.h"

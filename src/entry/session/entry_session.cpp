@@ -1,8 +1,8 @@
 #include "entry/session/entry_session.h"
 
-#include "designer/definition_cache.h"
-#include "entry/core/record_key.h"
-#include "entry/core/record_rows.h"
+#include "lists/definitions/definition_cache.h"
+#include "lists/records/record_key.h"
+#include "lists/records/record_rows.h"
 #include "platform/prompter.h"
 #include "shell/core/session.h"
 #include "store/engine/store_error.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/core/record_values.h"
+#include "lists/records/record_values.h"
 #include "entry/session/record_listing.h"
 
 #include <QList>

@@ -1,8 +1,8 @@
 #include "entry/session/list_choice.h"
 
-#include "designer/definition_cache.h"
-#include "entry/core/list_removal.h"
-#include "entry/core/record_rows.h"
+#include "lists/definitions/definition_cache.h"
+#include "lists/records/list_removal.h"
+#include "lists/records/record_rows.h"
 #include "platform/prompter.h"
 #include "shell/core/session.h"
 #include "store/catalogue/slots.h"

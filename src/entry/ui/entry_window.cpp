@@ -1,6 +1,6 @@
 #include "entry/ui/entry_window.h"
 
-#include "entry/core/record_tables.h"
+#include "lists/records/record_tables.h"
 #include "entry/session/entry_session.h"
 #include "entry/ui/list_selection_view.h"
 #include "entry/ui/record_screen.h"

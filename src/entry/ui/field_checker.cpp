@@ -1,6 +1,6 @@
 #include "entry/ui/field_checker.h"
 
-#include "designer/definition_cache.h"
+#include "lists/definitions/definition_cache.h"
 #include "entry/rules/focus_plan.h"
 #include "entry/rules/input_check.h"
 #include "entry/rules/selection_entries.h"

@@ -1,6 +1,6 @@
 #include "entry/ui/page_form.h"
 
-#include "designer/pages/field_order.h"
+#include "lists/pages/field_order.h"
 #include "designer/ui/page_canvas.h"
 #include "entry/ui/editing_colour.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/pages/page_layout.h"
+#include "lists/pages/page_layout.h"
 
 #include <QMap>
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "entry/ui/record_screen.h"
 
-#include "designer/definition_cache.h"
-#include "designer/pages/page_layout.h"
+#include "lists/definitions/definition_cache.h"
+#include "lists/pages/page_layout.h"
 #include "designer/ui/page_canvas.h"
 #include "designer/ui/page_scroll_area.h"
 #include "entry/rules/focus_plan.h"

@@ -1,7 +1,7 @@
 #include "requests/builder/field_list.h"
 
-#include "designer/column_map.h"
-#include "designer/definition_cache.h"
+#include "lists/definitions/column_map.h"
+#include "lists/definitions/definition_cache.h"
 
 namespace vn {
 

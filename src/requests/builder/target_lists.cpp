@@ -1,7 +1,7 @@
 #include "requests/builder/target_lists.h"
 
-#include "designer/definition_keys.h"
-#include "designer/selection_items.h"
+#include "lists/definitions/definition_keys.h"
+#include "lists/definitions/selection_items.h"
 #include "store/text/sort_buffer.h"
 
 #include <algorithm>

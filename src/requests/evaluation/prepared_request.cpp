@@ -1,6 +1,6 @@
 #include "requests/evaluation/prepared_request.h"
 
-#include "designer/definition_cache.h"
+#include "lists/definitions/definition_cache.h"
 #include "store/engine/store_error.h"
 
 namespace vn {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/definition_keys.h"
+#include "lists/definitions/definition_keys.h"
 #include "requests/evaluation/condition_test.h"
 #include "requests/request.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/core/record_tables.h"
+#include "lists/records/record_tables.h"
 #include "requests/evaluation/evaluation.h"
 #include "requests/evaluation/key_follower.h"
 #include "requests/evaluation/prepared_request.h"

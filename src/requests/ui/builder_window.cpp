@@ -1,6 +1,6 @@
 #include "requests/ui/builder_window.h"
 
-#include "designer/definition_cache.h"
+#include "lists/definitions/definition_cache.h"
 #include "platform/prompter.h"
 #include "requests/builder/field_list.h"
 #include "requests/builder/request_run.h"

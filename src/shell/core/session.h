@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/definition_cache.h"
+#include "lists/definitions/definition_cache.h"
 #include "shell/core/progress_log.h"
 #include "store/access/record_access.h"
 #include "store/files/folder_tree.h"

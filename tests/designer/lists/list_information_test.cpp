@@ -1,5 +1,5 @@
 #include "designer/lists/list_information.h"
-#include "entry/core/record_tables.h"
+#include "lists/records/record_tables.h"
 #include "shell/core/session.h"
 #include "store/files/installation.h"
 #include "support/recording_prompter.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "designer/pages/page_geometry.h"
+#include "lists/pages/page_geometry.h"
 
 namespace vn::test {
 

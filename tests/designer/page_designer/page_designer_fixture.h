@@ -1,7 +1,7 @@
 #pragma once
 
-#include "designer/definition_rows.h"
-#include "designer/definition_tables.h"
+#include "lists/definitions/definition_rows.h"
+#include "lists/definitions/definition_tables.h"
 #include "designer/page_designer/page_designer.h"
 #include "fixed_measure.h"
 #include "support/store_fixture.h"

@@ -1,4 +1,4 @@
-#include "designer/column_map.h"
+#include "lists/definitions/column_map.h"
 #include "designer/page_designer/designer_messages.h"
 #include "page_designer_fixture.h"
 

@@ -1,6 +1,6 @@
 #include "designer/page_designer/tab_order.h"
 
-#include "designer/definition_keys.h"
+#include "lists/definitions/definition_keys.h"
 
 #include <gtest/gtest.h>
 

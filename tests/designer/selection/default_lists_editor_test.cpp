@@ -1,4 +1,4 @@
-#include "designer/definition_keys.h"
+#include "lists/definitions/definition_keys.h"
 #include "designer/selection/default_lists_editor.h"
 #include "designer/selection/selection_messages.h"
 #include "store/catalogue/slots.h"

@@ -1,4 +1,4 @@
-#include "designer/definition_tables.h"
+#include "lists/definitions/definition_tables.h"
 #include "designer/selection/selection_list_editor.h"
 #include "designer/selection/selection_messages.h"
 #include "store/catalogue/slots.h"

@@ -1,5 +1,5 @@
 #include "designer/ui/designer_window.h"
-#include "entry/core/record_tables.h"
+#include "lists/records/record_tables.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"
 #include "shell/core/startup_sequence.h"

@@ -1,7 +1,7 @@
 #include "designer/page_designer/page_designer.h"
 #include "designer/ui/page_canvas.h"
 #include "designer/ui/page_designer_widget.h"
-#include "entry/core/record_tables.h"
+#include "lists/records/record_tables.h"
 #include "store/files/installation.h"
 #include "support/store_fixture.h"
 

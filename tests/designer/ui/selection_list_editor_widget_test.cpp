@@ -1,6 +1,6 @@
-#include "designer/definition_keys.h"
+#include "lists/definitions/definition_keys.h"
 #include "designer/page_designer/page_designer.h"
-#include "designer/selection_items.h"
+#include "lists/definitions/selection_items.h"
 #include "designer/ui/default_lists_widget.h"
 #include "designer/ui/page_canvas.h"
 #include "designer/ui/page_designer_widget.h"

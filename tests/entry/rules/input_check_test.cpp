@@ -1,4 +1,4 @@
-#include "designer/field_definition.h"
+#include "lists/definitions/field_definition.h"
 #include "entry/rules/input_check.h"
 
 #include <gtest/gtest.h>

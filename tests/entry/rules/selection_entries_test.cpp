@@ -1,4 +1,4 @@
-#include "designer/field_definition.h"
+#include "lists/definitions/field_definition.h"
 #include "entry/rules/selection_entries.h"
 #include "store/catalogue/slots.h"
 #include "support/store_fixture.h"

@@ -1,4 +1,4 @@
-#include "entry/core/record_tables.h"
+#include "lists/records/record_tables.h"
 #include "entry/session/download_processor.h"
 #include "store/engine/store_error.h"
 #include "session_fixture.h"

@@ -1,5 +1,5 @@
-#include "designer/definition_keys.h"
-#include "entry/core/record_tables.h"
+#include "lists/definitions/definition_keys.h"
+#include "lists/records/record_tables.h"
 #include "entry/session/entry_session.h"
 #include "entry/session/list_choice.h"
 #include "session_fixture.h"

@@ -1,4 +1,4 @@
-#include "entry/core/record_tables.h"
+#include "lists/records/record_tables.h"
 #include "entry/session/entry_session.h"
 #include "entry/ui/entry_window.h"
 #include "entry/ui/page_form.h"

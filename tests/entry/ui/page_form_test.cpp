@@ -1,8 +1,8 @@
 #include "entry/ui/page_form.h"
 
-#include "designer/definition_cache.h"
-#include "designer/definition_keys.h"
-#include "designer/definition_rows.h"
+#include "lists/definitions/definition_cache.h"
+#include "lists/definitions/definition_keys.h"
+#include "lists/definitions/definition_rows.h"
 #include "designer/ui/page_canvas.h"
 #include "support/store_fixture.h"
 

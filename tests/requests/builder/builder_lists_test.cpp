@@ -1,5 +1,5 @@
-#include "designer/definition_cache.h"
-#include "designer/definition_rows.h"
+#include "lists/definitions/definition_cache.h"
+#include "lists/definitions/definition_rows.h"
 #include "requests/builder/field_list.h"
 #include "requests/builder/target_lists.h"
 #include "support/store_fixture.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "designer/definition_cache.h"
-#include "designer/definition_keys.h"
-#include "designer/field_kind.h"
+#include "lists/definitions/definition_cache.h"
+#include "lists/definitions/definition_keys.h"
+#include "lists/definitions/field_kind.h"
 #include "requests/evaluation/evaluation.h"
 #include "store/catalogue/slots.h"
 #include "support/store_fixture.h"

@@ -1,5 +1,5 @@
-#include "designer/definition_cache.h"
-#include "designer/definition_rows.h"
+#include "lists/definitions/definition_cache.h"
+#include "lists/definitions/definition_rows.h"
 #include "entry/session/entry_session.h"
 #include "entry/ui/entry_window.h"
 #include "entry/ui/record_screen.h"
