@@ -3,7 +3,7 @@
 #include "designer/page_designer/page_designer.h"
 #include "designer/ui/default_lists_widget.h"
 #include "designer/ui/list_information_widget.h"
-#include "designer/ui/page_canvas.h"
+#include "lists/ui/page_canvas.h"
 #include "designer/ui/page_designer_widget.h"
 #include "lists/records/record_key.h"
 #include "platform/prompter.h"

@@ -1,7 +1,7 @@
 #include "entry/ui/page_form.h"
 
 #include "lists/pages/field_order.h"
-#include "designer/ui/page_canvas.h"
+#include "lists/ui/page_canvas.h"
 #include "entry/ui/editing_colour.h"
 
 #include <QButtonGroup>

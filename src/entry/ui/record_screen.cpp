@@ -2,8 +2,8 @@
 
 #include "lists/definitions/definition_cache.h"
 #include "lists/pages/page_layout.h"
-#include "designer/ui/page_canvas.h"
-#include "designer/ui/page_scroll_area.h"
+#include "lists/ui/page_canvas.h"
+#include "lists/ui/page_scroll_area.h"
 #include "entry/rules/focus_plan.h"
 #include "entry/session/entry_session.h"
 #include "entry/ui/field_checker.h"

@@ -1,5 +1,5 @@
 #include "designer/page_designer/page_designer.h"
-#include "designer/ui/page_canvas.h"
+#include "lists/ui/page_canvas.h"
 #include "designer/ui/page_designer_widget.h"
 #include "lists/records/record_tables.h"
 #include "store/files/installation.h"

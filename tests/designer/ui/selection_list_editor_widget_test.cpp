@@ -2,7 +2,7 @@
 #include "designer/page_designer/page_designer.h"
 #include "lists/definitions/selection_items.h"
 #include "designer/ui/default_lists_widget.h"
-#include "designer/ui/page_canvas.h"
+#include "lists/ui/page_canvas.h"
 #include "designer/ui/page_designer_widget.h"
 #include "store/catalogue/slots.h"
 #include "support/store_fixture.h"

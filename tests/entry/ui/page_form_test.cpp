@@ -3,7 +3,7 @@
 #include "lists/definitions/definition_cache.h"
 #include "lists/definitions/definition_keys.h"
 #include "lists/definitions/definition_rows.h"
-#include "designer/ui/page_canvas.h"
+#include "lists/ui/page_canvas.h"
 #include "support/store_fixture.h"
 
 #include <QAccessible>

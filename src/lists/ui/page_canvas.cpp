@@ -1,7 +1,7 @@
-#include "designer/ui/page_canvas.h"
+#include "lists/ui/page_canvas.h"
 
 #include "lists/pages/field_order.h"
-#include "designer/ui/page_canvas_accessible.h"
+#include "lists/ui/page_canvas_accessible.h"
 
 #include <QAccessible>
 #include <QFontMetrics>

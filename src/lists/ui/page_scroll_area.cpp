@@ -1,4 +1,4 @@
-#include "designer/ui/page_scroll_area.h"
+#include "lists/ui/page_scroll_area.h"
 
 #include <QScrollArea>
 

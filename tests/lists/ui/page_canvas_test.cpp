@@ -1,4 +1,4 @@
-#include "designer/ui/page_canvas.h"
+#include "lists/ui/page_canvas.h"
 
 #include "platform/printing/palette.h"
 
