@@ -4,6 +4,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QtGlobal>
 
 namespace vn {
 
@@ -14,6 +15,13 @@ struct PrintFont {
     bool italic = false;
     bool underline = false;
     bool operator==(const PrintFont&) const = default;
+};
+
+// Lines and outlines: colour (0xAARRGGBB) and width in the sink's units (0: the device's thinnest).
+struct PrintPen {
+    quint32 colour = 0xFF000000;
+    double width = 0;
+    bool operator==(const PrintPen&) const = default;
 };
 
 // Where layouts draw: a printer, a PDF, an image, or a recording for tests. Positions are in the
@@ -27,7 +35,12 @@ public:
     virtual void setFont(const PrintFont& font) = 0;
     virtual void text(QPointF at, const QString& text) = 0;
     virtual void line(QPointF from, QPointF to) = 0;
+    // Filled shapes take the fill colour; outlines the pen.
     virtual void rectangle(const QRectF& rect, bool filled) = 0;
+    virtual void circle(QPointF centre, double radius, bool filled) = 0;
+    virtual void setPen(const PrintPen& pen) = 0;
+    virtual void setFillColour(quint32 colour) = 0;
+    virtual void setTextColour(quint32 colour) = 0;
     virtual void newPage() = 0;
 };
 

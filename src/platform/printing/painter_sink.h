@@ -20,9 +20,20 @@ public:
     void text(QPointF at, const QString& text) override;
     void line(QPointF from, QPointF to) override;
     void rectangle(const QRectF& rect, bool filled) override;
+    void circle(QPointF centre, double radius, bool filled) override;
+    void setPen(const PrintPen& pen) override;
+    void setFillColour(quint32 colour) override;
+    void setTextColour(quint32 colour) override;
     void newPage() override;
 
 private:
+    // Text takes its own colour; lines and outlines the pen's.
+    template <class Draw>
+    void withTextPen(Draw draw);
+
+    PrintPen m_pen;
+    quint32 m_fill = 0xFF000000;
+    quint32 m_textColour = 0xFF000000;
     QPainter& m_painter;
     QPagedPaintDevice* m_device;
     QSizeF m_size;
