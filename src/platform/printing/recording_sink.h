@@ -10,7 +10,7 @@ namespace vn {
 class RecordingSink : public PageSink {
 public:
     struct Op {
-        enum Kind { Font, Text, Line, Rectangle, Circle, Pen, FillColour, TextColour, NewPage } kind;
+        enum Kind { Font, Text, Line, Rectangle, Circle, Pen, FillColour, TextColour, NewPage } kind = NewPage;
         PrintFont font;
         QPointF at;
         QPointF to;  // a rectangle's bottom right
@@ -25,22 +25,42 @@ public:
 
     QSizeF pageSize() const override { return m_size; }
     bool landscape() const override { return m_landscape; }
-    void setFont(const PrintFont& font) override { add({Op::Font, font}); }
-    void text(QPointF at, const QString& text) override { add({Op::Text, {}, at, {}, text}); }
-    void line(QPointF from, QPointF to) override { add({Op::Line, {}, from, to}); }
-    void rectangle(const QRectF& r, bool filled) override { add({Op::Rectangle, {}, r.topLeft(), r.bottomRight(), {}, filled}); }
-    void circle(QPointF centre, double radius, bool filled) override {
-        add({Op::Circle, {}, centre, {}, {}, filled, radius});
+    void setFont(const PrintFont& font) override { add(Op::Font).font = font; }
+    void text(QPointF at, const QString& text) override {
+        Op& op = add(Op::Text);
+        op.at = at;
+        op.text = text;
     }
-    void setPen(const PrintPen& pen) override { add({Op::Pen, {}, {}, {}, {}, false, 0, pen}); }
-    void setFillColour(quint32 colour) override { add({Op::FillColour, {}, {}, {}, {}, false, 0, {}, colour}); }
-    void setTextColour(quint32 colour) override { add({Op::TextColour, {}, {}, {}, {}, false, 0, {}, colour}); }
-    void newPage() override { add({Op::NewPage}); }
+    void line(QPointF from, QPointF to) override {
+        Op& op = add(Op::Line);
+        op.at = from;
+        op.to = to;
+    }
+    void rectangle(const QRectF& r, bool filled) override {
+        Op& op = add(Op::Rectangle);
+        op.at = r.topLeft();
+        op.to = r.bottomRight();
+        op.filled = filled;
+    }
+    void circle(QPointF centre, double radius, bool filled) override {
+        Op& op = add(Op::Circle);
+        op.at = centre;
+        op.radius = radius;
+        op.filled = filled;
+    }
+    void setPen(const PrintPen& pen) override { add(Op::Pen).pen = pen; }
+    void setFillColour(quint32 colour) override { add(Op::FillColour).colour = colour; }
+    void setTextColour(quint32 colour) override { add(Op::TextColour).colour = colour; }
+    void newPage() override { add(Op::NewPage); }
 
     QList<Op> ops;
 
 private:
-    void add(Op op) { ops.append(std::move(op)); }
+    Op& add(Op::Kind kind) {
+        ops.append(Op{});
+        ops.last().kind = kind;
+        return ops.last();
+    }
 
     QSizeF m_size;
     bool m_landscape;
