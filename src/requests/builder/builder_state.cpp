@@ -24,6 +24,7 @@ Continuation continuationOf(RequestKind kind) {
     case RequestKind::Count: return Continuation::Count;
     case RequestKind::List: return Continuation::List;
     case RequestKind::WriteChecks: return Continuation::Checks;
+    case RequestKind::MemoPrinting: return Continuation::Memo;
     default: return Continuation::None;
     }
 }

@@ -49,6 +49,8 @@ public:
     void evaluated(const MatchList& matches, QList<MatchListEntry> entries = {});
 
     BuilderState state() const;
+    // The keys the last evaluation found; empty before it.
+    MatchList matchList() const { return m_matches.value_or(MatchList{}); }
     SqlRequest request() const;
     RequestKind kind() const { return m_kind; }
     // The conditions as they stand: every pick of a list is a condition of its own.

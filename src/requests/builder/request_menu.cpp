@@ -16,7 +16,7 @@ const QList<RequestMenuEntry>& requestMenuEntries() {
         {"Select Records for Transmission", "actionTransmission", K::Transmit, F::All, false, false},
         {"Math Operations", "actionMathOperations", K::Calculate, F::All, false, false},
         {"Checks", "actionChecks", K::WriteChecks, F::All, false, true},
-        {"Memo Printing", "actionMemoPrinting", K::MemoPrinting, F::All, false, false},
+        {"Memo Printing", "actionMemoPrinting", K::MemoPrinting, F::All, false, true},
     };
     return entries;
 }

@@ -8,6 +8,8 @@
 #include "requests/ui/builder_view.h"
 #include "requests/ui/busy_cursor.h"
 #include "requests/ui/checks_view.h"
+#include "requests/ui/memo_printing.h"
+#include "requests/ui/memo_view.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"
 #include "shell/ui/window_captions.h"
@@ -48,6 +50,8 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
     m_checks = new ChecksView(m_views);
     m_views->addWidget(m_view);
     m_views->addWidget(m_checks);
+    m_memos = new MemoView(m_views);
+    m_views->addWidget(m_memos);
     setCentralWidget(m_views);
     resize(kPageWindowSize);
     buildMenus();
@@ -55,7 +59,12 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
     connect(m_view, &BuilderView::processClicked, this, [this] { process(); });
     connect(m_view, &BuilderView::matchChosen, this, [this](int row) { openMatch(row); });
     connect(m_view, &BuilderView::printListClicked, this, [this] { printList(); });
-    connect(m_checks, &ChecksView::returnClicked, this, [this] { m_drive([](RequestBuilder& b) { b.openRequestMenu(); }); });
+    const auto backToBuilder = [this] { m_drive([](RequestBuilder& b) { b.openRequestMenu(); }); };
+    connect(m_checks, &ChecksView::returnClicked, this, backToBuilder);
+    connect(m_memos, &MemoView::returnClicked, this, backToBuilder);
+    connect(m_memos, &MemoView::printClicked, this, [this](const QList<MemoEntry>& chosen) {
+        printChosenMemos(m_session, m_builder.listCode(), memoNames(*m_definitions), chosen);
+    });
     redraw();
 }
 
@@ -142,8 +151,18 @@ void RequestBuilderWindow::evaluate() {
         }
         m_view->finishProgress();
     }
+    if (failure.isEmpty() && m_builder.state().continuation == Continuation::Memo) showMemos();
     m_drive.redraw();
     if (!failure.isEmpty()) m_session.prompter.error(failure);
+}
+
+void RequestBuilderWindow::showMemos() {
+    const MatchList matches = m_builder.matchList();
+    try {
+        m_memos->showMemos(int(matches.size()), memoEntries(m_session.access, matches), memoNames(*m_definitions));
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+    }
 }
 
 // A click may also count as an activation: the second finds the entry window already shown.
@@ -162,7 +181,10 @@ void RequestBuilderWindow::printList() {
 void RequestBuilderWindow::redraw() {
     const BuilderState state = m_builder.state();
     m_view->render(state);
-    m_views->setCurrentWidget(state.continuation == Continuation::Checks ? static_cast<QWidget*>(m_checks) : m_view);
+    QWidget* shown = m_view;
+    if (state.continuation == Continuation::Checks) shown = m_checks;
+    if (state.continuation == Continuation::Memo) shown = m_memos;
+    m_views->setCurrentWidget(shown);
 }
 
 QString RequestBuilderWindow::captionText() const {

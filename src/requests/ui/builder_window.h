@@ -15,6 +15,7 @@ namespace vn {
 
 class BuilderView;
 class ChecksView;
+class MemoView;
 class DefinitionCache;
 
 // Window 9, the request builder, on the current data list: its menus, the builder view and the
@@ -48,6 +49,7 @@ private:
     void evaluate();
     void openMatch(int row);
     void printList();
+    void showMemos();
     void setPrintList(PrintList print);
     void redraw();
     bool mailSetUp() const;
@@ -62,6 +64,7 @@ private:
     QStackedWidget* m_views = nullptr;
     BuilderView* m_view = nullptr;
     ChecksView* m_checks = nullptr;
+    MemoView* m_memos = nullptr;
     QList<std::pair<const RequestMenuEntry*, QAction*>> m_kindActions;
 };
 

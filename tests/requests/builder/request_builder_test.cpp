@@ -448,6 +448,7 @@ TEST_F(RequestBuilderTest, ProcessCompletesAndTheResultChoosesTheContinuation) {
         {RequestKind::Count, Continuation::Count, false, true},
         {RequestKind::List, Continuation::List, true, true},
         {RequestKind::WriteChecks, Continuation::Checks, false, false},
+        {RequestKind::MemoPrinting, Continuation::Memo, false, false},
     };
     for (const Case& c : cases) {
         builder.startKind(c.kind, EmailFilter::All);
@@ -467,6 +468,7 @@ TEST_F(RequestBuilderTest, ProcessCompletesAndTheResultChoosesTheContinuation) {
         EXPECT_EQ(state.continuation, c.continuation);
         EXPECT_EQ(state.addToQueueShown, c.queue);
         EXPECT_EQ(state.listEntries.size(), c.continuation == Continuation::List ? 1 : 0);
+        EXPECT_EQ(builder.matchList(), (MatchList{"abc1", "abc2"}));
         EXPECT_FALSE(builder.process());
     }
 }
@@ -497,7 +499,7 @@ TEST(RequestMenu, EntriesWaitForTheirOutputAndForEmail) {
     }
     EXPECT_EQ(captions, (QStringList{"Count", "List", "Labels", "Email", "Missing Email Labels", "Report", "Mail Merge",
                                      "Select Records for Transmission", "Math Operations", "Checks", "Memo Printing"}));
-    EXPECT_EQ(enabled, (QStringList{"Count", "List", "Checks"}));
+    EXPECT_EQ(enabled, (QStringList{"Count", "List", "Checks", "Memo Printing"}));
     EXPECT_EQ(enabledWithMail, enabled);  // the e-mail views come later
 }
 
