@@ -22,9 +22,14 @@ void checkField(const SqlCondition& condition, qsizetype index) {
                              .arg(f.page));
 }
 
-// The page's definition that keeps its value in the column: an active one before a deleted one
-// (which keeps its column); none for header fields and grid cells.
-const FieldDefinition* definitionAt(const DefinitionCache& definitions, int page, int column) {
+QString defaultValue(const FieldRef& field, const FieldDefinition* definition) {
+    const bool checkBox = field.fieldNumber >= kFirstCheckBox && field.fieldNumber <= kLastCheckBox;
+    return checkBox && definition && definition->kind == FieldKind::CheckBox ? QStringLiteral("0") : QString();
+}
+
+}  // namespace
+
+const FieldDefinition* definitionAtColumn(const DefinitionCache& definitions, int page, int column) {
     const FieldDefinition* deleted = nullptr;
     for (int number = 1; number <= ColumnMap::kDefinitionsPerPage; ++number) {
         const FieldDefinition& d = definitions.definition(page, number);
@@ -35,7 +40,7 @@ const FieldDefinition* definitionAt(const DefinitionCache& definitions, int page
     return deleted;
 }
 
-ValueSource sourceOf(const FieldRef& field, const FieldDefinition* definition) {
+ValueSource valueSourceOf(const FieldRef& field, const FieldDefinition* definition) {
     ValueSource source{field.page, field.fieldNumber - 1};
     const bool text = field.fieldNumber >= kFirstText && field.fieldNumber <= kLastText;
     if (text && definition && definition->kind == FieldKind::Text && definition->dataSet >= 1 &&
@@ -46,13 +51,6 @@ ValueSource sourceOf(const FieldRef& field, const FieldDefinition* definition) {
     return source;
 }
 
-QString defaultValue(const FieldRef& field, const FieldDefinition* definition) {
-    const bool checkBox = field.fieldNumber >= kFirstCheckBox && field.fieldNumber <= kLastCheckBox;
-    return checkBox && definition && definition->kind == FieldKind::CheckBox ? QStringLiteral("0") : QString();
-}
-
-}  // namespace
-
 PreparedRequest prepareRequest(const SqlRequest& request, const DefinitionCache& definitions) {
     PreparedRequest prepared;
     for (qsizetype i = 0; i < request.conditions.size(); ++i) {
@@ -60,8 +58,8 @@ PreparedRequest prepareRequest(const SqlRequest& request, const DefinitionCache&
         checkField(condition, i);
         const FieldRef& field = condition.field;
         const FieldDefinition* definition =
-            field.page > 0 ? definitionAt(definitions, field.page, field.fieldNumber - 1) : nullptr;
-        const ValueSource source = sourceOf(field, definition);
+            field.page > 0 ? definitionAtColumn(definitions, field.page, field.fieldNumber - 1) : nullptr;
+        const ValueSource source = valueSourceOf(field, definition);
         qsizetype index = prepared.sources.indexOf(source);
         if (index < 0) {
             index = prepared.sources.size();

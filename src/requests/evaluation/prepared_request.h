@@ -11,6 +11,7 @@
 namespace vn {
 
 class DefinitionCache;
+struct FieldDefinition;
 
 // Where a condition's value comes from: a column of Head (page 0) or of a page table; for a
 // page text field linked to a sibling product, first that product's record.
@@ -35,6 +36,12 @@ struct PreparedRequest {
     std::vector<PreparedCondition> conditions;  // in the request's order
     std::array<bool, kPagesPerList + 1> pagesRead{};
 };
+
+// The page's definition that keeps its value in the column: an active one before a deleted one
+// (which keeps its column); none for header fields and grid cells.
+const FieldDefinition* definitionAtColumn(const DefinitionCache& definitions, int page, int column);
+// Where the field's value is read, following a text field linked to a sibling product.
+ValueSource valueSourceOf(const FieldRef& field, const FieldDefinition* definition);
 
 // Throws StoreError for a condition that names a field no table holds.
 PreparedRequest prepareRequest(const SqlRequest& request, const DefinitionCache& definitions);

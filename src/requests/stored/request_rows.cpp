@@ -79,8 +79,8 @@ QString sinfFieldName(int field) {
 
 // Cuts the front of the text up to and including the last even-numbered double quote among
 // its first 100 characters; nothing when fewer than two quotes lie there.
-QString takeQuotedFront(QString& rest) {
-    const qsizetype window = cutToCharacters(rest, kDisplayPartLength).size();
+QString takeQuotedFront(QString& rest, int lineLength) {
+    const qsizetype window = cutToCharacters(rest, lineLength).size();
     qsizetype cut = 0;
     int quotes = 0;
     for (qsizetype i = 0; i < window; ++i)
@@ -166,13 +166,14 @@ QString storedRequestKey(const QString& listCode, const QString& name) { return 
 
 bool storesPrintAndSortFields(RequestKind kind) { return kind == RequestKind::Report || kind == RequestKind::MailMerge; }
 
-DisplayParts splitDisplayText(const QString& text) {
+DisplayParts splitDisplayText(const QString& text) { return splitDisplayText(text, kDisplayPartLength); }
+
+DisplayParts splitDisplayText(const QString& text, int lineLength) {
     DisplayParts parts;
     QString rest = text;
     int p = 0;
-    for (; p < 2 && characterCount(rest) > kDisplayPartLength; ++p) parts[p] = takeQuotedFront(rest);
-    parts[p] = characterCount(rest) > kDisplayPartLength ? cutToCharacters(rest, kDisplayPartLength) + QStringLiteral("...")
-                                                         : rest;
+    for (; p < 2 && characterCount(rest) > lineLength; ++p) parts[p] = takeQuotedFront(rest, lineLength);
+    parts[p] = characterCount(rest) > lineLength ? cutToCharacters(rest, lineLength) + QStringLiteral("...") : rest;
     return parts;
 }
 

@@ -35,6 +35,8 @@ bool storesPrintAndSortFields(RequestKind kind);
 // followed by "...".
 using DisplayParts = std::array<QString, 3>;
 DisplayParts splitDisplayText(const QString& text);
+// The same rule with another line length (report headers: 80 on the screen, 110 on paper).
+DisplayParts splitDisplayText(const QString& text, int lineLength);
 QString joinDisplayText(const DisplayParts& parts);  // no separator: the request's display text
 QString showDisplayText(const DisplayParts& parts);  // with single spaces: what the queue view shows
 
