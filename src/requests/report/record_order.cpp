@@ -1,6 +1,8 @@
 #include "requests/report/record_order.h"
 
 #include "requests/evaluation/text_order.h"
+
+#include <QByteArray>
 #include "store/text/case_conversion.h"
 
 #include <algorithm>
@@ -14,39 +16,68 @@ constexpr int kZipLength = 10;
 constexpr int kNameLength = 30;
 constexpr int kValueLength = 60;
 
-QString padOrCut(const QString& text, int length) {
-    return firstCharacters(text, length).toString().leftJustified(length, u' ');
+// Appends the text's first characters up to the length (all of it unless cut is set), then spaces up to it.
+void appendFitted(QString& out, QStringView text, qsizetype length, bool cut = true) {
+    const QStringView kept = cut ? firstCharacters(text, length) : text;
+    out += kept;
+    qsizetype characters = kept.size();
+    for (QChar c : kept) characters -= c.isLowSurrogate();
+    if (characters < length) out += QString(length - characters, u' ');
 }
 
-// Equal texts end in the reverse of the order they came in: a stable sort of the reversed list.
-template <class Text>
-void sortReversingTies(std::vector<OrderedRecord>& records, Text text) {
-    std::reverse(records.begin(), records.end());
-    std::stable_sort(records.begin(), records.end(), [&](const OrderedRecord& a, const OrderedRecord& b) {
-        return compareCodePoints(text(a), text(b)) < 0;
-    });
-}
+// A record's texts as UTF-8 bytes, which compare in code point order without decoding.
+struct Keyed {
+    QByteArray sortText;
+    QByteArray labelText;
+    std::size_t at;  // in the order the records came in
+};
 
 }  // namespace
 
 QString labelSortText(LabelSort sort, const QString& title, const QString& first, const QString& last,
                       const QString& zip) {
-    const QString text = sort == LabelSort::ByZip ? padOrCut(zip, kZipLength) + title
-                                                  : padOrCut(last + first, kNameLength) + zip;
-    return padOrCut(text, kComparedLength);
+    QString text;
+    text.reserve(kComparedLength + title.size() + zip.size());
+    if (sort == LabelSort::ByZip) {
+        appendFitted(text, zip, kZipLength);
+        text += title;
+    } else {
+        appendFitted(text, QString(last + first), kNameLength);
+        text += zip;
+    }
+    QString fitted;
+    appendFitted(fitted, text, kComparedLength);
+    return fitted;
 }
 
 QString reportSortText(const QStringList& storedTexts, const QList<int>& widths) {
     QString text;
+    text.reserve(kComparedLength);
     for (qsizetype i = 0; i < storedTexts.size(); ++i)
-        text += firstCharacters(storedTexts[i], kValueLength).toString().leftJustified(widths.value(i), u' ');
-    return LowerCaseText(padOrCut(text, kComparedLength));
+        appendFitted(text, firstCharacters(storedTexts[i], kValueLength), widths.value(i), false);
+    QString fitted;
+    appendFitted(fitted, text, kComparedLength);
+    return LowerCaseText(fitted);
 }
 
+// The label pre-order puts equal label texts in the reverse of the incoming order; the sort
+// texts then put equal sort texts in the reverse of the label order. One sort does both: sort
+// text ascending, then label text descending, then the incoming order.
 std::vector<OrderedRecord> orderRecords(std::vector<OrderedRecord> records) {
-    if (records.size() >= 2) sortReversingTies(records, [](const OrderedRecord& r) -> const QString& { return r.labelText; });
-    sortReversingTies(records, [](const OrderedRecord& r) -> const QString& { return r.sortText; });
-    return records;
+    std::vector<Keyed> keyed;
+    keyed.reserve(records.size());
+    const bool labelSorted = records.size() >= 2;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        keyed.push_back({records[i].sortText.toUtf8(), labelSorted ? records[i].labelText.toUtf8() : QByteArray(), i});
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        if (const int c = a.sortText.compare(b.sortText)) return c < 0;
+        if (const int c = a.labelText.compare(b.labelText)) return c > 0;
+        return a.at < b.at;
+    });
+    std::vector<OrderedRecord> sorted;
+    sorted.reserve(records.size());
+    for (const Keyed& k : keyed) sorted.push_back(std::move(records[k.at]));
+    return sorted;
 }
 
 }  // namespace vn

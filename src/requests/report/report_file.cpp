@@ -9,10 +9,13 @@ namespace vn {
 
 namespace {
 
-QString oneLine(QString value) {
-    for (QChar& c : value)
-        if (c == u'\r' || c == u'\n' || c == u'~') c = u' ';
-    return value;
+// The value in UTF-8 with line breaks and "~" (all ASCII, so never inside a longer character)
+// written as spaces.
+void appendOneLine(QByteArray& bytes, const QString& value) {
+    const qsizetype from = bytes.size();
+    bytes += value.toUtf8();
+    for (qsizetype i = from; i < bytes.size(); ++i)
+        if (bytes[i] == '\r' || bytes[i] == '\n' || bytes[i] == '~') bytes[i] = ' ';
 }
 
 // Empty on success, else the system's reason. Unbuffered, so a short write is seen here: a
@@ -27,13 +30,16 @@ QString save(const QString& path, const QByteArray& bytes) {
 }  // namespace
 
 QByteArray reportFileBytes(const QList<ReportRecord>& records) {
-    QString text;
+    QByteArray bytes;
     for (const ReportRecord& record : records) {
-        for (const QString& value : record.values) text += oneLine(value) + u'~';
-        text += QStringLiteral("\r\n");
+        for (const QString& value : record.values) {
+            appendOneLine(bytes, value);
+            bytes += '~';
+        }
+        bytes += "\r\n";
     }
-    text += QStringLiteral("Records Listed:  %1~\r\n").arg(records.size());
-    return text.toUtf8();
+    bytes += "Records Listed:  " + QByteArray::number(records.size()) + "~\r\n";
+    return bytes;
 }
 
 bool writeReportFile(const QString& filesFolder, const QList<ReportRecord>& records, Prompter& prompter) {

@@ -2,12 +2,16 @@
 
 #include "lists/definitions/definition_cache.h"
 #include "lists/records/record_tables.h"
+#include "requests/evaluation/key_follower.h"
 #include "requests/evaluation/prepared_request.h"
 #include "requests/report/formatted_value.h"
 #include "store/access/record_access.h"
 #include "store/catalogue/slots.h"
+#include "store/engine/table.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace vn {
 
@@ -29,24 +33,25 @@ FieldSource fieldSource(const FieldRef& field, const DefinitionCache& definition
     return {field, definition, valueSourceOf(field, definition)};
 }
 
-// Reads the fields of one record after another; page rows are looked up once a record, and a
-// record without a page row reads that page empty, never another record's row.
+// Reads the fields of records that come in key order, each table followed like a walk; a record
+// without a page row reads that page empty, never another record's row.
 class RowReader {
 public:
-    RowReader(RecordAccess& access, const LinkedFieldReader& linked) : m_access(access), m_linked(linked) {}
+    RowReader(RecordAccess& access, const LinkedFieldReader& linked)
+        : m_access(access), m_linked(linked), m_head(access.catalogue().table(kHeadSlot)) {}
 
     bool start(const QString& key) {
         m_key = key;
         m_rows.fill(Row::Unknown);
-        return m_access.FindRecord(kHeadSlot, key);
+        return m_head.find(key);
     }
 
-    QString head(int column) { return m_access.GetFieldText(kHeadSlot, column); }
+    QString head(int column) { return table(kHeadSlot).text(column); }
 
     QString stored(const FieldRef& field) {
         const int column = field.fieldNumber - 1;
         if (field.page == 0) return head(column);
-        return hasRow(field.page) ? m_access.GetFieldText(pageSlot(field.page), column) : QString();
+        return hasRow(field.page) ? table(pageSlot(field.page)).text(column) : QString();
     }
 
     QString value(const FieldSource& f) {
@@ -60,17 +65,36 @@ public:
 private:
     enum class Row { Unknown, Found, Missing };
 
+    Table& table(int slot) { return m_access.catalogue().table(slot); }
+
     bool hasRow(int page) {
-        if (m_rows[page] == Row::Unknown)
-            m_rows[page] = m_access.FindRecord(pageSlot(page), m_key) ? Row::Found : Row::Missing;
+        if (m_rows[page] == Row::Unknown) {
+            if (!m_pages[page]) m_pages[page].emplace(table(pageSlot(page)));
+            m_rows[page] = m_pages[page]->find(m_key) ? Row::Found : Row::Missing;
+        }
         return m_rows[page] == Row::Found;
     }
 
     RecordAccess& m_access;
     const LinkedFieldReader& m_linked;
+    KeyFollower m_head;
     QString m_key;
+    std::array<std::optional<KeyFollower>, kPageCount + 1> m_pages;
     std::array<Row, kPageCount + 1> m_rows{};
 };
+
+// The match positions in key order (byte order, as the tables keep it), so the tables are read
+// front to back.
+std::vector<qsizetype> keyOrder(const MatchList& matches) {
+    std::vector<std::pair<QByteArray, qsizetype>> keyed;
+    keyed.reserve(matches.size());
+    for (qsizetype i = 0; i < matches.size(); ++i) keyed.emplace_back(matches[i].toUtf8(), i);
+    std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<qsizetype> positions;
+    positions.reserve(keyed.size());
+    for (const auto& k : keyed) positions.push_back(k.second);
+    return positions;
+}
 
 QList<int> sortWidths(const QList<SortField>& sortFields) {
     QList<int> widths;
@@ -88,19 +112,23 @@ QList<ReportRecord> readReportRecords(RecordAccess& access, const DefinitionCach
     const QList<int> widths = sortWidths(request.sortFields);
 
     RowReader reader(access, linked);
-    std::vector<OrderedRecord> order;
+    std::vector<std::optional<OrderedRecord>> found(request.matches.size());
     QList<ReportRecord> read;
-    for (const QString& key : request.matches) {
+    for (qsizetype position : keyOrder(request.matches)) {
+        const QString& key = request.matches[position];
         if (!reader.start(key)) continue;
         QStringList sortTexts;
         for (const SortField& s : request.sortFields) sortTexts << reader.stored(s.field);
         const QString label = labelSortText(labelSort, reader.head(kTitleColumn), reader.head(kFirstColumn),
                                             reader.head(kLastColumn), reader.head(kZipColumn));
-        order.push_back({key, label, reportSortText(sortTexts, widths), read.size()});
+        found[position] = OrderedRecord{key, label, reportSortText(sortTexts, widths), read.size()};
         QStringList values;
         for (const FieldSource& f : printSources) values << formatValue(f.field, reader.value(f), f.definition);
         read.append({key, std::move(values)});
     }
+    std::vector<OrderedRecord> order;  // in match order, as the sort takes them
+    for (auto& f : found)
+        if (f) order.push_back(std::move(*f));
     QList<ReportRecord> records;
     records.reserve(read.size());
     for (const OrderedRecord& r : orderRecords(std::move(order))) records.append(std::move(read[r.index]));
