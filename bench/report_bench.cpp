@@ -1,23 +1,19 @@
 // "File" output of a report: VNRpt.Txt for 50,000 matches of a 100,000-record list, six print
 // fields from Head and Pag1, sorted on Last and a page 1 text field; against a plain SQL join
 // ordered the same way that writes the same lines to a file.
-#include "bench_support.h"
+#include "bench_store.h"
 #include "lists/definitions/definition_cache.h"
 #include "ratio_reporter.h"
 #include "requests/report/report_file.h"
 #include "requests/report/report_records.h"
-#include "store/access/record_access.h"
-#include "store/files/installation.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <sqlite3.h>
 
 namespace {
 
 using namespace vn;
-using bench::SilentPrompter;
 using bench::exec;
 
 constexpr int kListRecords = 100000;
@@ -37,25 +33,8 @@ void fill(sqlite3* db) {
     exec(db, "COMMIT");
 }
 
-struct Store {
-    Store() {
-        path = QDir(dir.path()).filePath("Varnedo1.db");
-        createDatabase(path);
-        sqlite3* db = nullptr;
-        sqlite3_open(path.toUtf8().constData(), &db);
-        fill(db);
-        sqlite3_close(db);
-        catalogue.ReopenDataTables(dir.path(), {});
-    }
-    QTemporaryDir dir;
-    QString path;
-    SilentPrompter prompter;
-    TableCatalogue catalogue;
-    RecordAccess access{catalogue, prompter};
-};
-
-Store& store() {
-    static Store* s = new Store;
+bench::BenchStore& store() {
+    static auto* s = new bench::BenchStore(fill);
     return *s;
 }
 
@@ -116,7 +95,7 @@ double sameFiles(const QString& ours, const QString& plain) {
 }
 
 void ReportFile_ours(benchmark::State& state) {
-    Store& s = store();
+    bench::BenchStore& s = store();
     const DefinitionCache definitions = LoadDefinitions(s.access, "abc");
     const SqlRequest r = report();
     const QString files = QDir(s.dir.path()).filePath("Files");

@@ -1,21 +1,17 @@
 // Evaluating a five-condition request (two header fields, one of them with a wild card, two
 // fields of page 1 and the memo of page 3) over the 100,000 records of one list in a Head of
 // 200,000 rows, against the plain SQL join that counts the same records.
-#include "bench_support.h"
+#include "bench_store.h"
 #include "lists/definitions/definition_cache.h"
 #include "ratio_reporter.h"
 #include "requests/evaluation/evaluation.h"
-#include "store/access/record_access.h"
-#include "store/files/installation.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <sqlite3.h>
 
 namespace {
 
 using namespace vn;
-using bench::SilentPrompter;
 using bench::exec;
 
 constexpr int kListRecords = 100000;
@@ -44,25 +40,8 @@ void fill(sqlite3* db) {
     exec(db, "COMMIT");
 }
 
-struct Store {
-    Store() {
-        path = QDir(dir.path()).filePath("Varnedo1.db");
-        createDatabase(path);
-        sqlite3* db = nullptr;
-        sqlite3_open(path.toUtf8().constData(), &db);
-        fill(db);
-        sqlite3_close(db);
-        catalogue.ReopenDataTables(dir.path(), {});
-    }
-    QTemporaryDir dir;
-    QString path;
-    SilentPrompter prompter;
-    TableCatalogue catalogue;
-    RecordAccess access{catalogue, prompter};
-};
-
-Store& store() {
-    static Store* s = new Store;
+bench::BenchStore& store() {
+    static auto* s = new bench::BenchStore(fill);
     return *s;
 }
 
@@ -99,7 +78,7 @@ qint64 plainCount(sqlite3* db) {
 }
 
 void Evaluate_ours(benchmark::State& state) {
-    Store& s = store();
+    bench::BenchStore& s = store();
     const DefinitionCache definitions = LoadDefinitions(s.access, "abc");
     const SqlRequest r = request();
     // As the window asks: told how far the walk has come.
