@@ -17,6 +17,14 @@ struct PrintFont {
     bool operator==(const PrintFont&) const = default;
 };
 
+// The default family in the size, bold when asked: what most layouts switch between.
+inline PrintFont printFont(double points, bool bold = false) {
+    PrintFont f;
+    f.pointSize = points;
+    f.bold = bold;
+    return f;
+}
+
 // Lines and outlines: colour (0xAARRGGBB) and width in the sink's units (0: the device's thinnest).
 struct PrintPen {
     quint32 colour = 0xFF000000;

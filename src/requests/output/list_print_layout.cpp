@@ -15,13 +15,6 @@ constexpr int kFooterColumn = 30;
 
 const QString kFooter = QStringLiteral("Confidential: this list holds personal information. Keep it safe and destroy it when no longer needed.");
 
-PrintFont font(double points, bool bold = false) {
-    PrintFont f;
-    f.pointSize = points;
-    f.bold = bold;
-    return f;
-}
-
 // Writes the list line by line, starting pages as they fill.
 class ListPages {
 public:
@@ -40,7 +33,7 @@ public:
     void count() {
         if (m_line > kCountLine) nextPage();
         put(0, kCountLine, QStringLiteral("List LBCount = %1").arg(m_list.entries.size()));
-        m_sink.setFont(font(6));
+        m_sink.setFont(printFont(6));
         put(kFooterColumn, kLastLine, kFooter);
     }
 
@@ -52,10 +45,10 @@ private:
 
     void startPage() {
         ++m_page;
-        m_sink.setFont(font(12, true));
+        m_sink.setFont(printFont(12, true));
         put(0, 0, QStringLiteral("Varnedo SQL List Results..."));
         put(50, 0, formatTableDateTime(m_list.printedAt) + QStringLiteral("   Page %1").arg(m_page));
-        m_sink.setFont(font(10));
+        m_sink.setFont(printFont(10));
         put(0, 2, m_list.displayText);
         m_line = kFirstEntryLine;
     }

@@ -18,13 +18,6 @@ constexpr int kWidthDivisor = 120;
 constexpr int kRuleColumns = 80;
 constexpr int kFirst = 3, kMiddle = 4, kLast = 5;  // header field numbers printed in bold
 
-PrintFont font(double points, bool bold = false) {
-    PrintFont f;
-    f.pointSize = points;
-    f.bold = bold;
-    return f;
-}
-
 bool printedBold(const PrintField& field) {
     const int n = field.field.fieldNumber;
     return field.field.page == 0 && (n == kFirst || n == kMiddle || n == kLast);
@@ -73,7 +66,7 @@ private:
     void rule() {
         PrintRule(m_sink, 0, kRuleColumns - 1, y());
         m_font = {};
-        setFont(font(8));
+        setFont(printFont(8));
     }
 
     // A step that reaches the page's line count starts the next page.
@@ -87,16 +80,16 @@ private:
     void header() {
         ++m_page;
         m_line = 0;
-        setFont(font(14, true));
+        setFont(printFont(14, true));
         put(m_left, QStringLiteral("Varnedo SQL Report for Records ") + QString(46, u' ') +
                         m_report.date.toString(QStringLiteral("M/d/yyyy")) + QStringLiteral("   Page %1").arg(m_page));
         m_line += 2;
-        setFont(font(10));
+        setFont(printFont(10));
         for (const QString& line : requestTextLines(m_report.displayText, kRequestLineLength)) {
             put(m_left, line);
             ++m_line;
         }
-        setFont(font(8));
+        setFont(printFont(8));
         for (qsizetype i = 0; i < m_report.fields.size(); ++i) {
             if (i > 0 && m_columns[i] == m_left) ++m_line;
             put(m_columns[i], m_report.fields[i].caption);
@@ -109,13 +102,13 @@ private:
     void recordLine(const QStringList& values) {
         for (qsizetype i = 0; i < m_report.fields.size(); ++i) {
             if (m_columns[i] == m_left) step(1);
-            setFont(font(8, printedBold(m_report.fields[i])));
+            setFont(printFont(8, printedBold(m_report.fields[i])));
             put(m_columns[i], values.value(i));
         }
     }
 
     void cells(const QList<SumCell>& row) {
-        setFont(font(8));
+        setFont(printFont(8));
         for (const SumCell& cell : row) put(m_columns[cell.fieldIndex], cell.text);
     }
 
