@@ -25,10 +25,11 @@ void appendFitted(QString& out, QStringView text, qsizetype length, bool cut = t
     if (characters < length) out += QString(length - characters, u' ');
 }
 
-// A record's texts as UTF-8 bytes, which compare in code point order without decoding.
+// A record's sort text as UTF-8 bytes, which compare in code point order without decoding; the
+// label text is compared only between equal sort texts.
 struct Keyed {
     QByteArray sortText;
-    QByteArray labelText;
+    const QString* labelText;
     std::size_t at;  // in the order the records came in
 };
 
@@ -66,12 +67,10 @@ QString reportSortText(const QStringList& storedTexts, const QList<int>& widths)
 std::vector<OrderedRecord> orderRecords(std::vector<OrderedRecord> records) {
     std::vector<Keyed> keyed;
     keyed.reserve(records.size());
-    const bool labelSorted = records.size() >= 2;
-    for (std::size_t i = 0; i < records.size(); ++i)
-        keyed.push_back({records[i].sortText.toUtf8(), labelSorted ? records[i].labelText.toUtf8() : QByteArray(), i});
+    for (std::size_t i = 0; i < records.size(); ++i) keyed.push_back({records[i].sortText.toUtf8(), &records[i].labelText, i});
     std::sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
         if (const int c = a.sortText.compare(b.sortText)) return c < 0;
-        if (const int c = a.labelText.compare(b.labelText)) return c > 0;
+        if (const int c = compareCodePoints(*a.labelText, *b.labelText)) return c > 0;
         return a.at < b.at;
     });
     std::vector<OrderedRecord> sorted;

@@ -4,18 +4,33 @@
 
 #include <QDir>
 #include <QSaveFile>
+#include <QStringEncoder>
 
 namespace vn {
 
 namespace {
 
-// The value in UTF-8 with line breaks and "~" (all ASCII, so never inside a longer character)
-// written as spaces.
-void appendOneLine(QByteArray& bytes, const QString& value) {
+// UTF-8 takes at most 3 bytes for a UTF-16 unit.
+constexpr qsizetype kMostBytesPerUnit = 3;
+
+// The value in UTF-8, encoded straight into the file's bytes, with line breaks and "~" (all
+// ASCII, so never inside a longer character) written as spaces.
+void appendOneLine(QByteArray& bytes, QStringView value, QStringEncoder& utf8) {
     const qsizetype from = bytes.size();
-    bytes += value.toUtf8();
+    bytes.resize(from + kMostBytesPerUnit * value.size());
+    const char* end = utf8.appendToBuffer(bytes.data() + from, value);
+    bytes.truncate(end - bytes.constData());
     for (qsizetype i = from; i < bytes.size(); ++i)
         if (bytes[i] == '\r' || bytes[i] == '\n' || bytes[i] == '~') bytes[i] = ' ';
+}
+
+qsizetype mostBytes(const QList<ReportRecord>& records) {
+    qsizetype units = 64;
+    for (const ReportRecord& record : records) {
+        units += 2;
+        for (const QString& value : record.values) units += value.size() + 1;
+    }
+    return kMostBytesPerUnit * units;
 }
 
 // Empty on success, else the system's reason. Unbuffered, so a short write is seen here: a
@@ -31,9 +46,11 @@ QString save(const QString& path, const QByteArray& bytes) {
 
 QByteArray reportFileBytes(const QList<ReportRecord>& records) {
     QByteArray bytes;
+    bytes.reserve(mostBytes(records));
+    QStringEncoder utf8(QStringEncoder::Utf8);
     for (const ReportRecord& record : records) {
         for (const QString& value : record.values) {
-            appendOneLine(bytes, value);
+            appendOneLine(bytes, value, utf8);
             bytes += '~';
         }
         bytes += "\r\n";

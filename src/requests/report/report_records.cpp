@@ -19,6 +19,7 @@ namespace {
 
 constexpr int kTitleColumn = 1, kFirstColumn = 2, kLastColumn = 4, kZipColumn = 15;
 constexpr int kFirstSourceKeyColumn = 17;  // + source number: the record's key in that source
+constexpr int kHeadColumns = 32;
 
 // Where a print field's value comes from, worked out once.
 struct FieldSource {
@@ -43,10 +44,19 @@ public:
     bool start(const QString& key) {
         m_key = key;
         m_rows.fill(Row::Unknown);
+        m_headRead.fill(false);
         return m_head.find(key);
     }
 
-    QString head(int column) { return table(kHeadSlot).text(column); }
+    // Header fields serve the label order and the print fields: each is read once a record.
+    QString head(int column) {
+        if (column < 0 || column >= kHeadColumns) return table(kHeadSlot).text(column);
+        if (!m_headRead[column]) {
+            m_headValues[column] = table(kHeadSlot).text(column);
+            m_headRead[column] = true;
+        }
+        return m_headValues[column];
+    }
 
     QString stored(const FieldRef& field) {
         const int column = field.fieldNumber - 1;
@@ -81,6 +91,8 @@ private:
     QString m_key;
     std::array<std::optional<KeyFollower>, kPageCount + 1> m_pages;
     std::array<Row, kPageCount + 1> m_rows{};
+    std::array<QString, kHeadColumns> m_headValues;
+    std::array<bool, kHeadColumns> m_headRead{};
 };
 
 // The match positions in key order (byte order, as the tables keep it), so the tables are read

@@ -138,11 +138,11 @@ TEST_F(ReportRecordsTest, KeysStayWholeAndMissingPageRowsReadEmpty) {
 
 TEST_F(ReportRecordsTest, TheReportFileKeepsOneLinePerRecord) {
     person(10000, "Long", "Key");
-    person(2, "", "Empty");
+    person(2, "", "\u00c9mile");
     put(kPag1Slot, key(2), {{kMemo - 1, "line one\r\nline~two"}});
     const QByteArray bytes = reportFileBytes(records(report(
         {key(10000), key(2)}, {sortField(0, kLast, 10)}, {printField(0, kLast), printField(0, kFirst), printField(1, kMemo)})));
-    EXPECT_EQ(bytes, "~Empty~line one  line two~\r\n"
+    EXPECT_EQ(bytes, "~\xc3\x89mile~line one  line two~\r\n"
                      "Long~Key~~\r\n"
                      "Records Listed:  2~\r\n");
 }
