@@ -4,6 +4,7 @@
 #include "lists/records/record_tables.h"
 #include "requests/evaluation/key_follower.h"
 #include "requests/evaluation/prepared_request.h"
+#include "requests/evaluation/text_order.h"
 #include "requests/report/formatted_value.h"
 #include "store/access/record_access.h"
 #include "store/catalogue/slots.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <optional>
 
 namespace vn {
@@ -98,6 +100,12 @@ private:
 // The match positions in key order (byte order, as the tables keep it), so the tables are read
 // front to back.
 std::vector<qsizetype> keyOrder(const MatchList& matches) {
+    const auto before = [](const QString& a, const QString& b) { return compareCodePoints(a, b) < 0; };
+    if (std::is_sorted(matches.begin(), matches.end(), before)) {  // as the evaluation hands them out
+        std::vector<qsizetype> positions(matches.size());
+        std::iota(positions.begin(), positions.end(), 0);
+        return positions;
+    }
     std::vector<std::pair<QByteArray, qsizetype>> keyed;
     keyed.reserve(matches.size());
     for (qsizetype i = 0; i < matches.size(); ++i) keyed.emplace_back(matches[i].toUtf8(), i);
