@@ -147,6 +147,22 @@ TEST_F(ReportRecordsTest, TheReportFileKeepsOneLinePerRecord) {
                      "Records Listed:  2~\r\n");
 }
 
+// Every page text field that takes digits only gets a sum column, however many there are.
+TEST_F(ReportRecordsTest, EveryNumericPrintFieldGetsASumColumn) {
+    QList<PrintField> prints;
+    for (int slot = 1; slot <= 20; ++slot) {
+        define(2, slot, FieldKind::Text, slot, {{fdis::kCharacterType, "3"}});
+        prints << printField(2, slot + 1);
+    }
+    define(3, 1, FieldKind::Text, 1, {{fdis::kCharacterType, "3"}});
+    define(3, 2, FieldKind::Text, 2, {{fdis::kCharacterType, "4"}});
+    prints << printField(0, kLast) << printField(1, kText1) << printField(3, 3) << printField(3, 2);
+    const QList<SumColumn> columns = sumColumnsFor(prints, LoadDefinitions(access, "abc"));
+    ASSERT_EQ(columns.size(), 21);
+    EXPECT_EQ(columns[19].field, (FieldRef{2, 21}));
+    EXPECT_EQ(columns[20].field, (FieldRef{3, 2}));
+}
+
 struct ReportFileTest : ::testing::Test {
     test::TempFolder temp;
     test::RecordingPrompter prompter;
