@@ -1,12 +1,13 @@
 #include "platform/printing/pdf_printout.h"
 
 #include "platform/printing/painter_sink.h"
+#include "platform/whole_file.h"
 
+#include <QBuffer>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace vn {
 
@@ -23,6 +24,12 @@ QPageLayout pdfPageLayout(bool landscape) {
                        QMarginsF(0.25, 0.25, 0.25, 0.25), QPageLayout::Inch);
 }
 
+constexpr int kPointsPerInch = 72;
+
+QPageLayout pointsOnA4() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(), QPageLayout::Point);
+}
+
 }  // namespace
 
 bool paintPrintout(QPagedPaintDevice& device, const Printout& printout) {
@@ -34,18 +41,18 @@ bool paintPrintout(QPagedPaintDevice& device, const Printout& printout) {
     return painter.end();
 }
 
-QString writePdf(const Printout& printout, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
+QString writePdf(const Printout& printout, const QString& path, PdfPage page) {
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&pdf);
         writer.setTitle(printout.title);
         writer.setCreator(QStringLiteral("Varnedo"));
-        writer.setPageLayout(pdfPageLayout(printout.landscape));
+        if (page.pointsOnA4) writer.setResolution(kPointsPerInch);
+        writer.setPageLayout(page.pointsOnA4 ? pointsOnA4() : pdfPageLayout(printout.landscape));
         if (!paintPrintout(writer, printout)) return QStringLiteral("The PDF writer could not start.");
     }
-    if (!file.commit()) return file.errorString();
-    return {};
+    return writeWholeFile(path, pdf.data());
 }
 
 }  // namespace vn

@@ -11,8 +11,15 @@ namespace vn {
 // Runs the layout on a printer or a PDF writer; false when the device cannot be painted on.
 bool paintPrintout(QPagedPaintDevice& device, const Printout& printout);
 
+// The page of a PDF document: by default the paper of the place with a printer's border, so it
+// looks like the printed page; a document laid out in points takes A4 at 72 dots per inch with
+// no border (1 unit = 1 point).
+struct PdfPage {
+    bool pointsOnA4 = false;
+};
+
 // Writes the printout as a PDF file, whole or not at all. Returns the reason it failed, empty on
 // success.
-[[nodiscard]] QString writePdf(const Printout& printout, const QString& path);
+[[nodiscard]] QString writePdf(const Printout& printout, const QString& path, PdfPage page = {});
 
 }  // namespace vn

@@ -5,17 +5,13 @@
 #include "store/access/record_access.h"
 #include "store/catalogue/slots.h"
 
-#include <QPageLayout>
-#include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace vn {
 
 namespace {
 
 constexpr int kFirstName = 2, kMiddleInitial = 3, kLastName = 4;
-constexpr int kPointsPerInch = 72;
 
 QStringList memoLines(RecordAccess& access, const MemoEntry& entry) {
     if (!access.FindRecord(pageSlot(entry.page), entry.key)) return {};
@@ -51,19 +47,7 @@ Printout memoPrintout(MemoPrintout memos) {
 }
 
 QString writeMemoPdf(const MemoPrintout& memos, const QString& path) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    {
-        const Printout printout = memoPrintout(memos);
-        QPdfWriter writer(&file);
-        writer.setTitle(printout.title);
-        writer.setCreator(QStringLiteral("Varnedo"));
-        writer.setResolution(kPointsPerInch);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(), QPageLayout::Point));
-        if (!paintPrintout(writer, printout)) return QStringLiteral("The PDF writer could not start.");
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
+    return writePdf(memoPrintout(memos), path, PdfPage{true});
 }
 
 }  // namespace vn

@@ -1,9 +1,9 @@
 #include "requests/report/report_file.h"
 
 #include "platform/prompter.h"
+#include "platform/whole_file.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QStringEncoder>
 
 namespace vn {
@@ -33,14 +33,6 @@ qsizetype mostBytes(const QList<ReportRecord>& records) {
     return kMostBytesPerUnit * units;
 }
 
-// Empty on success, else the system's reason. Unbuffered, so a short write is seen here: a
-// buffered one can fail at the flush inside commit() and still replace the old file.
-QString save(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
-}
 
 }  // namespace
 
@@ -62,7 +54,7 @@ QByteArray reportFileBytes(const QList<ReportRecord>& records) {
 bool writeReportFile(const QString& filesFolder, const QList<ReportRecord>& records, Prompter& prompter) {
     const QString path = QDir(filesFolder).filePath(kReportFileName);
     QDir().mkpath(filesFolder);
-    const QString failure = save(path, reportFileBytes(records));
+    const QString failure = writeWholeFile(path, reportFileBytes(records));
     if (!failure.isEmpty()) {
         prompter.error(QStringLiteral("Report File Can Not Be Opened!\r\r") + failure, Buttons::Cancel);
         return false;
