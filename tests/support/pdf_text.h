@@ -18,6 +18,14 @@ inline QString pdfText(const QString& path) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
+// What pdfinfo says of a PDF file (page count, page size, ...).
+inline QString pdfInfo(const QString& path) {
+    QProcess process;
+    process.start(QStringLiteral("pdfinfo"), {path});
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 // Every word of a PDF with its box in points, and each page's size.
 struct PdfWords {
     struct Word {

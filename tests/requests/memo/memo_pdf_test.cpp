@@ -13,13 +13,6 @@ using namespace vn;
 
 namespace {
 
-QString pdfInfo(const QString& path) {
-    QProcess process;
-    process.start(QStringLiteral("pdfinfo"), {path});
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 QString pdfFonts(const QString& path) {
     QProcess process;
     process.start(QStringLiteral("pdffonts"), {path});
@@ -43,7 +36,7 @@ protected:
 // Read back: A4 portrait in points, two pages, the texts where pdftotext finds them.
 TEST_F(MemoPdfTest, TheMemosAreWrittenAsAnA4Pdf) {
     ASSERT_EQ(writeMemoPdf(twoPages(), path), QString());
-    const QString info = pdfInfo(path);
+    const QString info = test::pdfInfo(path);
     EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n"))) << info.toStdString();
     EXPECT_TRUE(info.contains("595.276 x 841.89 pts (A4)") || info.contains("595 x 842 pts (A4)")) << info.toStdString();
     EXPECT_TRUE(pdfFonts(path).contains("LiberationSans")) << pdfFonts(path).toStdString();
