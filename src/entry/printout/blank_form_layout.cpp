@@ -1,6 +1,7 @@
 #include "entry/printout/blank_form_layout.h"
 
 #include "entry/printout/blank_form_fields.h"
+#include "entry/printout/printout_text.h"
 #include "entry/printout/sheet_plan.h"
 #include "lists/definitions/definition_cache.h"
 
@@ -88,7 +89,7 @@ Printout blankFormPrintout(std::shared_ptr<const DefinitionCache> definitions) {
     Printout printout;
     const QString code = definitions ? definitions->listCode() : QString();
     printout.title = QStringLiteral("Varnedo Form %1").arg(code);
-    printout.pdfFileName = code + QStringLiteral("Form.pdf");
+    printout.pdfFileName = plainFileStem(code) + QStringLiteral("Form.pdf");
     printout.layout = [definitions = std::move(definitions)](PageSink& sink) {
         layoutBlankForm(sink, definitions ? *definitions : DefinitionCache());
     };

@@ -15,7 +15,7 @@ inline const QString kBlankFormFooter = QStringLiteral("Varnedo record-keeping  
 // a row 1/80 of the height. The header block, then every defined page, two to a sheet.
 void layoutBlankForm(PageSink& sink, const DefinitionCache& definitions);
 
-// "Print Form": the layout as a printout, its PDF named <code>Form.pdf.
+// "Print Form": the layout as a printout, its PDF named <code>Form.pdf (the code made plain).
 Printout blankFormPrintout(std::shared_ptr<const DefinitionCache> definitions);
 
 }  // namespace vn

@@ -59,4 +59,9 @@ bool isSafeFileStem(const QString& stem) {
     return safe.match(stem).hasMatch();
 }
 
+QString plainFileStem(const QString& code) {
+    static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9_ ]"));
+    return QString(code).replace(unsafe, QStringLiteral("_"));
+}
+
 }  // namespace vn

@@ -18,4 +18,8 @@ QStringList memoLines(const QString& memo, int maxChars = 124);
 // Keys and list codes arrive from other offices: only letters, digits and "_" name a file.
 bool isSafeFileStem(const QString& stem);
 
+// A list code made fit to name a file: letters, digits, "_" and spaces kept, anything else
+// (a slash, a dot) turned into "_".
+QString plainFileStem(const QString& code);
+
 }  // namespace vn

@@ -2,6 +2,7 @@
 
 #include "entry/session/download_processor.h"
 #include "entry/session/list_choice.h"
+#include "entry/ui/form_printing.h"
 #include "platform/prompter.h"
 #include "shell/core/session.h"
 #include "store/engine/store_error.h"
@@ -53,7 +54,6 @@ ListSelectionView::ListSelectionView(Session& session, QWidget* parent) : QWidge
     m_deleteData = button(QStringLiteral("Delete List Data"), "deleteListDataButton", this);
     m_deleteList = button(QStringLiteral("Delete Form and List"), "deleteFormAndListButton", this);
     m_print = button(QStringLiteral("Print Form"), "printFormButton", this);
-    m_print->setToolTip(QStringLiteral("The blank form printout is not available in this version yet."));
     m_download = button(QStringLiteral("Download Web Based Data Collected by this Form Now."), "downloadButton", this);
     m_download->setToolTip(QStringLiteral("The exchange with the central web service is not available in this version yet."));
     m_process = button(QStringLiteral("Process Downloaded Data"), "processDownloadButton", this);
@@ -69,6 +69,7 @@ ListSelectionView::ListSelectionView(Session& session, QWidget* parent) : QWidge
         }
         m_deleteData->setEnabled(false);
     });
+    connect(m_print, &QPushButton::clicked, this, [this] { printBlankForm(m_session); });
     connect(m_process, &QPushButton::clicked, this, [this] { processDownload(); });
     connect(m_deleteList, &QPushButton::clicked, this, [this] {
         try {
@@ -96,7 +97,7 @@ void ListSelectionView::enableListButtons(bool enabled) {
     m_open->setEnabled(enabled);
     m_deleteData->setEnabled(enabled);
     m_deleteList->setEnabled(enabled);
-    m_print->setEnabled(false);
+    m_print->setEnabled(enabled);
     m_download->setEnabled(false);
     m_download->setVisible(enabled);
     // Files placed in the web transfer folder can be processed although this version does not

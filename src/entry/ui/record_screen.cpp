@@ -4,6 +4,7 @@
 #include "lists/pages/page_layout.h"
 #include "lists/ui/page_canvas.h"
 #include "lists/ui/page_scroll_area.h"
+#include "entry/printout/record_document.h"
 #include "entry/rules/focus_plan.h"
 #include "entry/session/entry_session.h"
 #include "entry/ui/field_checker.h"
@@ -49,7 +50,8 @@ QPushButton* button(const QString& caption, const QString& name, QWidget* parent
 }  // namespace
 
 RecordScreen::RecordScreen(EntrySession& session, Prompter& prompter, QWidget* parent)
-    : QWidget(parent), m_session(session), m_prompter(prompter), m_measure(std::make_unique<QtTextMeasure>()) {
+    : QWidget(parent), m_session(session), m_prompter(prompter), m_measure(std::make_unique<QtTextMeasure>()),
+      m_printout(std::make_unique<RecordPrintoutFile>()) {
     setObjectName(QStringLiteral("recordScreen"));
     auto* layout = new QHBoxLayout(this);
     // The page column is as wide as the page; the side panel takes what is left.
@@ -217,10 +219,9 @@ QWidget* RecordScreen::buildOptions() {
     pager->addWidget(m_priorPage);
     pager->addWidget(m_nextPage);
     layout->addLayout(pager);
-    QPushButton* print = button(QStringLiteral("View/Print  Form/Data"), QStringLiteral("printButton"), box);
-    print->setEnabled(false);
-    print->setToolTip(QStringLiteral("The record printout is not available in this version yet."));
-    layout->addWidget(print);
+    add(QStringLiteral("View/Print  Form/Data"), "printButton", [this] {
+        if (m_checker->flush()) printRecord(m_session, *m_printout, m_printoutPlace, m_prompter);
+    });
     auto* hint = new QLabel(QStringLiteral("Right click screen item for Agent help (if available)."), box);
     hint->setWordWrap(true);
     layout->addWidget(hint);
@@ -282,6 +283,7 @@ bool RecordScreen::confirmEmptyHeader() {
 }
 
 void RecordScreen::saveAnd(bool enterNew) {
+    m_printout->erase();
     try {
         const SaveOutcome outcome = m_session.save();
         if (outcome == SaveOutcome::Stopped) return;
@@ -306,11 +308,13 @@ void RecordScreen::step(bool forward) {
 }
 
 void RecordScreen::cancel() {
+    m_printout->erase();
     m_checker->drop();
     if (m_session.cancel()) emit toRecordSelection(false);
 }
 
 void RecordScreen::deleteRecord() {
+    m_printout->erase();
     try {
         if (m_session.deleteRecord()) emit toRecordSelection(true);
     } catch (const StoreError& e) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "entry/ui/record_printing.h"
+
 #include <QWidget>
 #include <array>
 
@@ -18,6 +20,7 @@ class RecordAccess;
 class SelectionPanel;
 class Prompter;
 class QtTextMeasure;
+class RecordPrintoutFile;
 
 // The generated record screen: the header block, the page drawn from the list's definitions with
 // live controls, and "Record Options...". Values go into the session's store as they are edited.
@@ -33,6 +36,8 @@ public:
     QLineEdit* headerEdit(int field) const { return m_header[field]; }
     // Where the page fields' selection lists are kept.
     void setSelectionAccess(RecordAccess& access);
+    // Where "View/Print  Form/Data" writes the record and how it is shown.
+    void setPrintoutPlace(RecordPrintoutPlace place) { m_printoutPlace = std::move(place); }
 
 signals:
     void toRecordSelection(bool listAgain);
@@ -78,6 +83,8 @@ private:
     QPushButton* m_nextPage = nullptr;
     QPushButton* m_prior = nullptr;
     QPushButton* m_next = nullptr;
+    std::unique_ptr<RecordPrintoutFile> m_printout;
+    RecordPrintoutPlace m_printoutPlace;
     bool m_showing = false;
 };
 

@@ -37,6 +37,8 @@ TEST(PrintoutTextTest, OnlyLettersDigitsAndUnderscoreNameAFile) {
     for (const char* stem : {"abcwyalb000100000", "ABC_12"}) EXPECT_TRUE(isSafeFileStem(stem)) << stem;
     for (const char* stem : {"", "../abc", "abc/def", "abc.pdf", "a b", "abc\\x", "*"}) EXPECT_FALSE(isSafeFileStem(stem)) << stem;
     EXPECT_FALSE(isSafeFileStem(QStringLiteral("abc\u00e9")));
+    EXPECT_EQ(plainFileStem("ab "), "ab ");
+    EXPECT_EQ(plainFileStem("../"), "___");
 }
 
 }  // namespace
