@@ -9,7 +9,7 @@ namespace vn {
 
 class DefinitionCache;
 
-inline const QString kBlankFormFooter = QStringLiteral("Varnedo record-keeping  -  a product of HLV Software");
+inline const QString kBlankFormFooter = QStringLiteral("Varnedo record-keeping  -  blank form for entering records by hand");
 
 // The list's empty paper form on any sink, measured in its page: a column is 1/80 of the width,
 // a row 1/80 of the height. The header block, then every defined page, two to a sheet.
