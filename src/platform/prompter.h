@@ -5,8 +5,8 @@
 namespace vn {
 
 // The fixed button sets of the system's messages.
-enum class Buttons { Ok, Cancel, OkCancel, OkNo, CancelRetry };
-enum class Answer { Ok, Cancel, No, Retry };
+enum class Buttons { Ok, Cancel, OkCancel, OkNo, CancelRetry, YesNo };
+enum class Answer { Ok, Cancel, No, Retry, Yes };
 
 // How core code talks to the user: the Qt implementation shows message boxes, tests record and
 // answer as told. "\r" in a text is a line break.

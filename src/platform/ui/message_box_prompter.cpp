@@ -15,6 +15,7 @@ QMessageBox::StandardButtons standardButtons(Buttons buttons) {
     case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case Buttons::OkNo: return QMessageBox::Ok | QMessageBox::No;
     case Buttons::CancelRetry: return QMessageBox::Cancel | QMessageBox::Retry;
+    case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
@@ -24,6 +25,7 @@ Answer answerOf(int button) {
     case QMessageBox::Cancel: return Answer::Cancel;
     case QMessageBox::No: return Answer::No;
     case QMessageBox::Retry: return Answer::Retry;
+    case QMessageBox::Yes: return Answer::Yes;
     default: return Answer::Ok;
     }
 }
@@ -33,6 +35,7 @@ Answer answerOf(int button) {
 bool nonInteractive() { return qEnvironmentVariableIsSet("VARNEDO_NONINTERACTIVE"); }
 
 Answer firstButton(Buttons buttons) {
+    if (buttons == Buttons::YesNo) return Answer::Yes;
     return buttons == Buttons::Cancel || buttons == Buttons::CancelRetry ? Answer::Cancel : Answer::Ok;
 }
 

@@ -25,6 +25,7 @@ Continuation continuationOf(RequestKind kind) {
     case RequestKind::List: return Continuation::List;
     case RequestKind::WriteChecks: return Continuation::Checks;
     case RequestKind::MemoPrinting: return Continuation::Memo;
+    case RequestKind::Report: return Continuation::Report;
     default: return Continuation::None;
     }
 }

@@ -11,7 +11,7 @@ const QList<RequestMenuEntry>& requestMenuEntries() {
         {"Labels", "actionLabels", K::Labels, F::All, false, false},
         {"Email", "actionEmail", K::Email, F::WithAddress, true, false},
         {"Missing Email Labels", "actionMissingEmailLabels", K::Labels, F::WithoutAddress, true, false},
-        {"Report", "actionReport", K::Report, F::All, false, false},
+        {"Report", "actionReport", K::Report, F::All, false, true},
         {"Mail Merge", "actionMailMerge", K::MailMerge, F::All, false, false},
         {"Select Records for Transmission", "actionTransmission", K::Transmit, F::All, false, false},
         {"Math Operations", "actionMathOperations", K::Calculate, F::All, false, false},

@@ -41,8 +41,11 @@ BuilderView::BuilderView(BuilderDriver& drive, QWidget* parent) : QWidget(parent
     auto* blank = new QWidget(m_left);
     blank->setObjectName(QStringLiteral("noFields"));
     m_left->addWidget(blank);
-    m_fields = new FieldListWidget(drive, m_left);
+    m_fields = new FieldListWidget({}, m_left);
     m_left->addWidget(m_fields);
+    connect(m_fields, &FieldListWidget::pageClicked, this, [&drive](int page) { drive([page](RequestBuilder& b) { b.showPage(page); }); });
+    connect(m_fields, &FieldListWidget::fieldClicked, this,
+            [&drive](const FieldRef& field) { drive([field](RequestBuilder& b) { b.clickField(field); }); });
     m_left->addWidget(buildResults());
     middle->addWidget(m_left, 1);
     m_targets = new TargetPanel(drive, this);
@@ -155,7 +158,9 @@ QWidget* BuilderView::buildBottom() {
 void BuilderView::render(const BuilderState& state) {
     m_request->setText(state.requestLines.join(QLatin1Char('\n')));
     m_matches->setText(state.matches);
-    m_fields->render(state);
+    FieldListLook look{state.pageButtons, state.shownPage, state.pagesEnabled, state.fields, state.fieldListEnabled, {}};
+    if (state.tickedField) look.ticked.append({*state.tickedField, 0});
+    m_fields->render(look);
     m_targets->render(state);
     m_connectors->render(state);
     renderResults(state);

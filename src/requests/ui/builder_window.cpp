@@ -10,6 +10,11 @@
 #include "requests/ui/checks_view.h"
 #include "requests/ui/memo_printing.h"
 #include "requests/ui/memo_view.h"
+#include "requests/ui/report_choices_view.h"
+#include "requests/ui/report_output.h"
+#include "requests/ui/report_screen_view.h"
+#include "requests/report/report_records.h"
+#include "store/catalogue/slots.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"
 #include "shell/ui/window_captions.h"
@@ -17,6 +22,8 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStackedWidget>
 
 namespace vn {
@@ -52,6 +59,10 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
     m_views->addWidget(m_checks);
     m_memos = new MemoView(m_views);
     m_views->addWidget(m_memos);
+    m_reportView = new ReportChoicesView(m_views);
+    m_views->addWidget(m_reportView);
+    m_reportScreen = new ReportScreenView(m_views);
+    m_views->addWidget(m_reportScreen);
     setCentralWidget(m_views);
     resize(kPageWindowSize);
     buildMenus();
@@ -65,10 +76,91 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
     connect(m_memos, &MemoView::printClicked, this, [this](const QList<MemoEntry>& chosen) {
         printChosenMemos(m_session, m_builder.listCode(), memoNames(*m_definitions), chosen);
     });
+    connectReport();
     redraw();
 }
 
 RequestBuilderWindow::~RequestBuilderWindow() = default;
+
+void RequestBuilderWindow::connectReport() {
+    using V = ReportChoicesView;
+    using C = ReportChoices;
+    connect(m_reportView, &V::pageClicked, this, [this](int page) { onReport([page](C& c) { c.showPage(page); }); });
+    connect(m_reportView, &V::fieldClicked, this,
+            [this](const FieldRef& field) { onReport([field](C& c) { c.clickField(field); }); });
+    connect(m_reportView, &V::clearClicked, this, [this] {
+        onReport([](C& c) { c.state().stage == ReportStage::PrintFields ? c.clearPrintFields() : c.clearSortFields(); });
+    });
+    connect(m_reportView, &V::continueClicked, this, [this] { onReport(&C::continueToSort); });
+    connect(m_reportView, &V::processClicked, this, [this] { onReport(&C::processRequest); });
+    connect(m_reportView, &V::reSelectClicked, this, [this] { onReport(&C::reSelect); });
+    connect(m_reportView, &V::selectPrinterClicked, this, [this] { selectPrinter(); });
+    connect(m_reportView, &V::fileClicked, this,
+            [this] { outputReport([this](const ReportDocument& doc) { reportToFile(m_session, doc); }); });
+    connect(m_reportView, &V::printerClicked, this, [this] {
+        outputReport([this](const ReportDocument& doc) { reportToPrinter(m_session, doc, m_reportPrinter); });
+    });
+    connect(m_reportView, &V::screenClicked, this, [this] {
+        outputReport([this](const ReportDocument& doc) {
+            const ScreenViews views = reportToScreen(m_session, doc);
+            if (views.count == 0) return;
+            m_reportScreen->showViews(m_session.folders.outputFolder(), views.count);
+            m_screenShown = true;
+            redraw();
+        });
+    });
+    // "Exit" clears the output choice and goes back to the sort view.
+    connect(m_reportScreen, &ReportScreenView::exitClicked, this, [this] {
+        m_screenShown = false;
+        onReport(&C::reSelect);
+    });
+}
+
+void RequestBuilderWindow::onReport(const std::function<void(ReportChoices&)>& event) {
+    if (m_drive.drawing()) return;
+    event(m_report);
+    m_drive.redraw();
+}
+
+// Widths in characters: the header's from its table, a page field's from its definition, a
+// grid cell's from its column.
+void RequestBuilderWindow::startReport() {
+    const auto definitions = m_definitions;
+    Session& session = m_session;
+    m_report.start(listFields(*definitions), [definitions, &session](const FieldChoice& field, int column) {
+        try {
+            if (field.field.page == kHeaderPage) return session.access.GetFieldSize(kHeadSlot, field.field.fieldNumber);
+            if (field.gridCell) return definitions->tableConstruction(field.field.page).columns[column].size;
+            return definitions->definition(field.field.page, field.definitionPosition).size;
+        } catch (const StoreError&) {
+            return 0;
+        }
+    });
+    m_screenShown = false;
+}
+
+void RequestBuilderWindow::outputReport(const std::function<void(const ReportDocument&)>& output) {
+    SqlRequest request = m_builder.request();
+    request.printFields = m_report.printFields();
+    request.sortFields = m_report.sortFields();
+    ReportDocument document;
+    try {
+        BusyCursor busy;
+        document = buildReport(m_session.access, *m_definitions, request, LabelSort::ByZip, {}, QDate::currentDate());
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+        return;
+    }
+    output(document);
+}
+
+void RequestBuilderWindow::selectPrinter() {
+    QPrinter printer;
+    if (!m_reportPrinter.isEmpty()) printer.setPrinterName(m_reportPrinter);
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("selectPrinterDialog"));
+    if (dialog.exec() == QDialog::Accepted) m_reportPrinter = printer.printerName();
+}
 
 void RequestBuilderWindow::buildMenus() {
     QAction* exit = menuBar()->addAction(QStringLiteral("Exit"));
@@ -152,6 +244,7 @@ void RequestBuilderWindow::evaluate() {
         m_view->finishProgress();
     }
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Memo) showMemos();
+    if (failure.isEmpty() && m_builder.state().continuation == Continuation::Report) startReport();
     m_drive.redraw();
     if (!failure.isEmpty()) m_session.prompter.error(failure);
 }
@@ -184,6 +277,10 @@ void RequestBuilderWindow::redraw() {
     QWidget* shown = m_view;
     if (state.continuation == Continuation::Checks) shown = m_checks;
     if (state.continuation == Continuation::Memo) shown = m_memos;
+    if (state.continuation == Continuation::Report) {
+        m_reportView->render(m_report.state(), state.matches);
+        shown = m_screenShown ? static_cast<QWidget*>(m_reportScreen) : m_reportView;
+    }
     m_views->setCurrentWidget(shown);
 }
 

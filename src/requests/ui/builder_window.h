@@ -2,6 +2,7 @@
 
 #include "entry/session/record_listing.h"
 #include "requests/builder/request_builder.h"
+#include "requests/builder/report_choices.h"
 #include "requests/builder/request_menu.h"
 #include "requests/ui/builder_driver.h"
 #include "shell/ui/app_window.h"
@@ -16,6 +17,9 @@ namespace vn {
 class BuilderView;
 class ChecksView;
 class MemoView;
+class ReportChoicesView;
+class ReportScreenView;
+struct ReportDocument;
 class DefinitionCache;
 
 // Window 9, the request builder, on the current data list: its menus, the builder view and the
@@ -50,6 +54,12 @@ private:
     void openMatch(int row);
     void printList();
     void showMemos();
+    void startReport();
+    void connectReport();
+    // Hands one click of the report views to the report's choices, then draws the window.
+    void onReport(const std::function<void(ReportChoices&)>& event);
+    void outputReport(const std::function<void(const ReportDocument&)>& output);
+    void selectPrinter();
     void setPrintList(PrintList print);
     void redraw();
     bool mailSetUp() const;
@@ -65,6 +75,11 @@ private:
     BuilderView* m_view = nullptr;
     ChecksView* m_checks = nullptr;
     MemoView* m_memos = nullptr;
+    ReportChoices m_report;
+    ReportChoicesView* m_reportView = nullptr;
+    ReportScreenView* m_reportScreen = nullptr;
+    bool m_screenShown = false;
+    QString m_reportPrinter;  // chosen with "Select Printer"; empty: the default
     QList<std::pair<const RequestMenuEntry*, QAction*>> m_kindActions;
 };
 

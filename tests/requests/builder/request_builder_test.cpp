@@ -499,7 +499,7 @@ TEST(RequestMenu, EntriesWaitForTheirOutputAndForEmail) {
     }
     EXPECT_EQ(captions, (QStringList{"Count", "List", "Labels", "Email", "Missing Email Labels", "Report", "Mail Merge",
                                      "Select Records for Transmission", "Math Operations", "Checks", "Memo Printing"}));
-    EXPECT_EQ(enabled, (QStringList{"Count", "List", "Checks", "Memo Printing"}));
+    EXPECT_EQ(enabled, (QStringList{"Count", "List", "Report", "Checks", "Memo Printing"}));
     EXPECT_EQ(enabledWithMail, enabled);  // the e-mail views come later
 }
 

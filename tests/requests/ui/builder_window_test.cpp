@@ -192,7 +192,7 @@ void BuilderWindowTest::theMenusOfferWhatThisVersionCarriesOn() {
         else QVERIFY2(!action->toolTip().isEmpty(), qPrintable(action->text()));
     }
     QCOMPARE(captions.size(), 11);
-    QCOMPARE(enabled, (QStringList{"Count", "List", "Checks", "Memo Printing"}));
+    QCOMPARE(enabled, (QStringList{"Count", "List", "Report", "Checks", "Memo Printing"}));
     for (const char* name : {"actionQueueDisplay", "actionQueueClear", "actionSetupEmail"}) {
         QVERIFY(!find<QAction>(name)->isEnabled());
         QVERIFY(!find<QAction>(name)->toolTip().isEmpty());

@@ -8,6 +8,7 @@
 #include "support/pdf_text.h"
 #include "support/running_program.h"
 #include "support/screen_fit.h"
+#include "builder_requests.h"
 #include "window_children.h"
 
 #include <QAction>
@@ -47,39 +48,23 @@ private:
     QStringList m_opened;
 };
 
-namespace {
-
-const QString kSmith = "abcwyalb1000000000";  // 18 characters: sequence 10000
-const QString kJones = "abcwyalb000200000";
-
-}  // namespace
+using test::kJones;
+using test::kSmith;
 
 void MemoViewTest::init() {
     m_program = std::make_unique<test::RunningProgram>();
     QVERIFY(m_program->started);
     Session& session = *m_program->session;
-    session.openAddress = [this](const QString& path) {
-        m_opened << path;
-        return true;
-    };
+    test::putTwoMembers(session, m_opened);
     RecordAccess& a = session.access;
-    test::putRow(a, kListSlot, "abc", {{1, "Members"}});
     test::putDefinition(a, "abc101", 2, 1, {{fdis::kCaption, "Notes"}});
-    test::putRow(a, kHeadSlot, kSmith, {{4, "Smith"}, {2, "Ann"}, {3, "Q"}});
-    test::putRow(a, kHeadSlot, kJones, {{4, "Jones"}, {2, "Bob"}});
     test::putRow(a, pageSlot(1), kSmith, {{kMemoColumn, "Called\tin May\nSecond line"}});
     test::putRow(a, pageSlot(3), kSmith, {{kMemoColumn, "Third page memo"}});
     test::putRow(a, pageSlot(1), kJones, {{kMemoColumn, "Bob's memo"}});
     reloadListCodes(session);
     m_program->openWindows(entryAndBuilderWindows());
-    m_program->navigator->gotoWindow(MainWindowNo, EntryWindow);
-    auto* entry = static_cast<RecordEntryWindow*>(m_program->windows->window(EntryWindow));
-    m_builder = static_cast<RequestBuilderWindow*>(m_program->windows->window(BuilderWindow));
-    QVERIFY(QTest::qWaitForWindowExposed(entry));
-    test::child<QAction>(entry, "actionSelectDataList")->trigger();
-    test::clickRow(test::child<QListWidget>(entry, "currentListsList"), 0);
-    test::child<QAction>(entry, "actionSql")->trigger();
-    QVERIFY(QTest::qWaitForWindowExposed(m_builder));
+    m_builder = test::openBuilderOnFirstList(*m_program);
+    QVERIFY(m_builder);
 }
 
 void MemoViewTest::cleanup() {
@@ -89,15 +74,7 @@ void MemoViewTest::cleanup() {
 
 // "Last" <> "": both records.
 void MemoViewTest::processMemoRequest() {
-    emit find<QMenu>("requestMenu")->aboutToShow();
-    QAction* action = find<QAction>("actionMemoPrinting");
-    QVERIFY(action->isEnabled());
-    action->trigger();
-    for (auto* box : find<QWidget>("fieldList")->findChildren<QCheckBox*>())
-        if (box->text() == "Last") QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, 8));
-    QVERIFY(click("notEqualRadio"));
-    QTest::keyClick(find<QLineEdit>("targetEdit"), Qt::Key_Return);
-    QVERIFY(click("processButton"));
+    QVERIFY(test::processLastNotEmpty(m_builder, "actionMemoPrinting"));
     QVERIFY(find<QWidget>("memoView")->isVisible());
 }
 

@@ -1,0 +1,139 @@
+#include "requests/builder/report_choices.h"
+
+#include <algorithm>
+
+namespace vn {
+
+namespace {
+
+constexpr int kCaptionLength = 20;
+
+// Unticks a chosen field, or appends it while there is room.
+template <typename Entry>
+void tick(QList<Entry>& entries, const Entry& entry, qsizetype most) {
+    const auto found = std::find_if(entries.begin(), entries.end(), [&](const Entry& e) { return e.field == entry.field; });
+    if (found != entries.end()) {
+        entries.erase(found);
+    } else if (entries.size() < most) {
+        entries.append(entry);
+    }
+}
+
+// The order number of an entry always equals its place.
+void renumber(QList<PrintField>& fields) {
+    for (qsizetype i = 0; i < fields.size(); ++i) fields[i].printOrder = int(i + 1);
+}
+void renumber(QList<SortField>& fields) {
+    for (qsizetype i = 0; i < fields.size(); ++i) fields[i].sortOrder = int(i + 1);
+}
+
+}  // namespace
+
+void ReportChoices::start(ListFields fields, FieldWidth width) {
+    m_fields = std::move(fields);
+    m_width = std::move(width);
+    m_stage = ReportStage::PrintFields;
+    m_page = kHeaderPage;
+    m_output = false;
+    m_print.clear();
+    m_sort.clear();
+}
+
+void ReportChoices::showPage(int page) {
+    if (state().pageButtons.contains(page)) m_page = page;
+}
+
+std::optional<PrintField> ReportChoices::described(const FieldRef& field) const {
+    PrintField p;
+    p.field = field;
+    const PageFields& page = m_fields.pages[field.page];
+    for (const FieldChoice& choice : page.fields) {
+        if (choice.field != field) continue;
+        p.definitionPosition = choice.definitionPosition;
+        p.caption = choice.caption.left(kCaptionLength);
+        p.width = m_width ? m_width(choice, 0) : 0;
+        return p;
+    }
+    if (!page.grid) return std::nullopt;
+    const FieldGrid& grid = *page.grid;
+    const int columns = int(grid.columnTitles.size());
+    for (qsizetype i = 0; columns > 0 && i < grid.cells.size(); ++i) {
+        if (grid.cells[i].field != field) continue;
+        const int row = int(i / columns) + 1, column = int(i % columns) + 1;
+        p.definitionPosition = grid.cells[i].definitionPosition;
+        p.kind = PrintField::Kind::GridCell;
+        p.caption = QStringLiteral("T:%1C:%2R:%3").arg(field.page).arg(column).arg(row);
+        p.width = m_width ? m_width(grid.cells[i], column) : 0;
+        return p;
+    }
+    return std::nullopt;
+}
+
+void ReportChoices::clickField(const FieldRef& field) {
+    if (field.page != m_page || m_output) return;
+    const std::optional<PrintField> p = described(field);
+    if (!p) return;
+    if (m_stage == ReportStage::PrintFields) {
+        tick(m_print, *p, SqlRequest::kMaxPrintFields);
+        renumber(m_print);
+        return;
+    }
+    SortField s;
+    s.definitionPosition = p->definitionPosition;
+    s.field = p->field;
+    s.caption = p->caption;
+    s.width = p->width;
+    s.kind = p->kind;
+    tick(m_sort, s, SqlRequest::kMaxSortFields);
+    renumber(m_sort);
+}
+
+void ReportChoices::clearPrintFields() {
+    m_print.clear();
+    m_page = kHeaderPage;
+}
+
+void ReportChoices::continueToSort() {
+    if (m_print.isEmpty()) return;
+    m_stage = ReportStage::SortFields;
+    m_page = kHeaderPage;
+}
+
+void ReportChoices::clearSortFields() {
+    m_sort.clear();
+    m_page = kHeaderPage;
+    m_output = false;
+}
+
+void ReportChoices::processRequest() {
+    if (m_stage == ReportStage::SortFields && !m_sort.isEmpty()) m_output = true;
+}
+
+void ReportChoices::reSelect() { m_output = false; }
+
+ReportChoicesState ReportChoices::state() const {
+    ReportChoicesState s;
+    s.stage = m_stage;
+    s.pageButtons = {kHeaderPage};
+    for (int page = 1; page <= kLastPage; ++page)
+        if (m_fields.pages[page].inUse) s.pageButtons << page;
+    s.shownPage = m_page;
+    s.fields = m_fields.pages[m_page];
+    const auto number = [&](const FieldRef& field, int order) {
+        if (field.page == m_page) s.orderNumbers.append({field, order});
+    };
+    if (m_stage == ReportStage::PrintFields) {
+        for (const PrintField& p : m_print) number(p.field, p.printOrder);
+        s.hint = QStringLiteral("Hint:  The field selection, target matching, etc. for your report request is now completed.");
+    } else {
+        for (const SortField& p : m_sort) number(p.field, p.sortOrder);
+        s.hint = m_output ? QStringLiteral("Hint:  The SQL system has finished with your request.")
+                          : QStringLiteral("Hint:  This is the SQL Report and Mail-Merge sort selection screen.");
+    }
+    s.continueEnabled = !m_print.isEmpty();
+    s.processEnabled = !m_sort.isEmpty();
+    s.outputShown = m_output;
+    return s;
+}
+
+}  // namespace vn

@@ -1,0 +1,106 @@
+#include "requests/builder/report_choices.h"
+
+#include <gtest/gtest.h>
+
+using namespace vn;
+
+namespace {
+
+// The header and page 2 with a caption longer than 20 characters and a 2 x 2 grid.
+ListFields someFields() {
+    ListFields list;
+    list.pages[kHeaderPage] = headerFields();
+    PageFields& page = list.pages[2];
+    page.inUse = true;
+    FieldChoice longOne;
+    longOne.field = {2, 1};
+    longOne.definitionPosition = 1;
+    longOne.caption = "A caption of thirty characters";
+    page.fields.append(longOne);
+    FieldGrid grid;
+    grid.title = "Sizes";
+    grid.columnTitles = {"S", "M"};
+    grid.rowTitles = {"2024", "2025"};
+    for (int cell = 0; cell < 4; ++cell) {
+        FieldChoice c;
+        c.field = {2, 10 + cell};
+        c.definitionPosition = 3;
+        c.gridCell = true;
+        grid.cells.append(c);
+    }
+    page.grid = grid;
+    return list;
+}
+
+struct ReportChoicesTest : ::testing::Test {
+    ReportChoices choices;
+    void SetUp() override {
+        // Widths tell where they came from: the column of a cell, else the field number.
+        choices.start(someFields(), [](const FieldChoice& f, int column) { return column ? 100 + column : f.field.fieldNumber; });
+    }
+    QList<int> printOrder() const {
+        QList<int> numbers;
+        for (const PrintField& p : choices.printFields()) numbers << p.field.fieldNumber * 10 + p.printOrder;
+        return numbers;
+    }
+};
+
+TEST_F(ReportChoicesTest, PrintFieldsKeepTheirOrderNumbersEqualToTheirPlaces) {
+    EXPECT_EQ(choices.state().pageButtons, (QList<int>{kHeaderPage, 2}));
+    choices.clickField({0, 4});
+    choices.clickField({0, 2});
+    choices.clickField({2, 1});  // not on the page shown
+    choices.showPage(2);
+    choices.clickField({2, 1});
+    EXPECT_EQ(printOrder(), (QList<int>{41, 22, 13}));
+    choices.clickField({2, 1});
+    choices.showPage(kHeaderPage);
+    choices.clickField({0, 4});
+    EXPECT_EQ(printOrder(), (QList<int>{21}));
+    EXPECT_EQ(choices.state().orderNumbers, (QList<std::pair<FieldRef, int>>{{{0, 2}, 1}}));
+}
+
+TEST_F(ReportChoicesTest, FieldsAreDescribedByCaptionAndWidth) {
+    choices.clickField({0, 5});
+    choices.showPage(2);
+    choices.clickField({2, 1});
+    choices.clickField({2, 13});  // row 2, column 2
+    const QList<PrintField> fields = choices.printFields();
+    ASSERT_EQ(fields.size(), 3);
+    EXPECT_EQ(fields[0].caption, "Last");
+    EXPECT_EQ(fields[0].width, 5);
+    EXPECT_EQ(fields[1].caption, "A caption of thirty ");
+    EXPECT_EQ(fields[1].kind, PrintField::Kind::Field);
+    EXPECT_EQ(fields[2].caption, "T:2C:2R:2");
+    EXPECT_EQ(fields[2].width, 102);
+    EXPECT_EQ(fields[2].kind, PrintField::Kind::GridCell);
+}
+
+TEST_F(ReportChoicesTest, SortFieldsFollowThePrintFieldsAndLeadToTheOutput) {
+    choices.continueToSort();
+    EXPECT_EQ(choices.state().stage, ReportStage::PrintFields);  // nothing to print yet
+    choices.showPage(2);
+    choices.clickField({2, 1});
+    EXPECT_TRUE(choices.state().continueEnabled);
+    choices.continueToSort();
+    ReportChoicesState state = choices.state();
+    EXPECT_EQ(state.stage, ReportStage::SortFields);
+    EXPECT_EQ(state.shownPage, kHeaderPage);
+    EXPECT_FALSE(state.processEnabled);
+    choices.processRequest();
+    EXPECT_FALSE(choices.state().outputShown);
+    choices.clickField({0, 16});
+    choices.clickField({0, 4});
+    ASSERT_EQ(choices.sortFields().size(), 2);
+    EXPECT_EQ(choices.sortFields()[1].sortOrder, 2);
+    EXPECT_EQ(choices.printFields().size(), 1);
+    choices.processRequest();
+    EXPECT_TRUE(choices.state().outputShown);
+    choices.reSelect();
+    EXPECT_FALSE(choices.state().outputShown);
+    choices.clearSortFields();
+    EXPECT_TRUE(choices.sortFields().isEmpty());
+    EXPECT_EQ(choices.printFields().size(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "entry/ui/entry_window.h"
+#include "lists/definitions/definition_rows.h"
+#include "lists/records/record_tables.h"
+#include "requests/ui/builder_window.h"
+#include "shell/core/navigation.h"
+#include "support/running_program.h"
+#include "window_children.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+
+namespace vn::test {
+
+inline const QString kSmith = "abcwyalb1000000000";  // 18 characters: sequence 10000
+inline const QString kJones = "abcwyalb000200000";
+
+// The list "abc" ("Members") with Smith, Ann Q and Jones, Bob; every address the program
+// opens is added to opened.
+inline void putTwoMembers(Session& session, QStringList& opened) {
+    session.openAddress = [&opened](const QString& path) {
+        opened << path;
+        return true;
+    };
+    putRow(session.access, kListSlot, "abc", {{1, "Members"}});
+    putRow(session.access, kHeadSlot, kSmith, {{4, "Smith"}, {2, "Ann"}, {3, "Q"}});
+    putRow(session.access, kHeadSlot, kJones, {{4, "Jones"}, {2, "Bob"}});
+}
+
+// Opens the entry window on the first list, then window 9 from it; null when a window was not
+// shown.
+inline RequestBuilderWindow* openBuilderOnFirstList(RunningProgram& program) {
+    program.navigator->gotoWindow(MainWindowNo, EntryWindow);
+    auto* entry = static_cast<RecordEntryWindow*>(program.windows->window(EntryWindow));
+    auto* builder = static_cast<RequestBuilderWindow*>(program.windows->window(BuilderWindow));
+    if (!QTest::qWaitForWindowExposed(entry)) return nullptr;
+    child<QAction>(entry, "actionSelectDataList")->trigger();
+    clickRow(child<QListWidget>(entry, "currentListsList"), 0);
+    child<QAction>(entry, "actionSql")->trigger();
+    return QTest::qWaitForWindowExposed(builder) ? builder : nullptr;
+}
+
+// Starts the request of the menu entry as "Last" <> "" and processes it; false when the entry
+// or "Process" was not offered.
+inline bool processLastNotEmpty(RequestBuilderWindow* builder, const QString& menuEntry) {
+    emit child<QMenu>(builder, "requestMenu")->aboutToShow();
+    QAction* action = child<QAction>(builder, menuEntry);
+    if (!action->isEnabled()) return false;
+    action->trigger();
+    for (auto* box : child<QWidget>(builder, "fieldList")->findChildren<QCheckBox*>())
+        if (box->text() == "Last") QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, 8));
+    if (!clickButton(builder, "notEqualRadio")) return false;
+    QTest::keyClick(child<QLineEdit>(builder, "targetEdit"), Qt::Key_Return);
+    return clickButton(builder, "processButton");
+}
+
+}  // namespace vn::test

@@ -1,0 +1,187 @@
+#include "entry/ui/entry_window.h"
+#include "lists/definitions/definition_rows.h"
+#include "lists/records/record_tables.h"
+#include "platform/prompter.h"
+#include "requests/ui/builder_window.h"
+#include "requests/ui/request_windows.h"
+#include "shell/core/navigation.h"
+#include "shell/core/session.h"
+#include "support/pdf_text.h"
+#include "support/running_program.h"
+#include "support/screen_fit.h"
+#include "builder_requests.h"
+#include "window_children.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace vn;
+
+// Window 9 carries a Report request on: the print fields, the sort fields, then the report
+// to a file, to the screen or to the printer, offscreen.
+class ReportViewsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void printAndSortFieldsAreNumberedInTheOrderTicked();
+    void theReportGoesToAFile();
+    void theReportGoesToTheScreen();
+    void thePrinterPreviewIsAPdf();
+
+private:
+    template <typename T>
+    T* find(const QString& name) {
+        return test::child<T>(m_builder, name);
+    }
+    bool click(const QString& name) { return test::clickButton(m_builder, name); }
+    QString label(const QString& name) { return find<QLabel>(name)->text(); }
+    // The report view's tick box of a listed field, by its caption.
+    QCheckBox* reportBox(const QString& caption);
+    void tick(const QString& caption) { QTest::mouseClick(reportBox(caption), Qt::LeftButton, {}, QPoint(4, 8)); }
+    void processReportRequest();
+    // Last and First printed, sorted by Last; "Output to..." offered.
+    void chooseLastFirstByLast();
+    QString filesPath(const QString& name) const { return QDir(m_program->session->folders.outputFolder()).filePath(name); }
+
+    std::unique_ptr<test::RunningProgram> m_program;
+    RequestBuilderWindow* m_builder = nullptr;
+    QStringList m_opened;
+};
+
+void ReportViewsTest::init() {
+    m_program = std::make_unique<test::RunningProgram>();
+    QVERIFY(m_program->started);
+    Session& session = *m_program->session;
+    test::putTwoMembers(session, m_opened);
+    reloadListCodes(session);
+    m_program->openWindows(entryAndBuilderWindows());
+    m_builder = test::openBuilderOnFirstList(*m_program);
+    QVERIFY(m_builder);
+}
+
+void ReportViewsTest::cleanup() {
+    m_program.reset();
+    m_opened.clear();
+}
+
+QCheckBox* ReportViewsTest::reportBox(const QString& caption) {
+    for (auto* box : find<QWidget>("reportChoicesView")->findChildren<QCheckBox*>())
+        if (box->text() == caption && box->isVisible()) return box;
+    qFatal("no tick box %s", qPrintable(caption));
+    return nullptr;
+}
+
+// "Last" <> "": both records.
+void ReportViewsTest::processReportRequest() {
+    QVERIFY(test::processLastNotEmpty(m_builder, "actionReport"));
+    QVERIFY(find<QWidget>("reportChoicesView")->isVisible());
+}
+
+void ReportViewsTest::chooseLastFirstByLast() {
+    processReportRequest();
+    tick("Last");
+    tick("First");
+    QVERIFY(click("continueSortButton"));
+    tick("Last");
+    QVERIFY(click("processReportButton"));
+    QVERIFY(find<QGroupBox>("outputGroup")->isVisible());
+}
+
+void ReportViewsTest::printAndSortFieldsAreNumberedInTheOrderTicked() {
+    processReportRequest();
+    QCOMPARE(label("reportViewTitle"), "Select Fields to Print...");
+    QCOMPARE(find<QGroupBox>("reportFieldsGroup")->title(), "Select print fields in print order...");
+    QCOMPARE(label("reportMatchesLabel"), "2");
+    QCOMPARE(find<QWidget>("reportHint")->property("plainText").toString(),
+             "Hint:  The field selection, target matching, etc. for your report request is now completed.");
+    QVERIFY(!find<QPushButton>("continueSortButton")->isEnabled());
+    const auto order = [this](const QString& caption) {
+        QLabel* number = find<QLabel>(reportBox(caption)->objectName() + "Order");
+        return number->isVisible() ? number->text() : QString();
+    };
+    tick("Last");
+    tick("First");
+    tick("City");
+    QCOMPARE(order("Last"), "1");
+    QCOMPARE(order("First"), "2");
+    QCOMPARE(order("City"), "3");
+    tick("Last");  // unticked: the later ones move up
+    QCOMPARE(order("Last"), "");
+    QCOMPARE(order("First"), "1");
+    QCOMPARE(order("City"), "2");
+    test::verifyFitsSmallScreen(*m_builder, "builder-report-print-fields");
+
+    QVERIFY(click("clearReportFieldsButton"));
+    QCOMPARE(order("First"), "");
+    QVERIFY(!find<QPushButton>("continueSortButton")->isEnabled());
+    tick("Zip");
+    QVERIFY(click("continueSortButton"));
+    QCOMPARE(label("reportViewTitle"), "Select Sort Order...");
+    QCOMPARE(find<QPushButton>("clearReportFieldsButton")->text(), "Clear sort order selection");
+    QCOMPARE(order("Zip"), "");  // the sort fields are their own
+    QCOMPARE(find<QPushButton>("processReportButton")->toolTip(),
+             "If you wish to process the report a second time to a different output location, click this button a "
+             "second time and re-select output location.");
+    QVERIFY(!find<QPushButton>("processReportButton")->isEnabled());
+    QVERIFY(!find<QGroupBox>("outputGroup")->isVisible());
+    tick("City");
+    QCOMPARE(order("City"), "1");
+    QVERIFY(click("processReportButton"));
+    QVERIFY(find<QGroupBox>("outputGroup")->isVisible());
+    QCOMPARE(find<QWidget>("reportHint")->property("plainText").toString(),
+             "Hint:  The SQL system has finished with your request.");
+    QVERIFY(click("reselectOutputButton"));
+    QVERIFY(!find<QGroupBox>("outputGroup")->isVisible());
+}
+
+void ReportViewsTest::theReportGoesToAFile() {
+    chooseLastFirstByLast();
+    QVERIFY(click("fileOutputButton"));
+    const QString path = filesPath("VNRpt.Txt");
+    QCOMPARE(m_program->prompter.texts(), QStringList{"Task Completed! Report is in File\r\r" + path + "."});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("Jones~Bob~\r\nSmith~Ann~\r\nRecords Listed:  2~\r\n"));
+}
+
+void ReportViewsTest::theReportGoesToTheScreen() {
+    chooseLastFirstByLast();
+    QVERIFY(click("screenOutputButton"));
+    QVERIFY(QFileInfo::exists(filesPath("View1.bmp")));
+    QVERIFY(find<QWidget>("reportScreenView")->isVisible());
+    QVERIFY(!find<QLabel>("reportPicture")->pixmap().isNull());
+    for (const char* name : {"priorViewButton", "nextViewButton"}) {
+        QCOMPARE(find<QPushButton>(name)->text(), "Only View");
+        QVERIFY(!find<QPushButton>(name)->isEnabled());
+    }
+    QVERIFY(click("reportExitButton"));
+    QVERIFY(find<QWidget>("reportChoicesView")->isVisible());
+    QCOMPARE(label("reportViewTitle"), "Select Sort Order...");
+    QVERIFY(!find<QGroupBox>("outputGroup")->isVisible());
+}
+
+void ReportViewsTest::thePrinterPreviewIsAPdf() {
+    chooseLastFirstByLast();
+    m_program->prompter.answers = {Answer::Yes};
+    QVERIFY(click("printerOutputButton"));
+    const QString pdf = filesPath("VNRpt.pdf");
+    QCOMPARE(m_program->prompter.texts(), QStringList{"Preview report in PDF format?"});
+    QCOMPARE(m_opened, QStringList{pdf});
+    const QString text = test::pdfText(pdf).simplified();
+    for (const char* needle : {"Varnedo SQL Report for Records", "Jones", "Bob", "Smith", "Ann", "Records Listed: 2"})
+        QVERIFY2(text.contains(needle), qPrintable(needle + QString(" in:\n") + text));
+    QVERIFY(text.indexOf("Jones") < text.indexOf("Smith"));
+}
+
+QTEST_MAIN(ReportViewsTest)
+#include "report_views_test.moc"
