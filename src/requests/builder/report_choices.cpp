@@ -29,14 +29,18 @@ void renumber(QList<SortField>& fields) {
 
 }  // namespace
 
-void ReportChoices::start(ListFields fields, FieldWidth width) {
+void ReportChoices::start(ListFields fields, FieldWidth width, SumColumns sumColumns) {
     m_fields = std::move(fields);
     m_width = std::move(width);
+    m_sumColumns = std::move(sumColumns);
     m_stage = ReportStage::PrintFields;
     m_page = kHeaderPage;
     m_output = false;
     m_print.clear();
     m_sort.clear();
+    m_summing = {};
+    m_chosen = {};
+    m_selected.clear();
 }
 
 void ReportChoices::showPage(int page) {
@@ -111,6 +115,43 @@ void ReportChoices::processRequest() {
 
 void ReportChoices::reSelect() { m_output = false; }
 
+void ReportChoices::openSumming() {
+    if (m_stage != ReportStage::SortFields || !m_sumColumns) return;
+    QList<SumColumn> columns = m_sumColumns(m_print);
+    if (columns.isEmpty()) return;
+    m_stage = ReportStage::Summing;
+    m_chosen = {};
+    m_chosen.columns = std::move(columns);
+    m_selected.clear();
+}
+
+void ReportChoices::tickTotals(qsizetype column) {
+    if (column >= 0 && column < m_chosen.columns.size()) m_chosen.columns[column].totals = !m_chosen.columns[column].totals;
+}
+
+void ReportChoices::setAllTotals(bool on) {
+    for (SumColumn& column : m_chosen.columns) column.totals = on;
+}
+
+void ReportChoices::chooseSummingMode(SummingMode mode) { m_chosen.mode = mode; }
+
+void ReportChoices::selectBreak(const FieldRef& field) {
+    const bool printed = std::any_of(m_print.begin(), m_print.end(), [&](const PrintField& p) { return p.field == field; });
+    if (printed && !m_selected.contains(field)) m_selected.append(field);
+}
+
+void ReportChoices::unselectBreak(const FieldRef& field) { m_selected.removeAll(field); }
+
+void ReportChoices::processSumming() {
+    if (m_stage != ReportStage::Summing || m_chosen.mode == SummingMode::None) return;
+    m_summing = m_chosen;
+    m_summing.breakFields = m_selected;
+    m_stage = ReportStage::SortFields;
+    m_output = true;
+}
+
+ReportSumming ReportChoices::summing() const { return m_summing; }
+
 ReportChoicesState ReportChoices::state() const {
     ReportChoicesState s;
     s.stage = m_stage;
@@ -125,14 +166,23 @@ ReportChoicesState ReportChoices::state() const {
     if (m_stage == ReportStage::PrintFields) {
         for (const PrintField& p : m_print) number(p.field, p.printOrder);
         s.hint = QStringLiteral("Hint:  The field selection, target matching, etc. for your report request is now completed.");
-    } else {
+    } else if (m_stage == ReportStage::SortFields) {
         for (const SortField& p : m_sort) number(p.field, p.sortOrder);
         s.hint = m_output ? QStringLiteral("Hint:  The SQL system has finished with your request.")
                           : QStringLiteral("Hint:  This is the SQL Report and Mail-Merge sort selection screen.");
     }
     s.continueEnabled = !m_print.isEmpty();
     s.processEnabled = !m_sort.isEmpty();
+    s.summingEnabled = m_stage == ReportStage::SortFields && m_sumColumns && !m_sumColumns(m_print).isEmpty();
     s.outputShown = m_output;
+    s.sumColumns = m_chosen.columns;
+    s.summingMode = m_chosen.mode;
+    s.summingProcessEnabled = m_chosen.mode != SummingMode::None;
+    for (const PrintField& p : m_print)
+        if (!m_selected.contains(p.field)) s.availableBreaks << p;
+    for (const FieldRef& field : m_selected)
+        for (const PrintField& p : m_print)
+            if (p.field == field) s.selectedBreaks << p;
     return s;
 }
 

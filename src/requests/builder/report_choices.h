@@ -1,6 +1,7 @@
 #pragma once
 
 #include "requests/builder/field_list.h"
+#include "requests/report/report_summing.h"
 #include "requests/request.h"
 
 #include <QList>
@@ -11,8 +12,9 @@
 
 namespace vn {
 
-// The report's two selections after the evaluation: the print fields, then the sort fields.
-enum class ReportStage { PrintFields, SortFields };
+// The report's selections after the evaluation: the print fields, then the sort fields, and,
+// from there, the sums of the printed report.
+enum class ReportStage { PrintFields, SortFields, Summing };
 
 // What the print-field and sort views show.
 struct ReportChoicesState {
@@ -23,8 +25,16 @@ struct ReportChoicesState {
     QList<std::pair<FieldRef, int>> orderNumbers;  // the page's ticked fields and their order numbers
     bool continueEnabled = false;  // "Continue (select sort order)"
     bool processEnabled = false;   // "Process My Request!"
+    bool summingEnabled = false;   // "Summing Operations": a numeric print field
     bool outputShown = false;      // "Output to..."
     QString hint;
+
+    // The summing view.
+    QList<SumColumn> sumColumns;
+    SummingMode summingMode = SummingMode::None;
+    QList<PrintField> availableBreaks;  // in print order
+    QList<PrintField> selectedBreaks;   // in the order chosen
+    bool summingProcessEnabled = false;  // a mode was chosen
 };
 
 // The print fields and sort fields of a report, clicked together on the field list. Without a
@@ -34,8 +44,11 @@ public:
     // The width in characters of a listed field; column is the grid column of a cell, else 0.
     using FieldWidth = std::function<int(const FieldChoice& field, int column)>;
 
+    // The sum columns of the numeric print fields.
+    using SumColumns = std::function<QList<SumColumn>(const QList<PrintField>& printFields)>;
+
     // The print-field view of the header, nothing chosen.
-    void start(ListFields fields, FieldWidth width);
+    void start(ListFields fields, FieldWidth width, SumColumns sumColumns = {});
     void showPage(int page);
     // Ticks the field, appended last, or unticks it: the later ones move up one place.
     void clickField(const FieldRef& field);
@@ -44,6 +57,18 @@ public:
     void clearSortFields();
     void processRequest();  // offers "Output to..."
     void reSelect();        // the output choice is cleared
+
+    // "Summing Operations": a column per numeric print field, none totalled, no break field.
+    void openSumming();
+    void tickTotals(qsizetype column);
+    void setAllTotals(bool on);
+    void chooseSummingMode(SummingMode mode);
+    void selectBreak(const FieldRef& field);
+    void unselectBreak(const FieldRef& field);
+    // "Process My Request": the sums are kept and "Output to..." is offered in the sort view.
+    void processSumming();
+    // What the printed report sums: nothing until the summing view was processed.
+    ReportSumming summing() const;
 
     ReportChoicesState state() const;
     const QList<PrintField>& printFields() const { return m_print; }
@@ -54,11 +79,15 @@ private:
 
     ListFields m_fields;
     FieldWidth m_width;
+    SumColumns m_sumColumns;
     ReportStage m_stage = ReportStage::PrintFields;
     int m_page = kHeaderPage;
     bool m_output = false;
     QList<PrintField> m_print;
     QList<SortField> m_sort;
+    ReportSumming m_summing;
+    ReportSumming m_chosen;  // as the summing view stands
+    QList<FieldRef> m_selected;
 };
 
 }  // namespace vn

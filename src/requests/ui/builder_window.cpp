@@ -13,6 +13,7 @@
 #include "requests/ui/report_choices_view.h"
 #include "requests/ui/report_output.h"
 #include "requests/ui/report_screen_view.h"
+#include "requests/ui/report_summing_view.h"
 #include "requests/report/report_records.h"
 #include "store/catalogue/slots.h"
 #include "shell/core/navigation.h"
@@ -63,6 +64,8 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
     m_views->addWidget(m_reportView);
     m_reportScreen = new ReportScreenView(m_views);
     m_views->addWidget(m_reportScreen);
+    m_reportSumming = new ReportSummingView(m_views);
+    m_views->addWidget(m_reportSumming);
     setCentralWidget(m_views);
     resize(kPageWindowSize);
     buildMenus();
@@ -77,6 +80,7 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
         printChosenMemos(m_session, m_builder.listCode(), memoNames(*m_definitions), chosen);
     });
     connectReport();
+    connectSumming();
     redraw();
 }
 
@@ -116,6 +120,20 @@ void RequestBuilderWindow::connectReport() {
     });
 }
 
+void RequestBuilderWindow::connectSumming() {
+    using V = ReportSummingView;
+    using C = ReportChoices;
+    connect(m_reportView, &ReportChoicesView::summingClicked, this, [this] { onReport(&C::openSumming); });
+    connect(m_reportSumming, &V::totalsClicked, this, [this](qsizetype column) { onReport([column](C& c) { c.tickTotals(column); }); });
+    connect(m_reportSumming, &V::allTotalsClicked, this, [this](bool on) { onReport([on](C& c) { c.setAllTotals(on); }); });
+    connect(m_reportSumming, &V::modeChosen, this, [this](SummingMode mode) { onReport([mode](C& c) { c.chooseSummingMode(mode); }); });
+    connect(m_reportSumming, &V::breakSelected, this,
+            [this](const FieldRef& field) { onReport([field](C& c) { c.selectBreak(field); }); });
+    connect(m_reportSumming, &V::breakUnselected, this,
+            [this](const FieldRef& field) { onReport([field](C& c) { c.unselectBreak(field); }); });
+    connect(m_reportSumming, &V::processClicked, this, [this] { onReport(&C::processSumming); });
+}
+
 void RequestBuilderWindow::onReport(const std::function<void(ReportChoices&)>& event) {
     if (m_drive.drawing()) return;
     event(m_report);
@@ -135,7 +153,7 @@ void RequestBuilderWindow::startReport() {
         } catch (const StoreError&) {
             return 0;
         }
-    });
+    }, [definitions](const QList<PrintField>& fields) { return sumColumnsFor(fields, *definitions); });
     m_screenShown = false;
 }
 
@@ -146,7 +164,8 @@ void RequestBuilderWindow::outputReport(const std::function<void(const ReportDoc
     ReportDocument document;
     try {
         BusyCursor busy;
-        document = buildReport(m_session.access, *m_definitions, request, LabelSort::ByZip, {}, QDate::currentDate());
+        document = buildReport(m_session.access, *m_definitions, request, LabelSort::ByZip, m_report.summing(),
+                               QDate::currentDate());
     } catch (const StoreError& e) {
         m_session.prompter.error(e.message());
         return;
@@ -278,8 +297,12 @@ void RequestBuilderWindow::redraw() {
     if (state.continuation == Continuation::Checks) shown = m_checks;
     if (state.continuation == Continuation::Memo) shown = m_memos;
     if (state.continuation == Continuation::Report) {
-        m_reportView->render(m_report.state(), state.matches);
-        shown = m_screenShown ? static_cast<QWidget*>(m_reportScreen) : m_reportView;
+        const ReportChoicesState report = m_report.state();
+        m_reportView->render(report, state.matches);
+        m_reportSumming->render(report);
+        shown = m_reportView;
+        if (report.stage == ReportStage::Summing) shown = m_reportSumming;
+        if (m_screenShown) shown = m_reportScreen;
     }
     m_views->setCurrentWidget(shown);
 }

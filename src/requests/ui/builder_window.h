@@ -19,6 +19,7 @@ class ChecksView;
 class MemoView;
 class ReportChoicesView;
 class ReportScreenView;
+class ReportSummingView;
 struct ReportDocument;
 class DefinitionCache;
 
@@ -56,6 +57,7 @@ private:
     void showMemos();
     void startReport();
     void connectReport();
+    void connectSumming();
     // Hands one click of the report views to the report's choices, then draws the window.
     void onReport(const std::function<void(ReportChoices&)>& event);
     void outputReport(const std::function<void(const ReportDocument&)>& output);
@@ -78,6 +80,7 @@ private:
     ReportChoices m_report;
     ReportChoicesView* m_reportView = nullptr;
     ReportScreenView* m_reportScreen = nullptr;
+    ReportSummingView* m_reportSumming = nullptr;
     bool m_screenShown = false;
     QString m_reportPrinter;  // chosen with "Select Printer"; empty: the default
     QList<std::pair<const RequestMenuEntry*, QAction*>> m_kindActions;

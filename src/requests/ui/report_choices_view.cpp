@@ -2,6 +2,8 @@
 
 #include "requests/ui/field_list_widget.h"
 
+#include "requests/ui/named_button.h"
+
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -10,16 +12,6 @@
 #include <QVBoxLayout>
 
 namespace vn {
-
-namespace {
-
-QPushButton* button(const QString& caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
-
-}  // namespace
 
 ReportChoicesView::ReportChoicesView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("reportChoicesView"));
@@ -60,18 +52,20 @@ QWidget* ReportChoicesView::buildButtons() {
     auto* row = new QWidget(this);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_clear = button(QString(), "clearReportFieldsButton", row);
-    m_continue = button(QStringLiteral("Continue (select sort order)"), "continueSortButton", row);
-    m_process = button(QStringLiteral("Process My Request!"), "processReportButton", row);
+    m_clear = namedButton(QString(), "clearReportFieldsButton", row);
+    m_continue = namedButton(QStringLiteral("Continue (select sort order)"), "continueSortButton", row);
+    m_process = namedButton(QStringLiteral("Process My Request!"), "processReportButton", row);
     m_process->setToolTip(QStringLiteral("If you wish to process the report a second time to a different output "
                                          "location, click this button a second time and re-select output location."));
-    m_selectPrinter = button(QStringLiteral("Select Printer"), "selectPrinterButton", row);
-    for (QPushButton* b : {m_clear, m_continue, m_process, m_selectPrinter}) layout->addWidget(b);
+    m_summing = namedButton(QStringLiteral("Summing Operations"), "summingButton", row);
+    m_selectPrinter = namedButton(QStringLiteral("Select Printer"), "selectPrinterButton", row);
+    for (QPushButton* b : {m_clear, m_continue, m_process, m_summing, m_selectPrinter}) layout->addWidget(b);
     layout->addStretch(1);
     connect(m_clear, &QPushButton::clicked, this, &ReportChoicesView::clearClicked);
     connect(m_continue, &QPushButton::clicked, this, &ReportChoicesView::continueClicked);
     connect(m_process, &QPushButton::clicked, this, &ReportChoicesView::processClicked);
     connect(m_selectPrinter, &QPushButton::clicked, this, &ReportChoicesView::selectPrinterClicked);
+    connect(m_summing, &QPushButton::clicked, this, &ReportChoicesView::summingClicked);
     return row;
 }
 
@@ -87,7 +81,7 @@ QGroupBox* ReportChoicesView::buildOutput() {
     };
     for (const auto& [caption, signal] : outputs) {
         const QString name = QString::fromLatin1(caption).remove(QLatin1Char('-')).toLower() + QStringLiteral("OutputButton");
-        auto* b = button(QString::fromLatin1(caption), qPrintable(name), m_output);
+        auto* b = namedButton(QString::fromLatin1(caption), qPrintable(name), m_output);
         connect(b, &QPushButton::clicked, this, signal);
         layout->addWidget(b);
     }
@@ -108,6 +102,8 @@ void ReportChoicesView::render(const ReportChoicesState& state, const QString& m
     m_process->setVisible(!print);
     m_process->setEnabled(state.processEnabled);
     m_selectPrinter->setVisible(!print);
+    m_summing->setVisible(!print);
+    m_summing->setEnabled(state.summingEnabled);
     m_output->setVisible(state.outputShown);
 }
 

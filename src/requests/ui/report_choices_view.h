@@ -28,6 +28,7 @@ signals:
     void continueClicked();
     void processClicked();
     void selectPrinterClicked();
+    void summingClicked();
     void screenClicked();
     void printerClicked();
     void fileClicked();
@@ -46,6 +47,7 @@ private:
     QPushButton* m_continue = nullptr;
     QPushButton* m_process = nullptr;
     QPushButton* m_selectPrinter = nullptr;
+    QPushButton* m_summing = nullptr;
     QGroupBox* m_output = nullptr;
 };
 

@@ -103,4 +103,47 @@ TEST_F(ReportChoicesTest, SortFieldsFollowThePrintFieldsAndLeadToTheOutput) {
     EXPECT_EQ(choices.printFields().size(), 1);
 }
 
+// Every field of page 2 counts as numeric.
+TEST_F(ReportChoicesTest, SumsAreKeptOnlyOnceTheSummingViewIsProcessed) {
+    const auto pageTwo = [](const QList<PrintField>& fields) {
+        QList<SumColumn> columns;
+        for (const PrintField& p : fields)
+            if (p.field.page == 2) columns.append({p.field, p.caption});
+        return columns;
+    };
+    choices.start(someFields(), {}, pageTwo);
+    choices.clickField({0, 5});
+    choices.continueToSort();
+    EXPECT_FALSE(choices.state().summingEnabled);  // nothing numeric printed
+
+    choices.start(someFields(), {}, pageTwo);
+    choices.clickField({0, 5});
+    choices.showPage(2);
+    choices.clickField({2, 1});
+    choices.continueToSort();
+    ASSERT_TRUE(choices.state().summingEnabled);
+    choices.openSumming();
+    ReportChoicesState state = choices.state();
+    EXPECT_EQ(state.stage, ReportStage::Summing);
+    ASSERT_EQ(state.sumColumns.size(), 1);
+    EXPECT_EQ(state.availableBreaks.size(), 2);
+    choices.tickTotals(0);
+    choices.selectBreak({2, 1});
+    choices.selectBreak({0, 5});
+    choices.unselectBreak({2, 1});
+    choices.processSumming();  // no mode yet
+    EXPECT_EQ(choices.state().stage, ReportStage::Summing);
+    EXPECT_EQ(choices.summing().mode, SummingMode::None);
+    choices.chooseSummingMode(SummingMode::SumsOnly);
+    choices.processSumming();
+    state = choices.state();
+    EXPECT_EQ(state.stage, ReportStage::SortFields);
+    EXPECT_TRUE(state.outputShown);
+    const ReportSumming summing = choices.summing();
+    EXPECT_EQ(summing.mode, SummingMode::SumsOnly);
+    EXPECT_EQ(summing.breakFields, (QList<FieldRef>{{0, 5}}));
+    ASSERT_EQ(summing.columns.size(), 1);
+    EXPECT_TRUE(summing.columns[0].totals);
+}
+
 }  // namespace

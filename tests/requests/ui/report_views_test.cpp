@@ -24,6 +24,7 @@
 #include <QtTest>
 
 using namespace vn;
+using namespace vn::definition_tables;
 
 // Window 9 carries a Report request on: the print fields, the sort fields, then the report
 // to a file, to the screen or to the printer, offscreen.
@@ -37,6 +38,7 @@ private slots:
     void theReportGoesToAFile();
     void theReportGoesToTheScreen();
     void thePrinterPreviewIsAPdf();
+    void numericColumnsAreSummedInThePrintedReport();
 
 private:
     template <typename T>
@@ -181,6 +183,36 @@ void ReportViewsTest::thePrinterPreviewIsAPdf() {
     for (const char* needle : {"Varnedo SQL Report for Records", "Jones", "Bob", "Smith", "Ann", "Records Listed: 2"})
         QVERIFY2(text.contains(needle), qPrintable(needle + QString(" in:\n") + text));
     QVERIFY(text.indexOf("Jones") < text.indexOf("Smith"));
+}
+
+void ReportViewsTest::numericColumnsAreSummedInThePrintedReport() {
+    RecordAccess& a = m_program->session->access;
+    test::putDefinition(a, "abc101", 1, 1, {{fdis::kCaption, "Dues"}, {fdis::kCharacterType, "3"}});
+    test::putRow(a, pageSlot(1), test::kSmith, {{1, "12.5"}});
+    test::putRow(a, pageSlot(1), test::kJones, {{1, "30"}});
+    emit find<QMenu>("requestMenu")->aboutToShow();  // the new field is read
+    QVERIFY(test::processLastNotEmpty(m_builder, "actionReport"));
+    tick("Last");
+    QVERIFY(click("reportPage1Button"));
+    tick("Dues");
+    QVERIFY(click("continueSortButton"));
+    tick("Last");
+    QVERIFY(click("summingButton"));
+    QVERIFY(find<QWidget>("reportSummingView")->isVisible());
+    QVERIFY(!find<QPushButton>("processSummingButton")->isEnabled());
+    QCOMPARE(find<QCheckBox>("totals1Check")->text(), "Dues");
+    test::verifyFitsSmallScreen(*m_builder, "builder-report-summing");
+    QCOMPARE(find<QListWidget>("availableBreakList")->item(0)->text(), " 1   0   Last");
+    QTest::mouseClick(find<QCheckBox>("totals1Check"), Qt::LeftButton, {}, QPoint(4, 8));
+    QVERIFY(find<QCheckBox>("totals1Check")->isChecked());
+    QVERIFY(click("fullReportRadio"));
+    QVERIFY(click("processSummingButton"));
+    QVERIFY(find<QGroupBox>("outputGroup")->isVisible());
+
+    m_program->prompter.answers = {Answer::Yes};
+    QVERIFY(click("printerOutputButton"));
+    const QString text = test::pdfText(filesPath("VNRpt.pdf")).simplified();
+    QVERIFY2(text.contains("42.5"), qPrintable(text));  // the subtotal and the grand total
 }
 
 QTEST_MAIN(ReportViewsTest)
