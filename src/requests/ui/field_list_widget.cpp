@@ -125,7 +125,7 @@ QWidget* FieldListWidget::buildGrid(const FieldGrid& grid, QWidget* parent) {
         for (int c = 1; c <= grid.columnTitles.size(); ++c) {
             const FieldChoice* cell = grid.cell(r, c);
             const QString name = QStringLiteral("T:%1C:%2R:%3").arg(cell->field.page).arg(c).arg(r);
-            layout->addWidget(entry(*cell, QString(), frame, named(name)), r, c, Qt::AlignCenter);
+            layout->addWidget(entry(*cell, QString(), frame, name), r, c, Qt::AlignCenter);
         }
     }
     layout->setColumnStretch(int(grid.columnTitles.size()) + 1, 1);
@@ -137,7 +137,7 @@ QWidget* FieldListWidget::entry(const FieldChoice& choice, const QString& captio
     auto* row = new QHBoxLayout(holder);
     row->setContentsMargins(0, 0, 0, 0);
     auto* box = new QCheckBox(caption, holder);
-    box->setObjectName(name.isEmpty() ? named(QStringLiteral("field%1Check").arg(choice.field.fieldNumber)) : name);
+    box->setObjectName(named(name.isEmpty() ? QStringLiteral("field%1Check").arg(choice.field.fieldNumber) : name));
     if (!name.isEmpty()) {
         box->setAccessibleName(name);
         box->setToolTip(choice.piece);

@@ -43,7 +43,7 @@ private:
     QString named(const QString& name) const;
     void rebuild(const PageFields& fields);
     QWidget* buildGrid(const FieldGrid& grid, QWidget* parent);
-    // The tick box and, beside it, the order number.
+    // The tick box and, beside it, the order number; a grid cell is named after its place.
     QWidget* entry(const FieldChoice& choice, const QString& caption, QWidget* parent, const QString& name = {});
 
     struct Entry {

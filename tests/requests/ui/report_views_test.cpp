@@ -37,6 +37,7 @@ private slots:
     void printAndSortFieldsAreNumberedInTheOrderTicked();
     void theReportGoesToAFile();
     void theReportGoesToTheScreen();
+    void aLongScreenReportIsWalkedViewByView();
     void thePrinterPreviewIsAPdf();
     void numericColumnsAreSummedInThePrintedReport();
 
@@ -170,6 +171,27 @@ void ReportViewsTest::theReportGoesToTheScreen() {
     QVERIFY(find<QWidget>("reportChoicesView")->isVisible());
     QCOMPARE(label("reportViewTitle"), "Select Sort Order...");
     QVERIFY(!find<QGroupBox>("outputGroup")->isVisible());
+}
+
+void ReportViewsTest::aLongScreenReportIsWalkedViewByView() {
+    for (int i = 1; i <= 30; ++i)
+        test::putRow(m_program->session->access, kHeadSlot, QStringLiteral("abcwyalb%1").arg(i + 100, 9, 10, QChar('0')),
+                     {{4, QStringLiteral("Member%1").arg(i)}});
+    chooseLastFirstByLast();
+    QVERIFY(click("screenOutputButton"));
+    const auto captions = [this] {
+        return QStringList{find<QPushButton>("priorViewButton")->text(), find<QPushButton>("nextViewButton")->text()};
+    };
+    // 32 records of one line and a blank one, under the page header: two views.
+    QVERIFY(QFileInfo::exists(filesPath("View2.bmp")));
+    QVERIFY(!QFileInfo::exists(filesPath("View3.bmp")));
+    QCOMPARE(captions(), (QStringList{"First View", "Next View [2 of 2]"}));
+    QVERIFY(click("nextViewButton"));
+    QCOMPARE(captions(), (QStringList{"Prior View [1 of 2]", "Last View"}));
+    QVERIFY(!find<QPushButton>("nextViewButton")->isEnabled());
+    QVERIFY(click("priorViewButton"));
+    QCOMPARE(captions()[0], "First View");
+    QVERIFY(!find<QPushButton>("priorViewButton")->isEnabled());
 }
 
 void ReportViewsTest::thePrinterPreviewIsAPdf() {
