@@ -7,7 +7,8 @@
 
 namespace vn::test {
 
-// Records every message and answers from a queue (Ok when the queue is empty).
+// Records every message and answers from a queue; when it is empty, Yes to a Yes/No question,
+// else Ok.
 class RecordingPrompter : public Prompter {
 public:
     struct Message {
@@ -16,10 +17,10 @@ public:
     };
 
     void beep() override { ++beeps; }
-    Answer information(const QString& text, Buttons) override { return record("information", text); }
-    Answer warning(const QString& text, Buttons) override { return record("warning", text); }
-    Answer error(const QString& text, Buttons) override { return record("error", text); }
-    Answer confirmation(const QString& text, Buttons) override { return record("confirmation", text); }
+    Answer information(const QString& text, Buttons b) override { return record("information", text, b); }
+    Answer warning(const QString& text, Buttons b) override { return record("warning", text, b); }
+    Answer error(const QString& text, Buttons b) override { return record("error", text, b); }
+    Answer confirmation(const QString& text, Buttons b) override { return record("confirmation", text, b); }
 
     QStringList texts() const {
         QStringList all;
@@ -32,9 +33,10 @@ public:
     int beeps = 0;
 
 private:
-    Answer record(const char* kind, const QString& text) {
+    Answer record(const char* kind, const QString& text, Buttons buttons) {
         messages.append({QString::fromLatin1(kind), text});
-        return answers.isEmpty() ? Answer::Ok : answers.takeFirst();
+        if (!answers.isEmpty()) return answers.takeFirst();
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
 };
 
