@@ -36,6 +36,7 @@ void ReportChoices::start(ListFields fields, FieldWidth width, SumColumns sumCol
     m_stage = ReportStage::PrintFields;
     m_page = kHeaderPage;
     m_output = false;
+    m_outputDone = false;
     m_print.clear();
     m_sort.clear();
     m_summing = {};
@@ -107,6 +108,7 @@ void ReportChoices::clearSortFields() {
     m_sort.clear();
     m_page = kHeaderPage;
     m_output = false;
+    m_outputDone = false;
 }
 
 void ReportChoices::processRequest() {
@@ -114,6 +116,10 @@ void ReportChoices::processRequest() {
 }
 
 void ReportChoices::reSelect() { m_output = false; }
+
+void ReportChoices::outputDone() {
+    if (m_stage == ReportStage::SortFields && m_output) m_outputDone = true;
+}
 
 void ReportChoices::openSumming() {
     if (m_stage != ReportStage::SortFields || !m_sumColumns) return;
@@ -175,6 +181,7 @@ ReportChoicesState ReportChoices::state() const {
     s.processEnabled = !m_sort.isEmpty();
     s.summingEnabled = m_stage == ReportStage::SortFields && m_sumColumns && !m_sumColumns(m_print).isEmpty();
     s.outputShown = m_output;
+    s.addToQueueShown = m_outputDone && m_stage == ReportStage::SortFields;
     s.sumColumns = m_chosen.columns;
     s.summingMode = m_chosen.mode;
     s.summingProcessEnabled = m_chosen.mode != SummingMode::None;

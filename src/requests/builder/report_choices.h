@@ -27,6 +27,7 @@ struct ReportChoicesState {
     bool processEnabled = false;   // "Process My Request!"
     bool summingEnabled = false;   // "Summing Operations": a numeric print field
     bool outputShown = false;      // "Output to..."
+    bool addToQueueShown = false;  // after an output
     QString hint;
 
     // The summing view.
@@ -57,6 +58,7 @@ public:
     void clearSortFields();
     void processRequest();  // offers "Output to..."
     void reSelect();        // the output choice is cleared
+    void outputDone();      // the report went to the screen, a printer or its file
 
     // "Summing Operations": a column per numeric print field, none totalled, no break field.
     void openSumming();
@@ -83,6 +85,7 @@ private:
     ReportStage m_stage = ReportStage::PrintFields;
     int m_page = kHeaderPage;
     bool m_output = false;
+    bool m_outputDone = false;
     QList<PrintField> m_print;
     QList<SortField> m_sort;
     ReportSumming m_summing;

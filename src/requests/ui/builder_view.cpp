@@ -5,14 +5,13 @@
 #include "requests/ui/builder_driver.h"
 #include "requests/ui/connector_panel.h"
 #include "requests/ui/field_list_widget.h"
+#include "requests/ui/queue_name_box.h"
 #include "requests/ui/target_panel.h"
 
 #include <QApplication>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -128,17 +127,7 @@ QWidget* BuilderView::buildBottom() {
     m_printList->setObjectName(QStringLiteral("printListButton"));
     connect(m_printList, &QPushButton::clicked, this, &BuilderView::printListClicked);
     side->addWidget(m_printList, 0, Qt::AlignRight);
-    m_queue = new QGroupBox(QStringLiteral("Add to SQL Request Queue List..."), bottom);
-    m_queue->setObjectName(QStringLiteral("addToQueueGroup"));
-    auto* form = new QFormLayout(m_queue);
-    auto* name = new QLineEdit(m_queue);
-    name->setObjectName(QStringLiteral("requestNameEdit"));
-    auto* addNow = new QPushButton(QStringLiteral("Add Now"), m_queue);
-    addNow->setObjectName(QStringLiteral("addNowButton"));
-    addNow->setEnabled(false);
-    addNow->setToolTip(kNotYetAvailable);
-    form->addRow(QStringLiteral("Name Request:"), name);
-    form->addRow(addNow);
+    m_queue = new QueueNameBox(QStringLiteral("addToQueueGroup"), bottom);
     side->addWidget(m_queue);
     side->addStretch(1);
     row->addWidget(sideColumn, 0, Qt::AlignRight);

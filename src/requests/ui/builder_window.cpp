@@ -100,17 +100,17 @@ void RequestBuilderWindow::connectReport() {
     connect(m_reportView, &V::reSelectClicked, this, [this] { onReport(&C::reSelect); });
     connect(m_reportView, &V::selectPrinterClicked, this, [this] { selectPrinter(); });
     connect(m_reportView, &V::fileClicked, this,
-            [this] { outputReport([this](const ReportDocument& doc) { reportToFile(m_session, doc); }); });
+            [this] { outputReport([this](const ReportDocument& doc) { return reportToFile(m_session, doc); }); });
     connect(m_reportView, &V::printerClicked, this, [this] {
-        outputReport([this](const ReportDocument& doc) { reportToPrinter(m_session, doc, m_reportPrinter); });
+        outputReport([this](const ReportDocument& doc) { return reportToPrinter(m_session, doc, m_reportPrinter); });
     });
     connect(m_reportView, &V::screenClicked, this, [this] {
         outputReport([this](const ReportDocument& doc) {
             const ScreenViews views = reportToScreen(m_session, doc);
-            if (views.count == 0) return;
+            if (views.count == 0) return false;
             m_reportScreen->showViews(m_session.folders.outputFolder(), views.count);
             m_screenShown = true;
-            redraw();
+            return true;
         });
     });
     // "Exit" clears the output choice and goes back to the sort view.
@@ -157,7 +157,7 @@ void RequestBuilderWindow::startReport() {
     m_screenShown = false;
 }
 
-void RequestBuilderWindow::outputReport(const std::function<void(const ReportDocument&)>& output) {
+void RequestBuilderWindow::outputReport(const std::function<bool(const ReportDocument&)>& output) {
     SqlRequest request = m_builder.request();
     request.printFields = m_report.printFields();
     request.sortFields = m_report.sortFields();
@@ -170,7 +170,8 @@ void RequestBuilderWindow::outputReport(const std::function<void(const ReportDoc
         m_session.prompter.error(e.message());
         return;
     }
-    output(document);
+    if (output(document)) m_report.outputDone();
+    redraw();
 }
 
 void RequestBuilderWindow::selectPrinter() {

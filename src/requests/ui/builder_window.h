@@ -60,7 +60,7 @@ private:
     void connectSumming();
     // Hands one click of the report views to the report's choices, then draws the window.
     void onReport(const std::function<void(ReportChoices&)>& event);
-    void outputReport(const std::function<void(const ReportDocument&)>& output);
+    void outputReport(const std::function<bool(const ReportDocument&)>& output);
     void selectPrinter();
     void setPrintList(PrintList print);
     void redraw();

@@ -3,6 +3,7 @@
 #include "requests/ui/field_list_widget.h"
 
 #include "requests/ui/named_button.h"
+#include "requests/ui/queue_name_box.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -44,6 +45,9 @@ ReportChoicesView::ReportChoicesView(QWidget* parent) : QWidget(parent) {
     layout->addWidget(m_hint);
     layout->addWidget(buildButtons());
     layout->addWidget(buildOutput());
+    m_queue = new QueueNameBox(QStringLiteral("reportAddToQueueGroup"), this);
+    m_queue->hide();
+    layout->addWidget(m_queue);
     connect(m_fields, &FieldListWidget::pageClicked, this, &ReportChoicesView::pageClicked);
     connect(m_fields, &FieldListWidget::fieldClicked, this, &ReportChoicesView::fieldClicked);
 }
@@ -105,6 +109,7 @@ void ReportChoicesView::render(const ReportChoicesState& state, const QString& m
     m_summing->setVisible(!print);
     m_summing->setEnabled(state.summingEnabled);
     m_output->setVisible(state.outputShown);
+    m_queue->setVisible(state.addToQueueShown);
 }
 
 }  // namespace vn

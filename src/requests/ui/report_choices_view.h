@@ -49,6 +49,7 @@ private:
     QPushButton* m_selectPrinter = nullptr;
     QPushButton* m_summing = nullptr;
     QGroupBox* m_output = nullptr;
+    QGroupBox* m_queue = nullptr;
 };
 
 }  // namespace vn

@@ -13,13 +13,13 @@
 
 namespace vn {
 
-void reportToFile(Session& session, const ReportDocument& report) {
+bool reportToFile(Session& session, const ReportDocument& report) {
     const QString folder = session.folders.outputFolder();
     QDir().mkpath(folder);  // a failure shows as the file's own message
-    writeReportFile(folder, report.records, session.prompter);
+    return writeReportFile(folder, report.records, session.prompter);
 }
 
-void reportToPrinter(Session& session, const ReportDocument& report, const QString& printer) {
+bool reportToPrinter(Session& session, const ReportDocument& report, const QString& printer) {
     const QString folder = session.folders.outputFolder();
     if (session.prompter.confirmation(QStringLiteral("Preview report in PDF format?"), Buttons::YesNo) != Answer::Yes) {
         // Made at each print, so a printer installed or chosen during the run is seen.
@@ -27,7 +27,7 @@ void reportToPrinter(Session& session, const ReportDocument& report, const QStri
                                        printer.isEmpty() ? session.printer.platformName : printer);
         PrintJob job(destination, session.prompter, session.openAddress, folder);
         printReport(job, report, session.prompter);
-        return;
+        return true;
     }
     const QString path = QDir(folder).filePath(kReportPdfFileName);
     QString failure;
@@ -38,11 +38,12 @@ void reportToPrinter(Session& session, const ReportDocument& report, const QStri
     }
     if (!failure.isEmpty()) {
         session.prompter.error(QStringLiteral("The report could not be saved as\r\r%1\r\r%2").arg(path, failure));
-        return;
+        return false;
     }
     if (!session.openAddress || !session.openAddress(path))
         session.prompter.information(
             QStringLiteral("The report was saved as\r\r%1\r\rNo program to show PDF files could be started.").arg(path));
+    return true;
 }
 
 ScreenViews reportToScreen(Session& session, const ReportDocument& report) {

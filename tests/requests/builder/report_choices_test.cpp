@@ -98,8 +98,14 @@ TEST_F(ReportChoicesTest, SortFieldsFollowThePrintFieldsAndLeadToTheOutput) {
     EXPECT_TRUE(choices.state().outputShown);
     choices.reSelect();
     EXPECT_FALSE(choices.state().outputShown);
+    choices.outputDone();  // no output was chosen
+    EXPECT_FALSE(choices.state().addToQueueShown);
+    choices.processRequest();
+    choices.outputDone();
+    EXPECT_TRUE(choices.state().addToQueueShown);
     choices.clearSortFields();
     EXPECT_TRUE(choices.sortFields().isEmpty());
+    EXPECT_FALSE(choices.state().addToQueueShown);
     EXPECT_EQ(choices.printFields().size(), 1);
 }
 

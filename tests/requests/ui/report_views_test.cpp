@@ -1,6 +1,7 @@
 #include "entry/ui/entry_window.h"
 #include "lists/definitions/definition_rows.h"
 #include "lists/records/record_tables.h"
+#include "platform/printing/printer_list.h"
 #include "platform/prompter.h"
 #include "requests/ui/builder_window.h"
 #include "requests/ui/request_windows.h"
@@ -39,6 +40,7 @@ private slots:
     void theReportGoesToTheScreen();
     void aLongScreenReportIsWalkedViewByView();
     void thePrinterPreviewIsAPdf();
+    void withoutPreviewTheReportGoesToThePrintJob();
     void numericColumnsAreSummedInThePrintedReport();
 
 private:
@@ -54,6 +56,8 @@ private:
     void processReportRequest();
     // Last and First printed, sorted by Last; "Output to..." offered.
     void chooseLastFirstByLast();
+    // "Add to SQL Request Queue List..." in the sort view.
+    bool queueOffered() { return find<QGroupBox>("reportAddToQueueGroup")->isVisible(); }
     QString filesPath(const QString& name) const { return QDir(m_program->session->folders.outputFolder()).filePath(name); }
 
     std::unique_ptr<test::RunningProgram> m_program;
@@ -145,6 +149,8 @@ void ReportViewsTest::printAndSortFieldsAreNumberedInTheOrderTicked() {
              "Hint:  The SQL system has finished with your request.");
     QVERIFY(click("reselectOutputButton"));
     QVERIFY(!find<QGroupBox>("outputGroup")->isVisible());
+    QVERIFY(click("processReportButton"));
+    QVERIFY(!queueOffered());
 }
 
 void ReportViewsTest::theReportGoesToAFile() {
@@ -155,6 +161,7 @@ void ReportViewsTest::theReportGoesToAFile() {
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("Jones~Bob~\r\nSmith~Ann~\r\nRecords Listed:  2~\r\n"));
+    QVERIFY(queueOffered());
 }
 
 void ReportViewsTest::theReportGoesToTheScreen() {
@@ -171,6 +178,7 @@ void ReportViewsTest::theReportGoesToTheScreen() {
     QVERIFY(find<QWidget>("reportChoicesView")->isVisible());
     QCOMPARE(label("reportViewTitle"), "Select Sort Order...");
     QVERIFY(!find<QGroupBox>("outputGroup")->isVisible());
+    QVERIFY(queueOffered());
 }
 
 void ReportViewsTest::aLongScreenReportIsWalkedViewByView() {
@@ -205,6 +213,21 @@ void ReportViewsTest::thePrinterPreviewIsAPdf() {
     for (const char* needle : {"Varnedo SQL Report for Records", "Jones", "Bob", "Smith", "Ann", "Records Listed: 2"})
         QVERIFY2(text.contains(needle), qPrintable(needle + QString(" in:\n") + text));
     QVERIFY(text.indexOf("Jones") < text.indexOf("Smith"));
+    QVERIFY(queueOffered());
+}
+
+// No preview: the print job, which with no printer installed keeps the printout as a PDF.
+void ReportViewsTest::withoutPreviewTheReportGoesToThePrintJob() {
+    if (!installedPrinterNames().isEmpty()) QSKIP("a printer is installed here");
+    chooseLastFirstByLast();
+    m_program->prompter.answers = {Answer::No};
+    QVERIFY(click("printerOutputButton"));
+    const QString pdf = filesPath("VNRpt.pdf");
+    QCOMPARE(m_program->prompter.texts(),
+             (QStringList{"Preview report in PDF format?", "No printer is installed, so the printout was saved as\r\r" + pdf}));
+    QCOMPARE(m_opened, QStringList{pdf});
+    QVERIFY(test::pdfText(pdf).contains("Records Listed:"));
+    QVERIFY(queueOffered());
 }
 
 void ReportViewsTest::numericColumnsAreSummedInThePrintedReport() {
