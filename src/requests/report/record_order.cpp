@@ -2,8 +2,9 @@
 
 #include "requests/evaluation/text_order.h"
 
-#include <QByteArray>
 #include "store/text/case_conversion.h"
+
+#include <QByteArray>
 
 #include <algorithm>
 
@@ -23,6 +24,15 @@ void appendFitted(QString& out, QStringView text, qsizetype length, bool cut = t
     qsizetype characters = kept.size();
     for (QChar c : kept) characters -= c.isLowSurrogate();
     if (characters < length) out += QString(length - characters, u' ');
+}
+
+// Cuts or pads the text to the length in characters, in its own buffer.
+void fitInPlace(QString& text, qsizetype length) {
+    const qsizetype kept = firstCharacters(text, length).size();
+    qsizetype characters = kept;
+    for (qsizetype i = 0; i < kept; ++i) characters -= text[i].isLowSurrogate();
+    text.truncate(kept);
+    if (characters < length) text.append(QString(length - characters, u' '));
 }
 
 // A record's sort text as UTF-8 bytes, which compare in code point order without decoding; the
@@ -46,9 +56,8 @@ QString labelSortText(LabelSort sort, const QString& title, const QString& first
         appendFitted(text, QString(last + first), kNameLength);
         text += zip;
     }
-    QString fitted;
-    appendFitted(fitted, text, kComparedLength);
-    return fitted;
+    fitInPlace(text, kComparedLength);
+    return text;
 }
 
 QString reportSortText(const QStringList& storedTexts, const QList<int>& widths) {
@@ -56,9 +65,9 @@ QString reportSortText(const QStringList& storedTexts, const QList<int>& widths)
     text.reserve(kComparedLength);
     for (qsizetype i = 0; i < storedTexts.size(); ++i)
         appendFitted(text, firstCharacters(storedTexts[i], kValueLength), widths.value(i), false);
-    QString fitted;
-    appendFitted(fitted, text, kComparedLength);
-    return LowerCaseText(fitted);
+    fitInPlace(text, kComparedLength);
+    lowerInPlace(text);
+    return text;
 }
 
 // The label pre-order puts equal label texts in the reverse of the incoming order; the sort

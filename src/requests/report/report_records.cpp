@@ -21,7 +21,6 @@ namespace {
 
 constexpr int kTitleColumn = 1, kFirstColumn = 2, kLastColumn = 4, kZipColumn = 15;
 constexpr int kFirstSourceKeyColumn = 17;  // + source number: the record's key in that source
-constexpr int kHeadColumns = 32;
 
 // Where a print field's value comes from, worked out once.
 struct FieldSource {
@@ -46,25 +45,20 @@ public:
     bool start(const QString& key) {
         m_key = key;
         m_rows.fill(Row::Unknown);
-        m_headRead.fill(false);
+        m_read.clear();
         return m_head.find(key);
     }
 
-    // Header fields serve the label order and the print fields: each is read once a record.
-    QString head(int column) {
-        if (column < 0 || column >= kHeadColumns) return table(kHeadSlot).text(column);
-        if (!m_headRead[column]) {
-            m_headValues[column] = table(kHeadSlot).text(column);
-            m_headRead[column] = true;
-        }
-        return m_headValues[column];
+    // A field may serve the label order, a sort field and a print field: each is read once a record.
+    QString stored(const FieldRef& field) {
+        for (const auto& [ref, text] : m_read)
+            if (ref == field) return text;
+        QString text = read(field);
+        m_read.emplace_back(field, text);
+        return text;
     }
 
-    QString stored(const FieldRef& field) {
-        const int column = field.fieldNumber - 1;
-        if (field.page == 0) return head(column);
-        return hasRow(field.page) ? table(pageSlot(field.page)).text(column) : QString();
-    }
+    QString head(int column) { return stored({0, column + 1}); }
 
     QString value(const FieldSource& f) {
         if (f.source.linkSource > 0 && m_linked) {
@@ -78,6 +72,12 @@ private:
     enum class Row { Unknown, Found, Missing };
 
     Table& table(int slot) { return m_access.catalogue().table(slot); }
+
+    QString read(const FieldRef& field) {
+        const int column = field.fieldNumber - 1;
+        if (field.page == 0) return table(kHeadSlot).text(column);
+        return hasRow(field.page) ? table(pageSlot(field.page)).text(column) : QString();
+    }
 
     bool hasRow(int page) {
         if (m_rows[page] == Row::Unknown) {
@@ -93,8 +93,7 @@ private:
     QString m_key;
     std::array<std::optional<KeyFollower>, kPageCount + 1> m_pages;
     std::array<Row, kPageCount + 1> m_rows{};
-    std::array<QString, kHeadColumns> m_headValues;
-    std::array<bool, kHeadColumns> m_headRead{};
+    std::vector<std::pair<FieldRef, QString>> m_read;  // this record's fields read so far
 };
 
 // The match positions in key order (byte order, as the tables keep it), so the tables are read
@@ -138,11 +137,13 @@ QList<ReportRecord> readReportRecords(RecordAccess& access, const DefinitionCach
         const QString& key = request.matches[position];
         if (!reader.start(key)) continue;
         QStringList sortTexts;
+        sortTexts.reserve(request.sortFields.size());
         for (const SortField& s : request.sortFields) sortTexts << reader.stored(s.field);
         const QString label = labelSortText(labelSort, reader.head(kTitleColumn), reader.head(kFirstColumn),
                                             reader.head(kLastColumn), reader.head(kZipColumn));
         found[position] = OrderedRecord{key, label, reportSortText(sortTexts, widths), read.size()};
         QStringList values;
+        values.reserve(qsizetype(printSources.size()));
         for (const FieldSource& f : printSources) values << formatValue(f.field, reader.value(f), f.definition);
         read.append({key, std::move(values)});
     }

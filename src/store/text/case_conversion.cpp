@@ -21,8 +21,12 @@ QString UpperCaseText(const QString& text) {
 
 QString LowerCaseText(const QString& text) {
     QString out = text;
-    for (QChar& c : out) c = lowered(c);
+    lowerInPlace(out);
     return out;
+}
+
+void lowerInPlace(QString& text) {
+    for (QChar& c : text) c = lowered(c);
 }
 
 QString ProperCaseText(const QString& text, bool firstOnly) {
