@@ -162,6 +162,7 @@ void ReportViewsTest::theReportGoesToAFile() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("Jones~Bob~\r\nSmith~Ann~\r\nRecords Listed:  2~\r\n"));
     QVERIFY(queueOffered());
+    test::verifyFitsSmallScreen(*m_builder, "builder-report-sort-output");
 }
 
 void ReportViewsTest::theReportGoesToTheScreen() {
@@ -170,6 +171,7 @@ void ReportViewsTest::theReportGoesToTheScreen() {
     QVERIFY(QFileInfo::exists(filesPath("View1.bmp")));
     QVERIFY(find<QWidget>("reportScreenView")->isVisible());
     QVERIFY(!find<QLabel>("reportPicture")->pixmap().isNull());
+    test::verifyFitsSmallScreen(*m_builder, "builder-report-screen");
     for (const char* name : {"priorViewButton", "nextViewButton"}) {
         QCOMPARE(find<QPushButton>(name)->text(), "Only View");
         QVERIFY(!find<QPushButton>(name)->isEnabled());
