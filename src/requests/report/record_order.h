@@ -1,13 +1,13 @@
 #pragma once
 
+#include "shell/core/label_setup.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
 
 namespace vn {
 
-// How the label set-up orders records before a report's own sort fields decide.
-enum class LabelSort { ByZip, ByName };
 
 // What the order of one record is decided by, read once from its rows.
 struct OrderedRecord {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lists/definitions/definition_cache.h"
+#include "shell/core/label_setup.h"
 #include "shell/core/progress_log.h"
 #include "store/access/record_access.h"
 #include "store/files/folder_tree.h"
@@ -73,6 +74,7 @@ public:
     QString currentListCode;  // the data list the designer and the entry window work on
     QString currentListTitle;
     std::shared_ptr<const DefinitionCache> definitions;  // the current list's fields, when loaded
+    LabelSetup labels;
 
     bool started = false;  // the tables were opened; only then is there anything to save
     bool exitFlag = false;
