@@ -4,6 +4,7 @@
 #include "requests/builder/request_builder.h"
 #include "requests/builder/report_choices.h"
 #include "requests/builder/request_menu.h"
+#include "requests/labels/label_run.h"
 #include "requests/ui/builder_driver.h"
 #include "shell/ui/app_window.h"
 
@@ -42,6 +43,10 @@ public:
 
     const RequestBuilder& builder() const { return m_builder; }
 
+    // Opens the label sheet window (10) on a label output.
+    using OpenLabels = std::function<void(const LabelRun& run)>;
+    void setOpenLabels(OpenLabels open) { m_openLabels = std::move(open); }
+
 protected:
     QString captionText() const override;
     void showEvent(QShowEvent* event) override;
@@ -70,6 +75,7 @@ private:
     Navigator& m_navigator;
     OpenRecord m_openRecord;
     PrintList m_printList;
+    OpenLabels m_openLabels;
     RequestBuilder m_builder;
     BuilderDriver m_drive;
     std::shared_ptr<const DefinitionCache> m_definitions;
