@@ -55,12 +55,6 @@ private:
     std::function<void()> m_onLeave;
 };
 
-// One checker for the run, loaded on first use: "Ignore All" and added words last the session.
-SpellChecker& sessionSpellChecker() {
-    static SpellChecker checker;
-    return checker;
-}
-
 // Replaces the memo's text as one undoable edit, so textChanged runs the typing rules.
 void replaceText(QPlainTextEdit* edit, const QString& text) {
     QTextCursor all(edit->document());

@@ -64,4 +64,9 @@ void SpellChecker::addToDictionary(const QString& word) {
         m_ignored.insert(word);
 }
 
+SpellChecker& sessionSpellChecker() {
+    static SpellChecker checker;
+    return checker;
+}
+
 }  // namespace vn

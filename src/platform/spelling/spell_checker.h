@@ -51,4 +51,7 @@ private:
     QSet<QString> m_ignored;
 };
 
+// One checker for the run, loaded on first use: "Ignore All" and added words last the session.
+SpellChecker& sessionSpellChecker();
+
 }  // namespace vn

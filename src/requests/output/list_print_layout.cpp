@@ -32,7 +32,7 @@ public:
 
     void count() {
         if (m_line > kCountLine) nextPage();
-        put(0, kCountLine, QStringLiteral("List LBCount = %1").arg(m_list.entries.size()));
+        put(0, kCountLine, m_list.countText.arg(m_list.entries.size()));
         m_sink.setFont(printFont(6));
         put(kFooterColumn, kLastLine, kFooter);
     }
@@ -46,7 +46,7 @@ private:
     void startPage() {
         ++m_page;
         m_sink.setFont(printFont(12, true));
-        put(0, 0, QStringLiteral("Varnedo SQL List Results..."));
+        put(0, 0, m_list.heading);
         put(50, 0, formatTableDateTime(m_list.printedAt) + QStringLiteral("   Page %1").arg(m_page));
         m_sink.setFont(printFont(10));
         put(0, 2, m_list.displayText);

@@ -13,6 +13,8 @@ struct PrintedList {
     QString displayText;
     QStringList entries;
     QDateTime printedAt;
+    QString heading = QStringLiteral("Varnedo SQL List Results...");
+    QString countText = QStringLiteral("List LBCount = %1");  // %1: the number of entries
 };
 
 // The list on pages of 80 lines and 80 columns: a header on every page, one entry a line from
