@@ -30,7 +30,8 @@ QString MailRun::start(const SmtpAccount& account, const MailMessage& message, c
     QFile body(m_folder->filePath(QStringLiteral("body")));
     if (!m_folder->isValid() || !body.open(QIODevice::WriteOnly))
         return QStringLiteral("The message could not be prepared: %1").arg(body.errorString());
-    const QString failure = composeBody(message, freshMailStamp(message.from), body);
+    m_boundary = freshMailStamp(message.from).boundary;
+    const QString failure = composeBody(message, {{}, {}, m_boundary}, body);
     if (!failure.isEmpty()) return failure;
     m_account = account;
     m_message = message;
@@ -67,7 +68,9 @@ void MailRun::sendNext() {
     }
     MailMessage message = m_message;
     message.to = m_outcomes[m_next].address;
-    const MailEnvelope envelope{m_account, message.from, message.to, composeHeaders(message, freshMailStamp(message.from)),
+    MailStamp stamp = freshMailStamp(message.from);  // a date and id of its own,
+    stamp.boundary = m_boundary;                      // the body's boundary
+    const MailEnvelope envelope{m_account, message.from, message.to, composeHeaders(message, stamp),
                                 m_folder->filePath(QStringLiteral("body"))};
     ++m_attempts;
     m_transport.send(envelope, [this](const MailOutcome& outcome) { completed(outcome); });

@@ -54,6 +54,7 @@ private:
     SmtpAccount m_account;
     MailMessage m_message;
     std::unique_ptr<QTemporaryDir> m_folder;  // the body, composed once
+    QString m_boundary;                       // of that body, for every message's headers
     QList<RecipientOutcome> m_outcomes;
     qsizetype m_next = 0;
     bool m_running = false;
