@@ -198,6 +198,19 @@ void Table::dropStream(bool keepRow) {
     }
 }
 
+// A write inside a transaction keeps only the changed fields; the rest of a streamed row is read
+// again (after the write reaches the file) only if something reads it, so writing a field of a
+// wide row does not first copy every column.
+void Table::leaveStreamForWrite() {
+    if (!m_live || m_materialized) {
+        dropStream(true);
+        return;
+    }
+    m_live->reset();
+    m_live = nullptr;
+    m_needReload = true;
+}
+
 void Table::becomeEmpty() {
     dropStream(false);
     m_hasRow = false;
@@ -589,7 +602,7 @@ bool Table::setText(int field, const QString& text) {
         return true;
     }
     if (m_db->transactionDepth() > 0) {
-        dropStream(true);
+        leaveStreamForWrite();
         m_values[field] = value;
         m_dirty[field] = 1;
         m_anyDirty = true;

@@ -75,6 +75,7 @@ public:
     void flush();
     void discardPending();
     void dropStream(bool keepRow);
+    void leaveStreamForWrite();
 
 private:
     enum class StreamKind { First, From, After };
