@@ -275,6 +275,29 @@ TEST_F(EngineTest, RolledBackTransactionLeavesNothing) {
     EXPECT_EQ(table->text(1), "keep");
 }
 
+// A write to a row found by key leaves the fields not yet read to be read from the file.
+TEST_F(EngineTest, AFieldWrittenInATransactionLeavesTheOthersReadable) {
+    add("a", "name");
+    table->findKey("a");
+    table->setText(2, "first note");
+    {
+        Transaction tx(*db);
+        ASSERT_TRUE(table->findKey("a"));
+        EXPECT_EQ(table->text(1), "name");  // read from the stream: the note is not
+        table->setText(1, "other");
+        EXPECT_EQ(table->text(2), "first note");
+        EXPECT_EQ(table->text(1), "other");
+        table->setText(2, "second note");
+        ASSERT_TRUE(table->findKey("a"));
+        EXPECT_EQ(table->text(2), "second note");
+        tx.commit();
+    }
+    Table other(db, "T");
+    ASSERT_TRUE(other.findKey("a"));
+    EXPECT_EQ(other.text(1), "other");
+    EXPECT_EQ(other.text(2), "second note");
+}
+
 TEST_F(EngineTest, ChangesInATransactionAreSeenByEveryReader) {
     Transaction tx(*db);
     add("a", "new");
