@@ -26,6 +26,7 @@ Continuation continuationOf(RequestKind kind) {
     case RequestKind::WriteChecks: return Continuation::Checks;
     case RequestKind::MemoPrinting: return Continuation::Memo;
     case RequestKind::Report: return Continuation::Report;
+    case RequestKind::Email: return Continuation::Email;
     default: return Continuation::None;
     }
 }

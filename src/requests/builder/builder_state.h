@@ -26,7 +26,7 @@ enum class BuilderStep {
 };
 
 // What the evaluation leads to.
-enum class Continuation { None, Count, List, Checks, Memo, Report };
+enum class Continuation { None, Count, List, Checks, Memo, Report, Email };
 
 // Everything the builder's window shows and lets the user do, derived from the builder.
 struct BuilderState {

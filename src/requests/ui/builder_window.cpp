@@ -1,12 +1,15 @@
 #include "requests/ui/builder_window.h"
 
 #include "lists/definitions/definition_cache.h"
+#include "mail/ui/email_setup_view.h"
+#include "platform/mail/smtp_transport.h"
 #include "platform/prompter.h"
 #include "requests/builder/field_list.h"
 #include "requests/builder/request_run.h"
 #include "requests/builder/target_lists.h"
 #include "requests/ui/builder_view.h"
 #include "requests/ui/busy_cursor.h"
+#include "requests/ui/email_message_view.h"
 #include "requests/ui/checks_view.h"
 #include "requests/ui/memo_printing.h"
 #include "requests/ui/memo_view.h"
@@ -22,6 +25,7 @@
 #include "store/engine/store_error.h"
 
 #include <QMenu>
+#include <QPointer>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -51,7 +55,9 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
                 [&session, this](int page, int slot) {
                     return selectionItemTexts(session.access, m_builder.listCode(), page, slot);
                 }),
-      m_drive(m_builder, [this] { redraw(); }) {
+      m_drive(m_builder, [this] { redraw(); }),
+      m_transport(std::make_unique<SmtpTransport>()),
+      m_emailSetup(session.access, session.settings.mail, [this] { refreshRequestMenu(); }) {
     m_views = new QStackedWidget(this);
     m_views->setObjectName(QStringLiteral("builderViews"));
     m_view = new BuilderView(m_drive, m_views);
@@ -66,6 +72,7 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
     m_views->addWidget(m_reportScreen);
     m_reportSumming = new ReportSummingView(m_views);
     m_views->addWidget(m_reportSumming);
+    buildEmail();
     setCentralWidget(m_views);
     resize(kPageWindowSize);
     buildMenus();
@@ -207,8 +214,7 @@ void RequestBuilderWindow::buildMenus() {
     waitingAction(queue, "Clear", "actionQueueClear");
     QAction* setupEmail = menuBar()->addAction(QStringLiteral("Setup Email"));
     setupEmail->setObjectName(QStringLiteral("actionSetupEmail"));
-    setupEmail->setEnabled(false);
-    setupEmail->setToolTip(kNotYetAvailable);
+    connect(setupEmail, &QAction::triggered, this, [this] { showEmailSetup(true); });
     refreshRequestMenu();
 }
 
@@ -229,6 +235,7 @@ void RequestBuilderWindow::refreshRequestMenu() {
 // The current list's fields are read again (the designer may have changed them) and the
 // builder starts from nothing.
 void RequestBuilderWindow::beginAgain() {
+    m_setupShown = false;
     try {
         m_definitions = std::make_shared<const DefinitionCache>(LoadDefinitions(m_session.access, m_session.currentListCode));
     } catch (const StoreError& e) {
@@ -265,6 +272,7 @@ void RequestBuilderWindow::evaluate() {
     }
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Memo) showMemos();
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Report) startReport();
+    if (failure.isEmpty() && m_builder.state().continuation == Continuation::Email) m_emailView->open(m_builder.matchList());
     m_drive.redraw();
     if (!failure.isEmpty()) m_session.prompter.error(failure);
 }
@@ -297,6 +305,7 @@ void RequestBuilderWindow::redraw() {
     QWidget* shown = m_view;
     if (state.continuation == Continuation::Checks) shown = m_checks;
     if (state.continuation == Continuation::Memo) shown = m_memos;
+    if (state.continuation == Continuation::Email) shown = m_emailView;
     if (state.continuation == Continuation::Report) {
         const ReportChoicesState report = m_report.state();
         m_reportView->render(report, state.matches);
@@ -305,7 +314,30 @@ void RequestBuilderWindow::redraw() {
         if (report.stage == ReportStage::Summing) shown = m_reportSumming;
         if (m_screenShown) shown = m_reportScreen;
     }
+    if (m_setupShown) shown = m_emailSetupView;
     m_views->setCurrentWidget(shown);
+}
+
+// The set-up view and the message view. A transfer in progress is stopped by the orderly exit.
+void RequestBuilderWindow::buildEmail() {
+    m_emailSetupView = new EmailSetupView(m_emailSetup, EmailSetupView::Place::Builder, m_views);
+    m_views->addWidget(m_emailSetupView);
+    m_emailView = new EmailMessageView(m_session, *m_transport, m_dialUp, m_views);
+    m_views->addWidget(m_emailView);
+    connect(m_emailSetupView, &EmailSetupView::exitClicked, this, [this] { showEmailSetup(false); });
+    connect(m_emailView, &EmailMessageView::setupWanted, this, [this] { showEmailSetup(true); });
+    connect(m_emailView, &EmailMessageView::closed, this,
+            [this] { m_drive([](RequestBuilder& b) { b.openRequestMenu(); }); });
+    QPointer<RequestBuilderWindow> self(this);
+    m_session.beforeShutdown.push_back([self] {
+        if (self) self->m_transport->stop();
+    });
+}
+
+void RequestBuilderWindow::showEmailSetup(bool shown) {
+    m_setupShown = shown;
+    refreshRequestMenu();
+    redraw();
 }
 
 QString RequestBuilderWindow::captionText() const {

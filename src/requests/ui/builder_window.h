@@ -3,6 +3,8 @@
 #include "entry/session/record_listing.h"
 #include "requests/builder/request_builder.h"
 #include "requests/builder/report_choices.h"
+#include "mail/dial_up.h"
+#include "mail/email_setup.h"
 #include "requests/builder/request_menu.h"
 #include "requests/labels/label_run.h"
 #include "requests/ui/builder_driver.h"
@@ -16,6 +18,9 @@ class QStackedWidget;
 namespace vn {
 
 class BuilderView;
+class EmailMessageView;
+class EmailSetupView;
+class SmtpTransport;
 class ChecksView;
 class MemoView;
 class ReportChoicesView;
@@ -63,6 +68,8 @@ private:
     void startReport();
     void connectReport();
     void connectSumming();
+    void buildEmail();
+    void showEmailSetup(bool shown);
     // Hands one click of the report views to the report's choices, then draws the window.
     void onReport(const std::function<void(ReportChoices&)>& event);
     void outputReport(const std::function<bool(const ReportDocument&)>& output);
@@ -88,6 +95,12 @@ private:
     ReportScreenView* m_reportScreen = nullptr;
     ReportSummingView* m_reportSumming = nullptr;
     bool m_screenShown = false;
+    std::unique_ptr<SmtpTransport> m_transport;
+    SystemDialUp m_dialUp;
+    EmailSetup m_emailSetup;
+    EmailMessageView* m_emailView = nullptr;
+    EmailSetupView* m_emailSetupView = nullptr;
+    bool m_setupShown = false;
     QString m_reportPrinter;  // chosen with "Select Printer"; empty: the default
     QList<std::pair<const RequestMenuEntry*, QAction*>> m_kindActions;
 };

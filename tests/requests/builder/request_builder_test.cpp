@@ -449,6 +449,7 @@ TEST_F(RequestBuilderTest, ProcessCompletesAndTheResultChoosesTheContinuation) {
         {RequestKind::List, Continuation::List, true, true},
         {RequestKind::WriteChecks, Continuation::Checks, false, false},
         {RequestKind::MemoPrinting, Continuation::Memo, false, false},
+        {RequestKind::Email, Continuation::Email, false, true},
     };
     for (const Case& c : cases) {
         builder.startKind(c.kind, EmailFilter::All);
@@ -500,7 +501,7 @@ TEST(RequestMenu, EntriesWaitForTheirOutputAndForEmail) {
     EXPECT_EQ(captions, (QStringList{"Count", "List", "Labels", "Email", "Missing Email Labels", "Report", "Mail Merge",
                                      "Select Records for Transmission", "Math Operations", "Checks", "Memo Printing"}));
     EXPECT_EQ(enabled, (QStringList{"Count", "List", "Report", "Checks", "Memo Printing"}));
-    EXPECT_EQ(enabledWithMail, enabled);  // the e-mail views come later
+    EXPECT_EQ(enabledWithMail, (QStringList{"Count", "List", "Email", "Report", "Checks", "Memo Printing"}));
 }
 
 }  // namespace

@@ -192,8 +192,9 @@ void BuilderWindowTest::theMenusOfferWhatThisVersionCarriesOn() {
         else QVERIFY2(!action->toolTip().isEmpty(), qPrintable(action->text()));
     }
     QCOMPARE(captions.size(), 11);
-    QCOMPARE(enabled, (QStringList{"Count", "List", "Report", "Checks", "Memo Printing"}));
-    for (const char* name : {"actionQueueDisplay", "actionQueueClear", "actionSetupEmail"}) {
+    QCOMPARE(enabled, (QStringList{"Count", "List", "Report", "Checks", "Memo Printing"}));  // Email: no method yet
+    QVERIFY(find<QAction>("actionSetupEmail")->isEnabled());
+    for (const char* name : {"actionQueueDisplay", "actionQueueClear"}) {
         QVERIFY(!find<QAction>(name)->isEnabled());
         QVERIFY(!find<QAction>(name)->toolTip().isEmpty());
     }
