@@ -49,6 +49,9 @@ public:
     virtual void setPen(const PrintPen& pen) = 0;
     virtual void setFillColour(quint32 colour) = 0;
     virtual void setTextColour(quint32 colour) = 0;
+    // Text drawn after setClip shows only inside the area, until clearClip.
+    virtual void setClip(const QRectF& area) = 0;
+    virtual void clearClip() = 0;
     virtual void newPage() = 0;
 };
 

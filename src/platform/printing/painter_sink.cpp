@@ -58,6 +58,10 @@ void PainterSink::setFillColour(quint32 colour) { m_fill = colour; }
 
 void PainterSink::setTextColour(quint32 colour) { m_textColour = colour; }
 
+void PainterSink::setClip(const QRectF& area) { m_painter.setClipRect(area); }
+
+void PainterSink::clearClip() { m_painter.setClipping(false); }
+
 void PainterSink::newPage() {
     if (m_device) m_device->newPage();
 }

@@ -24,6 +24,8 @@ public:
     void setPen(const PrintPen& pen) override;
     void setFillColour(quint32 colour) override;
     void setTextColour(quint32 colour) override;
+    void setClip(const QRectF& area) override;
+    void clearClip() override;
     void newPage() override;
 
 private:

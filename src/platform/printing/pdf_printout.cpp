@@ -32,6 +32,11 @@ QPageLayout pointsOnA4() {
 
 }  // namespace
 
+QPageLayout paperLayout(const PrintPaper& paper, bool landscape) {
+    return QPageLayout(QPageSize(paper.inches, QPageSize::Inch), landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       paper.marginInches, QPageLayout::Inch);
+}
+
 bool paintPrintout(QPagedPaintDevice& device, const Printout& printout) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
@@ -48,8 +53,13 @@ QString writePdf(const Printout& printout, const QString& path, PdfPage page) {
         QPdfWriter writer(&pdf);
         writer.setTitle(printout.title);
         writer.setCreator(QStringLiteral("Varnedo"));
-        if (page.pointsOnA4) writer.setResolution(kPointsPerInch);
-        writer.setPageLayout(page.pointsOnA4 ? pointsOnA4() : pdfPageLayout(printout.landscape));
+        if (printout.paper) {
+            writer.setResolution(printout.paper->pdfDotsPerInch);
+            writer.setPageLayout(paperLayout(*printout.paper, printout.landscape));
+        } else {
+            if (page.pointsOnA4) writer.setResolution(kPointsPerInch);
+            writer.setPageLayout(page.pointsOnA4 ? pointsOnA4() : pdfPageLayout(printout.landscape));
+        }
         if (!paintPrintout(writer, printout)) return QStringLiteral("The PDF writer could not start.");
     }
     return writeWholeFile(path, pdf.data());

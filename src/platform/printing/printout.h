@@ -2,10 +2,21 @@
 
 #include "platform/printing/page_sink.h"
 
+#include <QMarginsF>
+#include <QSizeF>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace vn {
+
+// The paper a printout is laid out for, when the layout needs to land on a given sheet: its
+// size and the margins that leave the printable area, in inches, and the resolution of its PDF.
+struct PrintPaper {
+    QSizeF inches;
+    QMarginsF marginInches;
+    int pdfDotsPerInch = 300;
+};
 
 // One printout of the program: what it draws and what it is called. Every printout goes
 // through PrintJob with its own layout and its own PDF file name.
@@ -14,6 +25,7 @@ struct Printout {
     QString pdfFileName;  // the file written in the Files folder when no printer is installed
     bool landscape = false;
     std::function<void(PageSink&)> layout;  // draws every page; may be run more than once
+    std::optional<PrintPaper> paper = std::nullopt;  // none: the place's paper with a printer's border
 };
 
 }  // namespace vn

@@ -10,10 +10,10 @@ namespace vn {
 class RecordingSink : public PageSink {
 public:
     struct Op {
-        enum Kind { Font, Text, Line, Rectangle, Circle, Pen, FillColour, TextColour, NewPage } kind = NewPage;
+        enum Kind { Font, Text, Line, Rectangle, Circle, Pen, FillColour, TextColour, Clip, ClearClip, NewPage } kind = NewPage;
         PrintFont font;
         QPointF at;
-        QPointF to;  // a rectangle's bottom right
+        QPointF to;  // a rectangle's or a clip's bottom right
         QString text;
         bool filled = false;
         double radius = 0;
@@ -51,6 +51,12 @@ public:
     void setPen(const PrintPen& pen) override { add(Op::Pen).pen = pen; }
     void setFillColour(quint32 colour) override { add(Op::FillColour).colour = colour; }
     void setTextColour(quint32 colour) override { add(Op::TextColour).colour = colour; }
+    void setClip(const QRectF& area) override {
+        Op& op = add(Op::Clip);
+        op.at = area.topLeft();
+        op.to = area.bottomRight();
+    }
+    void clearClip() override { add(Op::ClearClip); }
     void newPage() override { add(Op::NewPage); }
 
     QList<Op> ops;

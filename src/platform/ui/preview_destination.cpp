@@ -19,6 +19,9 @@ void PreviewDestination::preview(const Printout& printout) {
     if (installedPrinterNames().contains(m_defaultPrinter)) printer.setPrinterName(m_defaultPrinter);
     printer.setDocName(printout.title);
     printer.setPageOrientation(printout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // A printer that cannot print that close to the edge keeps its own margins on that paper.
+    if (printout.paper && !printer.setPageLayout(paperLayout(*printout.paper, printout.landscape)))
+        printer.setPageSize(QPageSize(printout.paper->inches, QPageSize::Inch));
 
     QPrintPreviewDialog dialog(&printer, m_parent);
     dialog.setObjectName(QStringLiteral("printPreviewDialog"));

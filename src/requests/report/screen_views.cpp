@@ -33,6 +33,8 @@ public:
     void setPen(const PrintPen& pen) override { m_sink.setPen(pen); }
     void setFillColour(quint32 colour) override { m_sink.setFillColour(colour); }
     void setTextColour(quint32 colour) override { m_sink.setTextColour(colour); }
+    void setClip(const QRectF& area) override { m_sink.setClip(area); }
+    void clearClip() override { m_sink.clearClip(); }
     void newPage() override {
         save();
         m_painter.fillRect(m_image.rect(), Qt::white);

@@ -16,7 +16,7 @@ enum Window : int {
     EntryWindow = 7,
     PhraseEditorWindow = 8,
     BuilderWindow = 9,
-    LabelSheetWindow = 10,
+    LabelSheetWindowNo = 10,  // the class is LabelSheetWindow
     ImportWindow = 11,
     ExportWindow = 12,
 };

@@ -7,7 +7,7 @@ const QList<WindowCaption>& applicationWindows() {
         {3, "designerWindow", "Create/Define Data List"},   {4, "archiveWindow", "Archive Utilities"},
         {6, "setupWindow", "Setup and Utilities"},     {7, "entryWindow", "Data List Selection/Use"},
         {8, "phraseEditorWindow", "Help Phrase Editor"}, {9, "builderWindow", "Request Builder"},
-        {10, "labelSheetWindow", "Print Layout"},      {11, "importWindow", "Data Import"},
+        {10, "labelSheetWindow", "Labels"},            {11, "importWindow", "Data Import"},
         {12, "exportWindow", "Data Export"},
     };
     return windows;
