@@ -1,8 +1,11 @@
 #include "requests/stored/label_stock.h"
+#include "store/catalogue/table_location.h"
 #include "store/engine/store_error.h"
+#include "store/files/installation.h"
 #include "support/qt_printers.h"
 #include "support/store_fixture.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -145,6 +148,24 @@ TEST(LabelStockTest, FindsAStockByName) {
     EXPECT_FALSE(findLabelStock(store.access, "avery 5160"));
     EXPECT_FALSE(findLabelStock(store.access, "Avery 5161"));
     EXPECT_THROW(findLabelStock(store.access, "Bad"), StoreError);
+}
+
+// Every sheet type a new installation ships with is read, listed in the order of its count.
+TEST(LabelStockTest, TheShippedStocksAreAllRead) {
+    test::TempFolder folder;
+    createDatabase(QDir(folder.path()).filePath(TableLocation::databaseFileName()), true);
+    TableCatalogue catalogue;
+    catalogue.ReopenDataTables(folder.path(), {});
+    test::RecordingPrompter prompter;
+    RecordAccess access(catalogue, prompter);
+    const LabelStockReading reading = readLabelStocks(access);
+    EXPECT_EQ(reading.refusals, QStringList());
+    QList<int> counts;
+    for (const LabelStock& stock : reading.stocks) {
+        counts << stock.perSheet;
+        EXPECT_EQ(stock.across * stock.down, stock.perSheet) << stock.name.toStdString();
+    }
+    EXPECT_EQ(counts, (QList<int>{6, 10, 14, 20, 30, 80}));
 }
 
 }  // namespace
