@@ -38,7 +38,6 @@ TEST(LabelSheet, OnlyTheStocksPositionsExist) {
     EXPECT_EQ(sheet.firstPresent(), 2);
 }
 
-
 TEST(LabelPlacer, PlacesOnThePresentPositionsThenOnFreshSheets) {
     struct Case {
         const char* what;
