@@ -122,6 +122,7 @@ QWidget* LabelSheetWindow::buildCommands() {
 
 void LabelSheetWindow::openRun(const LabelRun& run) {
     m_navigator.gotoWindow(BuilderWindow, LabelSheetWindowNo);
+    BusyCursor busy;  // the screen preview reads every label at once
     act([&run, this](LabelSheetController& c) { c.open(run, m_session.labels); });
 }
 

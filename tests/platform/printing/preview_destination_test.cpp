@@ -14,7 +14,30 @@ class PreviewDestinationTest : public QObject {
 
 private slots:
     void thePreviewShowsEveryPageOfThePrintout();
+    void aPrintoutOnItsOwnPaperIsPreviewedOnIt();
+
+private:
+    struct Shown {
+        int pages = -1;
+        QString title;
+    };
+    static Shown preview(const Printout& printout);
 };
+
+PreviewDestinationTest::Shown PreviewDestinationTest::preview(const Printout& printout) {
+    Shown shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        shown.pages = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
+        shown.title = dialog->windowTitle();
+        dialog->reject();
+    });
+    poll.start(10);
+    PreviewDestination(nullptr, QStringLiteral("No Such Printer")).preview(printout);
+    return shown;
+}
 
 void PreviewDestinationTest::thePreviewShowsEveryPageOfThePrintout() {
     const Printout printout{QStringLiteral("Office list"), QStringLiteral("Office.pdf"), false, [](PageSink& sink) {
@@ -22,22 +45,19 @@ void PreviewDestinationTest::thePreviewShowsEveryPageOfThePrintout() {
                                 sink.newPage();
                                 sink.text({0, 0}, QStringLiteral("two"));
                             }};
-    int pages = -1;
-    QString title;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* dialog = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
-        if (!dialog) return;
-        pages = dialog->findChild<QPrintPreviewWidget*>()->pageCount();
-        title = dialog->windowTitle();
-        dialog->reject();
-    });
-    poll.start(10);
+    const Shown shown = preview(printout);
+    QCOMPARE(shown.pages, 2);
+    QCOMPARE(shown.title, QStringLiteral("Office list"));
+}
 
-    PreviewDestination(nullptr, QStringLiteral("No Such Printer")).preview(printout);
-
-    QCOMPARE(pages, 2);
-    QCOMPARE(title, QStringLiteral("Office list"));
+// Letter paper with margins that leave 8 by 10 inches to print on.
+void PreviewDestinationTest::aPrintoutOnItsOwnPaperIsPreviewedOnIt() {
+    QSizeF page;
+    Printout printout{QStringLiteral("Labels"), QStringLiteral("Labels.pdf"), false,
+                      [&page](PageSink& sink) { page = sink.pageSize(); }};
+    printout.paper = PrintPaper{QSizeF(8.5, 11), QMarginsF(0.25, 0.5, 0.25, 0.5)};
+    QCOMPARE(preview(printout).pages, 1);
+    QCOMPARE(qRound(page.width() / page.height() * 1000), 800);
 }
 
 QTEST_MAIN(PreviewDestinationTest)
