@@ -449,6 +449,9 @@ TEST_F(RequestBuilderTest, ProcessCompletesAndTheResultChoosesTheContinuation) {
         {RequestKind::List, Continuation::List, true, true},
         {RequestKind::WriteChecks, Continuation::Checks, false, false},
         {RequestKind::MemoPrinting, Continuation::Memo, false, false},
+        {RequestKind::Labels, Continuation::Labels, false, true},
+        {RequestKind::Report, Continuation::Report, false, false},  // queued after an output
+        {RequestKind::MailMerge, Continuation::Report, false, false},
     };
     for (const Case& c : cases) {
         builder.startKind(c.kind, EmailFilter::All);
@@ -499,8 +502,10 @@ TEST(RequestMenu, EntriesWaitForTheirOutputAndForEmail) {
     }
     EXPECT_EQ(captions, (QStringList{"Count", "List", "Labels", "Email", "Missing Email Labels", "Report", "Mail Merge",
                                      "Select Records for Transmission", "Math Operations", "Checks", "Memo Printing"}));
-    EXPECT_EQ(enabled, (QStringList{"Count", "List", "Report", "Checks", "Memo Printing"}));
-    EXPECT_EQ(enabledWithMail, enabled);  // the e-mail views come later
+    EXPECT_EQ(enabled, (QStringList{"Count", "List", "Labels", "Report", "Mail Merge", "Checks", "Memo Printing"}));
+    // The e-mail view comes later; labels for the records without an address need a method set up.
+    EXPECT_EQ(enabledWithMail, (QStringList{"Count", "List", "Labels", "Missing Email Labels", "Report", "Mail Merge",
+                                            "Checks", "Memo Printing"}));
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 #include "requests/report/report_file.h"
 #include "requests/report/report_records.h"
 
+#include "support/file_size_limit.h"
+
 #include <QFile>
 #include <gtest/gtest.h>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace vn;
 using test::RequestStore;
@@ -185,16 +185,11 @@ TEST_F(ReportFileTest, AFailedWriteSaysWhyAndKeepsTheOldFile) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("old");
     old.close();
-    // A file-size limit makes the write fail even for root.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 16;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = writeReportFile(files, records, prompter);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
+    bool written = true;
+    {
+        const test::FileSizeLimit limit(16);
+        written = writeReportFile(files, records, prompter);
+    }
 
     EXPECT_FALSE(written);
     ASSERT_EQ(prompter.messages.size(), 1);
