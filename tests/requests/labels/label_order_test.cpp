@@ -42,6 +42,14 @@ TEST_F(LabelOrderTest, DuplicatesAreRemovedPerFamilyOrPerAddress) {
     for (const Case& c : cases) EXPECT_EQ(removeDuplicates(access, matches, c.mode), c.kept) << int(c.mode);
 }
 
+TEST_F(LabelOrderTest, FieldsThatJoinToTheSameTextAreStillTwoHouseholds) {
+    person(1, "Smith", "12 Elm St");
+    person(2, "Smith1", "2 Elm St");
+    EXPECT_EQ(removeDuplicates(access, keys({1, 2}), DuplicateMode::Family).size(), 2);
+    person(3, "Jones", "12 Elm St", "Laramie8", "2070");
+    EXPECT_EQ(removeDuplicates(access, keys({1, 3}), DuplicateMode::Address).size(), 2);
+}
+
 TEST_F(LabelOrderTest, LabelsAreOrderedByZipAndTitleOrByName) {
     put(kHeadSlot, key(1), {{kZip, "82070"}, {kTitle, "Mr."}, {kLast, "Smith"}, {kFirst, "Bob"}});
     put(kHeadSlot, key(2), {{kZip, "82070"}, {kTitle, "Dr."}, {kLast, "Smith"}, {kFirst, "Ann"}});

@@ -30,7 +30,8 @@ TEST(LabelTextTest, LinesFollowTheLayoutAndEmptyOnesMoveUp) {
          {"Sage Creek Grange", "12 Elm St"}},
         {"single fields as stored", {E::RecordCode, E::Title, E::Suffix, E::Phone, E::Email}, person("", ""),
          {"abcwyalb000100000", "Dr.", "Jr.", "3075550100", "ann@example.org"}},
-        {"missing fields read empty", {E::FirstLine, E::Company, E::WorkPhone}, HeadFields{"k"}, {"Dear friends"}},
+        {"missing fields read empty, no lone comma", {E::FirstLine, E::Company, E::CityStateZip}, HeadFields{"k"},
+         {"Dear friends"}},
     };
     for (const Case& c : cases) EXPECT_EQ(labelLines(c.layout, "Dear friends", c.head), c.lines) << c.what;
 }
