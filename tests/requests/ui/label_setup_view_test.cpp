@@ -151,6 +151,7 @@ void LabelSetupViewTest::aCustomLayoutIsTypedLineByLine() {
     QTRY_VERIFY(find<QLineEdit>("userFirstLineEdit")->hasFocus());
     QTest::keyClicks(find<QLineEdit>("userFirstLineEdit"), "Friends at");
     test::verifyFitsSmallScreen(*m_builder, "builder-label-setup-custom");
+    QCOMPARE(test::unnamedControls(m_builder).join(" "), QString());
 
     QVERIFY(click("labelScreenButton"));
     QCOMPARE(m_runs.size(), 1);
