@@ -28,6 +28,7 @@ Continuation continuationOf(RequestKind kind) {
     case RequestKind::Report:
     case RequestKind::MailMerge: return Continuation::Report;
     case RequestKind::Labels: return Continuation::Labels;
+    case RequestKind::Email: return Continuation::Email;
     default: return Continuation::None;
     }
 }

@@ -9,7 +9,7 @@ const QList<RequestMenuEntry>& requestMenuEntries() {
         {"Count", "actionCount", K::Count, F::All, false, true},
         {"List", "actionList", K::List, F::All, false, true},
         {"Labels", "actionLabels", K::Labels, F::All, false, true},
-        {"Email", "actionEmail", K::Email, F::WithAddress, true, false},
+        {"Email", "actionEmail", K::Email, F::WithAddress, true, true},
         {"Missing Email Labels", "actionMissingEmailLabels", K::Labels, F::WithoutAddress, true, true},
         {"Report", "actionReport", K::Report, F::All, false, true},
         {"Mail Merge", "actionMailMerge", K::MailMerge, F::All, false, true},

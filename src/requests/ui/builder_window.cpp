@@ -1,6 +1,8 @@
 #include "requests/ui/builder_window.h"
 
 #include "lists/definitions/definition_cache.h"
+#include "mail/ui/email_setup_view.h"
+#include "platform/mail/smtp_transport.h"
 #include "platform/prompter.h"
 #include "requests/builder/field_list.h"
 #include "requests/builder/request_run.h"
@@ -8,6 +10,7 @@
 #include "requests/labels/label_order.h"
 #include "requests/ui/builder_view.h"
 #include "requests/ui/busy_cursor.h"
+#include "requests/ui/email_message_view.h"
 #include "requests/ui/checks_view.h"
 #include "requests/ui/label_setup_view.h"
 #include "requests/ui/memo_printing.h"
@@ -22,6 +25,7 @@
 #include "store/engine/store_error.h"
 
 #include <QMenu>
+#include <QPointer>
 #include <QMenuBar>
 #include <QStackedWidget>
 
@@ -52,7 +56,9 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
       m_drive(m_builder, [this] { redraw(); }),
       m_labels([&session](const MatchList& matches, DuplicateMode mode) {
           return removeDuplicates(session.access, matches, mode);
-      }) {
+      }),
+      m_transport(std::make_unique<SmtpTransport>()),
+      m_emailSetup(session.access, session.settings.mail, [this] { refreshRequestMenu(); }) {
     m_views = new QStackedWidget(this);
     m_views->setObjectName(QStringLiteral("builderViews"));
     m_view = new BuilderView(m_drive, m_views);
@@ -69,6 +75,7 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
     m_views->addWidget(m_reportSumming);
     m_labelView = new LabelSetupView([this](const std::function<void(LabelChoices&)>& event) { onLabels(event); }, m_views);
     m_views->addWidget(m_labelView);
+    buildEmail();
     setCentralWidget(m_views);
     resize(kPageWindowSize);
     buildMenus();
@@ -115,8 +122,7 @@ void RequestBuilderWindow::buildMenus() {
     waitingAction(queue, "Clear", "actionQueueClear");
     QAction* setupEmail = menuBar()->addAction(QStringLiteral("Setup Email"));
     setupEmail->setObjectName(QStringLiteral("actionSetupEmail"));
-    setupEmail->setEnabled(false);
-    setupEmail->setToolTip(kNotYetAvailable);
+    connect(setupEmail, &QAction::triggered, this, [this] { showEmailSetup(true); });
     refreshRequestMenu();
 }
 
@@ -137,6 +143,7 @@ void RequestBuilderWindow::refreshRequestMenu() {
 // The current list's fields are read again (the designer may have changed them) and the
 // builder starts from nothing.
 void RequestBuilderWindow::beginAgain() {
+    m_setupShown = false;
     try {
         m_definitions = std::make_shared<const DefinitionCache>(LoadDefinitions(m_session.access, m_session.currentListCode));
     } catch (const StoreError& e) {
@@ -174,6 +181,7 @@ void RequestBuilderWindow::evaluate() {
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Memo) showMemos();
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Report) startReport();
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Labels) m_labels.start(m_builder.matchList());
+    if (failure.isEmpty() && m_builder.state().continuation == Continuation::Email) m_emailView->open(m_builder.matchList());
     m_drive.redraw();
     if (!failure.isEmpty()) m_session.prompter.error(failure);
 }
@@ -232,6 +240,7 @@ void RequestBuilderWindow::redraw() {
     QWidget* shown = m_view;
     if (state.continuation == Continuation::Checks) shown = m_checks;
     if (state.continuation == Continuation::Memo) shown = m_memos;
+    if (state.continuation == Continuation::Email) shown = m_emailView;
     if (state.continuation == Continuation::Report) {
         const ReportChoicesState report = m_report.state();
         m_reportView->render(report, state.matches);
@@ -244,7 +253,30 @@ void RequestBuilderWindow::redraw() {
         m_labelView->render(m_labels.state(), state.addToQueueShown);
         shown = m_labelView;
     }
+    if (m_setupShown) shown = m_emailSetupView;
     m_views->setCurrentWidget(shown);
+}
+
+// The set-up view and the message view. A transfer in progress is stopped by the orderly exit.
+void RequestBuilderWindow::buildEmail() {
+    m_emailSetupView = new EmailSetupView(m_emailSetup, EmailSetupView::Place::Builder, m_views);
+    m_views->addWidget(m_emailSetupView);
+    m_emailView = new EmailMessageView(m_session, *m_transport, m_dialUp, m_views);
+    m_views->addWidget(m_emailView);
+    connect(m_emailSetupView, &EmailSetupView::exitClicked, this, [this] { showEmailSetup(false); });
+    connect(m_emailView, &EmailMessageView::setupWanted, this, [this] { showEmailSetup(true); });
+    connect(m_emailView, &EmailMessageView::closed, this,
+            [this] { m_drive([](RequestBuilder& b) { b.openRequestMenu(); }); });
+    QPointer<RequestBuilderWindow> self(this);
+    m_session.beforeShutdown.push_back([self] {
+        if (self) self->m_transport->stop();
+    });
+}
+
+void RequestBuilderWindow::showEmailSetup(bool shown) {
+    m_setupShown = shown;
+    refreshRequestMenu();
+    redraw();
 }
 
 QString RequestBuilderWindow::captionText() const {

@@ -4,6 +4,8 @@
 #include "requests/builder/request_builder.h"
 #include "requests/builder/label_choices.h"
 #include "requests/builder/report_choices.h"
+#include "mail/dial_up.h"
+#include "mail/email_setup.h"
 #include "requests/builder/request_menu.h"
 #include "requests/labels/label_run.h"
 #include "requests/merge/word_processor.h"
@@ -19,6 +21,9 @@ class QStackedWidget;
 namespace vn {
 
 class BuilderView;
+class EmailMessageView;
+class EmailSetupView;
+class SmtpTransport;
 class ChecksView;
 class LabelSetupView;
 class MemoView;
@@ -70,6 +75,8 @@ private:
     void startReport();
     void connectReport();
     void connectSumming();
+    void buildEmail();
+    void showEmailSetup(bool shown);
     // Hands one click of the report views to the report's choices, then draws the window.
     void onReport(const std::function<void(ReportChoices&)>& event);
     // The request's records as the report or merge file shows them; nullopt when the store failed.
@@ -105,6 +112,12 @@ private:
     bool m_screenShown = false;
     LabelChoices m_labels;
     LabelSetupView* m_labelView = nullptr;
+    std::unique_ptr<SmtpTransport> m_transport;
+    SystemDialUp m_dialUp;
+    EmailSetup m_emailSetup;
+    EmailMessageView* m_emailView = nullptr;
+    EmailSetupView* m_emailSetupView = nullptr;
+    bool m_setupShown = false;
     QString m_reportPrinter;  // chosen with "Select Printer"; empty: the default
     QList<std::pair<const RequestMenuEntry*, QAction*>> m_kindActions;
 };

@@ -75,7 +75,7 @@ EmailMessageView::EmailMessageView(Session& session, MailTransport& transport, D
     layout->setRowStretch(1, 1);
 }
 
-EmailMessageView::~EmailMessageView() { m_transport.stop(); }
+EmailMessageView::~EmailMessageView() = default;  // the transport's owner stops it
 
 QWidget* EmailMessageView::buildRecipients() {
     auto* box = new QWidget(this);

@@ -452,6 +452,7 @@ TEST_F(RequestBuilderTest, ProcessCompletesAndTheResultChoosesTheContinuation) {
         {RequestKind::Labels, Continuation::Labels, false, true},
         {RequestKind::Report, Continuation::Report, false, false},  // queued after an output
         {RequestKind::MailMerge, Continuation::Report, false, false},
+        {RequestKind::Email, Continuation::Email, false, true},
     };
     for (const Case& c : cases) {
         builder.startKind(c.kind, EmailFilter::All);
@@ -503,9 +504,9 @@ TEST(RequestMenu, EntriesWaitForTheirOutputAndForEmail) {
     EXPECT_EQ(captions, (QStringList{"Count", "List", "Labels", "Email", "Missing Email Labels", "Report", "Mail Merge",
                                      "Select Records for Transmission", "Math Operations", "Checks", "Memo Printing"}));
     EXPECT_EQ(enabled, (QStringList{"Count", "List", "Labels", "Report", "Mail Merge", "Checks", "Memo Printing"}));
-    // The e-mail view comes later; labels for the records without an address need a method set up.
-    EXPECT_EQ(enabledWithMail, (QStringList{"Count", "List", "Labels", "Missing Email Labels", "Report", "Mail Merge",
-                                            "Checks", "Memo Printing"}));
+    // E-mail and the labels for the records without an address need a method set up.
+    EXPECT_EQ(enabledWithMail, (QStringList{"Count", "List", "Labels", "Email", "Missing Email Labels", "Report",
+                                            "Mail Merge", "Checks", "Memo Printing"}));
 }
 
 }  // namespace

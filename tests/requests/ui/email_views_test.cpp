@@ -6,6 +6,7 @@
 #include "platform/mail/smtp_transport.h"
 #include "platform/printing/printer_list.h"
 #include "requests/ui/email_message_view.h"
+#include "requests/ui/request_windows.h"
 #include "store/settings/parameter_reading.h"
 #include "support/pdf_text.h"
 #include "support/screen_fit.h"
@@ -14,7 +15,9 @@
 #include "../../platform/mail/smtp_sink.h"
 
 #include <QFile>
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -33,6 +36,7 @@ private slots:
     void theArchivePanelKeepsTheFocusOnEnter();
     void theMessageGoesToEveryChosenRecipient();
     void theMessageTextIsSavedAndLoaded();
+    void anEmailRequestInTheBuilderSendsToItsMatches();
 
 private:
     QString stored(const char* key) { return readParameter(m_program->session->access, QString::fromLatin1(key)).value; }
@@ -195,6 +199,45 @@ void EmailViewsTest::theMessageTextIsSavedAndLoaded() {
     child<QPushButton>(&view, "loadLastMessageButton")->click();
     QCOMPARE(text->toPlainText(), QStringLiteral("Café – old file\n"));  // refused, the text stays
     QVERIFY(m_program->prompter.texts().value(0).contains("does not hold text"));
+}
+
+// Window 9: "Setup Email" chooses the access method, which enables "Email" in the same run; an
+// Email request leads to the message view, and its "Exit / Cancel" back to the builder.
+void EmailViewsTest::anEmailRequestInTheBuilderSendsToItsMatches() {
+    test::SmtpSink sink;
+    QVERIFY(sink.started());
+    Session& s = *m_program->session;
+    test::putRow(s.access, kHeadSlot, test::kSmith, {{8, "ann@example.net"}});
+    reloadListCodes(s);
+    m_program->openWindows(entryAndBuilderWindows());
+    RequestBuilderWindow* builder = test::openBuilderOnFirstList(*m_program);
+    QVERIFY(builder);
+    emit child<QMenu>(builder, "requestMenu")->aboutToShow();
+    QVERIFY(!child<QAction>(builder, "actionEmail")->isEnabled());
+    child<QAction>(builder, "actionSetupEmail")->trigger();
+    auto* setup = child<QWidget>(builder, "emailSetupView");
+    QVERIFY(setup->isVisible());
+    child<QRadioButton>(setup, "lanRadio")->click();
+    leave(child<QLineEdit>(setup, "ESenderEdit"), "office@example.org");
+    leave(child<QLineEdit>(setup, "EServerEdit"), sink.server());
+    QVERIFY(child<QAction>(builder, "actionEmail")->isEnabled());
+    child<QPushButton>(setup, "emailSetupExitButton")->click();
+    QVERIFY(!setup->isVisible());
+
+    QVERIFY(test::processLastNotEmpty(builder, "actionEmail"));
+    auto* view = child<QWidget>(builder, "emailMessageView");
+    QVERIFY(view->isVisible());
+    auto* list = child<QListWidget>(view, "recipientList");
+    QCOMPARE(list->count(), 1);  // only Smith has an address
+    child<QPushButton>(view, "allRecipientsButton")->click();
+    leave(child<QLineEdit>(view, "subjectEdit"), "Meeting");
+    QTest::keyClicks(child<QPlainTextEdit>(view, "messageTextEdit"), "Monday");
+    child<QPushButton>(view, "emailNowButton")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(child<QLineEdit>(view, "emailsAttemptedEdit")->text(), "1", 20000);
+    QCOMPARE(sink.envelope(1).value(1), "ann@example.net");
+    child<QPushButton>(view, "emailExitButton")->click();
+    QVERIFY(!view->isVisible());
+    QVERIFY(child<QWidget>(builder, "builderView")->isVisible());
 }
 
 }  // namespace vn
