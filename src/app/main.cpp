@@ -1,3 +1,4 @@
+#include "archive/ui/archive_window.h"
 #include "designer/ui/designer_window.h"
 #include "platform/drive_map.h"
 #include "platform/exit_signals.h"
@@ -52,6 +53,7 @@ int main(int argc, char* argv[]) {
     vn::WindowFactories windows = {
         {vn::DesignerWindow, vn::makeDesignerWindow},
         {vn::SetupWindow, vn::makeSetupWindow},
+        {vn::ArchiveWindow, vn::makeArchiveWindow},
     };
     windows.insert(vn::entryAndBuilderWindows(vn::printListedMatches));
     return vn::runProgram(app, gate, prompter, exitSignals, windows);

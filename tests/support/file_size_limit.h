@@ -5,11 +5,11 @@
 
 namespace vn::test {
 
-// While it lives, no process write may make a file larger than the limit: the write fails
-// (instead of ending the test with SIGXFSZ), even for root.
+// While it lives, files this process writes cannot grow past the limit: writes come back short,
+// as on a full disk, even for root.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN)) {
+    explicit FileSizeLimit(rlim_t bytes) : m_previousHandler(std::signal(SIGXFSZ, SIG_IGN)) {
         getrlimit(RLIMIT_FSIZE, &m_saved);
         rlimit small = m_saved;
         small.rlim_cur = bytes;
@@ -17,14 +17,14 @@ public:
     }
     ~FileSizeLimit() {
         setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
+        std::signal(SIGXFSZ, m_previousHandler);
     }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
     rlimit m_saved{};
-    void (*m_handler)(int);
+    void (*m_previousHandler)(int);
 };
 
 }  // namespace vn::test

@@ -25,7 +25,9 @@ Continuation continuationOf(RequestKind kind) {
     case RequestKind::List: return Continuation::List;
     case RequestKind::WriteChecks: return Continuation::Checks;
     case RequestKind::MemoPrinting: return Continuation::Memo;
-    case RequestKind::Report: return Continuation::Report;
+    case RequestKind::Report:
+    case RequestKind::MailMerge: return Continuation::Report;
+    case RequestKind::Labels: return Continuation::Labels;
     case RequestKind::Email: return Continuation::Email;
     default: return Continuation::None;
     }

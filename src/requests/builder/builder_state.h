@@ -25,8 +25,8 @@ enum class BuilderStep {
     Processed = 7,
 };
 
-// What the evaluation leads to.
-enum class Continuation { None, Count, List, Checks, Memo, Report, Email };
+// What the evaluation leads to. A mail merge goes on as a report does.
+enum class Continuation { None, Count, List, Checks, Memo, Report, Labels, Email };
 
 // Everything the builder's window shows and lets the user do, derived from the builder.
 struct BuilderState {

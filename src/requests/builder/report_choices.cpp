@@ -35,13 +35,21 @@ void ReportChoices::start(ListFields fields, FieldWidth width, SumColumns sumCol
     m_sumColumns = std::move(sumColumns);
     m_stage = ReportStage::PrintFields;
     m_page = kHeaderPage;
+    m_mailMerge = false;
     m_output = false;
     m_outputDone = false;
+    m_mergeWritten = false;
     m_print.clear();
     m_sort.clear();
     m_summing = {};
     m_chosen = {};
     m_selected.clear();
+}
+
+void ReportChoices::startMailMerge(ListFields fields, FieldWidth width) {
+    for (PageFields& page : fields.pages) page.grid.reset();
+    start(std::move(fields), std::move(width));
+    m_mailMerge = true;
 }
 
 void ReportChoices::showPage(int page) {
@@ -111,14 +119,23 @@ void ReportChoices::clearSortFields() {
     m_outputDone = false;
 }
 
-void ReportChoices::processRequest() {
-    if (m_stage == ReportStage::SortFields && !m_sort.isEmpty()) m_output = true;
+bool ReportChoices::processRequest() {
+    if (m_stage != ReportStage::SortFields || m_sort.isEmpty()) return false;
+    if (m_mailMerge) return true;
+    m_output = true;
+    return false;
 }
 
 void ReportChoices::reSelect() { m_output = false; }
 
 void ReportChoices::outputDone() {
     if (m_stage == ReportStage::SortFields && m_output) m_outputDone = true;
+}
+
+void ReportChoices::mergeWritten(bool withRecords) {
+    if (!m_mailMerge || m_stage != ReportStage::SortFields) return;
+    m_mergeWritten = true;
+    m_outputDone = withRecords;
 }
 
 void ReportChoices::openSumming() {
@@ -171,7 +188,10 @@ ReportChoicesState ReportChoices::state() const {
     };
     if (m_stage == ReportStage::PrintFields) {
         for (const PrintField& p : m_print) number(p.field, p.printOrder);
-        s.hint = QStringLiteral("Hint:  The field selection, target matching, etc. for your report request is now completed.");
+        s.hint = m_mailMerge ? QStringLiteral("Hint:  The field selection, target matching, etc. for your Mail-merge "
+                                              "request is now completed.")
+                             : QStringLiteral("Hint:  The field selection, target matching, etc. for your report "
+                                              "request is now completed.");
     } else if (m_stage == ReportStage::SortFields) {
         for (const SortField& p : m_sort) number(p.field, p.sortOrder);
         s.hint = m_output ? QStringLiteral("Hint:  The SQL system has finished with your request.")
@@ -182,6 +202,8 @@ ReportChoicesState ReportChoices::state() const {
     s.summingEnabled = m_stage == ReportStage::SortFields && m_sumColumns && !m_sumColumns(m_print).isEmpty();
     s.outputShown = m_output;
     s.addToQueueShown = m_outputDone && m_stage == ReportStage::SortFields;
+    s.mailMerge = m_mailMerge;
+    s.wordProcessorEnabled = m_mergeWritten;
     s.sumColumns = m_chosen.columns;
     s.summingMode = m_chosen.mode;
     s.summingProcessEnabled = m_chosen.mode != SummingMode::None;

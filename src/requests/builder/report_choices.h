@@ -28,6 +28,8 @@ struct ReportChoicesState {
     bool summingEnabled = false;   // "Summing Operations": a numeric print field
     bool outputShown = false;      // "Output to..."
     bool addToQueueShown = false;  // after an output
+    bool mailMerge = false;        // no sums, no printer, no "Output to...": the file is written at once
+    bool wordProcessorEnabled = false;  // "Open Word Processor": the merge file was written
     QString hint;
 
     // The summing view.
@@ -50,15 +52,19 @@ public:
 
     // The print-field view of the header, nothing chosen.
     void start(ListFields fields, FieldWidth width, SumColumns sumColumns = {});
+    // The same for a mail merge: no grid cells among the fields.
+    void startMailMerge(ListFields fields, FieldWidth width);
     void showPage(int page);
     // Ticks the field, appended last, or unticks it: the later ones move up one place.
     void clickField(const FieldRef& field);
     void clearPrintFields();  // also shows the header
     void continueToSort();
     void clearSortFields();
-    void processRequest();  // offers "Output to..."
+    // Offers "Output to..." for a report; true when a mail merge is to write its file now.
+    bool processRequest();
     void reSelect();        // the output choice is cleared
     void outputDone();      // the report went to the screen, a printer or its file
+    void mergeWritten(bool withRecords);  // the merge file was written, with records or empty
 
     // "Summing Operations": a column per numeric print field, none totalled, no break field.
     void openSumming();
@@ -84,8 +90,10 @@ private:
     SumColumns m_sumColumns;
     ReportStage m_stage = ReportStage::PrintFields;
     int m_page = kHeaderPage;
+    bool m_mailMerge = false;
     bool m_output = false;
     bool m_outputDone = false;
+    bool m_mergeWritten = false;
     QList<PrintField> m_print;
     QList<SortField> m_sort;
     ReportSumming m_summing;

@@ -13,7 +13,8 @@ namespace vn {
 namespace {
 
 constexpr int kHeadFieldsRead = 16;  // key to Zip
-constexpr int kComparedLength = 103;
+// Between the compared fields: "Smith" at "12 Elm St" and "Smith1" at "2 Elm St" are two households.
+constexpr char16_t kFieldSeparator = u'\x1f';
 constexpr int kTitle = 1, kFirst = 2, kLast = 4, kAddress1 = 11, kCity = 13, kZip = 15;
 
 struct Keyed {
@@ -54,9 +55,9 @@ std::optional<HeadFields> readHeadFields(RecordAccess& access, const QString& ke
 MatchList removeDuplicates(RecordAccess& access, const MatchList& matches, DuplicateMode mode) {
     if (mode != DuplicateMode::Family && mode != DuplicateMode::Address) return matches;
     std::vector<Keyed> keyed = keyedTexts(access, matches, [mode](const HeadFields& h) {
-        QString text = (mode == DuplicateMode::Family ? h[kLast] : QString()) + h[kAddress1] + h[kCity] + h[kZip];
-        if (text.size() < kComparedLength) text += QString(kComparedLength - text.size(), u' ');
-        return text;
+        const QStringList fields = mode == DuplicateMode::Family ? QStringList{h[kLast], h[kAddress1], h[kCity], h[kZip]}
+                                                                 : QStringList{h[kAddress1], h[kCity], h[kZip]};
+        return fields.join(QChar(kFieldSeparator));
     });
     std::stable_sort(keyed.begin(), keyed.end(), textBefore);
     const auto equal = [](const Keyed& a, const Keyed& b) { return a.text == b.text; };

@@ -11,9 +11,9 @@ class RecordAccess;
 std::optional<HeadFields> readHeadFields(RecordAccess& access, const QString& key);
 
 // One key per family (Last, Address 1, City, Zip) or per address (Address 1, City, Zip): of equal
-// texts (compared whole, case counts) the first in the matches' order stays. The result is in
-// ascending order of those texts; keys without a Head row are dropped. Modes Record and None keep
-// the matches as they are.
+// fields (compared whole and one by one, case counts) the first in the matches' order stays. The
+// result is in ascending order of those fields; keys without a Head row are dropped. Modes Record
+// and None keep the matches as they are.
 MatchList removeDuplicates(RecordAccess& access, const MatchList& matches, DuplicateMode mode);
 
 // The matches in label order (by Zip and Title, or by Last, First and Zip; 103 characters

@@ -72,6 +72,8 @@ QString entryText(LabelEntry entry, const QString& firstLine, const HeadFields& 
                field(head::kLast);
     }
     case E::CityStateZip:
+        // Without any of the three the line is empty, not a lone comma.
+        if (field(head::kCity).isEmpty() && field(head::kState).isEmpty() && field(head::kZip).isEmpty()) return {};
         return field(head::kCity) + QStringLiteral(", ") + field(head::kState) + u' ' + field(head::kZip);
     default:
         for (const auto& [plain, number] : kPlainFields)

@@ -2,6 +2,7 @@
 
 #include "platform/prompter.h"
 #include "platform/whole_file.h"
+#include "requests/report/utf8_bytes.h"
 
 #include <QDir>
 #include <QStringEncoder>
@@ -10,35 +11,20 @@ namespace vn {
 
 namespace {
 
-// UTF-8 takes at most 3 bytes for a UTF-16 unit.
-constexpr qsizetype kMostBytesPerUnit = 3;
+constexpr int kCountLine = 64;  // "Records Listed:  " and the count
 
-// The value in UTF-8, encoded straight into the file's bytes, with line breaks and "~" (all
-// ASCII, so never inside a longer character) written as spaces.
+// The value in UTF-8 with line breaks and "~" (all ASCII, so never inside a longer character)
+// written as spaces.
 void appendOneLine(QByteArray& bytes, QStringView value, QStringEncoder& utf8) {
-    const qsizetype from = bytes.size();
-    bytes.resize(from + kMostBytesPerUnit * value.size());
-    const char* end = utf8.appendToBuffer(bytes.data() + from, value);
-    bytes.truncate(end - bytes.constData());
-    for (qsizetype i = from; i < bytes.size(); ++i)
+    for (qsizetype i = appendUtf8(bytes, value, utf8); i < bytes.size(); ++i)
         if (bytes[i] == '\r' || bytes[i] == '\n' || bytes[i] == '~') bytes[i] = ' ';
 }
-
-qsizetype mostBytes(const QList<ReportRecord>& records) {
-    qsizetype units = 64;
-    for (const ReportRecord& record : records) {
-        units += 2;
-        for (const QString& value : record.values) units += value.size() + 1;
-    }
-    return kMostBytesPerUnit * units;
-}
-
 
 }  // namespace
 
 QByteArray reportFileBytes(const QList<ReportRecord>& records) {
     QByteArray bytes;
-    bytes.reserve(mostBytes(records));
+    bytes.reserve(mostUtf8Bytes(records, 1) + kCountLine);
     QStringEncoder utf8(QStringEncoder::Utf8);
     for (const ReportRecord& record : records) {
         for (const QString& value : record.values) {

@@ -7,17 +7,17 @@
 #include "requests/builder/field_list.h"
 #include "requests/builder/request_run.h"
 #include "requests/builder/target_lists.h"
+#include "requests/labels/label_order.h"
 #include "requests/ui/builder_view.h"
 #include "requests/ui/busy_cursor.h"
 #include "requests/ui/email_message_view.h"
 #include "requests/ui/checks_view.h"
+#include "requests/ui/label_setup_view.h"
 #include "requests/ui/memo_printing.h"
 #include "requests/ui/memo_view.h"
 #include "requests/ui/report_choices_view.h"
-#include "requests/ui/report_output.h"
 #include "requests/ui/report_screen_view.h"
 #include "requests/ui/report_summing_view.h"
-#include "requests/report/report_records.h"
 #include "store/catalogue/slots.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"
@@ -27,8 +27,6 @@
 #include <QMenu>
 #include <QPointer>
 #include <QMenuBar>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStackedWidget>
 
 namespace vn {
@@ -56,6 +54,9 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
                     return selectionItemTexts(session.access, m_builder.listCode(), page, slot);
                 }),
       m_drive(m_builder, [this] { redraw(); }),
+      m_labels([&session](const MatchList& matches, DuplicateMode mode) {
+          return removeDuplicates(session.access, matches, mode);
+      }),
       m_transport(std::make_unique<SmtpTransport>()),
       m_emailSetup(session.access, session.settings.mail, [this] { refreshRequestMenu(); }) {
     m_views = new QStackedWidget(this);
@@ -72,6 +73,8 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
     m_views->addWidget(m_reportScreen);
     m_reportSumming = new ReportSummingView(m_views);
     m_views->addWidget(m_reportSumming);
+    m_labelView = new LabelSetupView([this](const std::function<void(LabelChoices&)>& event) { onLabels(event); }, m_views);
+    m_views->addWidget(m_labelView);
     buildEmail();
     setCentralWidget(m_views);
     resize(kPageWindowSize);
@@ -88,106 +91,11 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
     });
     connectReport();
     connectSumming();
+    connect(m_labelView, &LabelSetupView::outputChosen, this, [this](LabelOutput output) { outputLabels(output); });
     redraw();
 }
 
 RequestBuilderWindow::~RequestBuilderWindow() = default;
-
-void RequestBuilderWindow::connectReport() {
-    using V = ReportChoicesView;
-    using C = ReportChoices;
-    connect(m_reportView, &V::pageClicked, this, [this](int page) { onReport([page](C& c) { c.showPage(page); }); });
-    connect(m_reportView, &V::fieldClicked, this,
-            [this](const FieldRef& field) { onReport([field](C& c) { c.clickField(field); }); });
-    connect(m_reportView, &V::clearClicked, this, [this] {
-        onReport([](C& c) { c.state().stage == ReportStage::PrintFields ? c.clearPrintFields() : c.clearSortFields(); });
-    });
-    connect(m_reportView, &V::continueClicked, this, [this] { onReport(&C::continueToSort); });
-    connect(m_reportView, &V::processClicked, this, [this] { onReport(&C::processRequest); });
-    connect(m_reportView, &V::reSelectClicked, this, [this] { onReport(&C::reSelect); });
-    connect(m_reportView, &V::selectPrinterClicked, this, [this] { selectPrinter(); });
-    connect(m_reportView, &V::fileClicked, this,
-            [this] { outputReport([this](const ReportDocument& doc) { return reportToFile(m_session, doc); }); });
-    connect(m_reportView, &V::printerClicked, this, [this] {
-        outputReport([this](const ReportDocument& doc) { return reportToPrinter(m_session, doc, m_reportPrinter); });
-    });
-    connect(m_reportView, &V::screenClicked, this, [this] {
-        outputReport([this](const ReportDocument& doc) {
-            const ScreenViews views = reportToScreen(m_session, doc);
-            if (views.count == 0) return false;
-            m_reportScreen->showViews(m_session.folders.outputFolder(), views.count);
-            m_screenShown = true;
-            return true;
-        });
-    });
-    // "Exit" clears the output choice and goes back to the sort view.
-    connect(m_reportScreen, &ReportScreenView::exitClicked, this, [this] {
-        m_screenShown = false;
-        onReport(&C::reSelect);
-    });
-}
-
-void RequestBuilderWindow::connectSumming() {
-    using V = ReportSummingView;
-    using C = ReportChoices;
-    connect(m_reportView, &ReportChoicesView::summingClicked, this, [this] { onReport(&C::openSumming); });
-    connect(m_reportSumming, &V::totalsClicked, this, [this](qsizetype column) { onReport([column](C& c) { c.tickTotals(column); }); });
-    connect(m_reportSumming, &V::allTotalsClicked, this, [this](bool on) { onReport([on](C& c) { c.setAllTotals(on); }); });
-    connect(m_reportSumming, &V::modeChosen, this, [this](SummingMode mode) { onReport([mode](C& c) { c.chooseSummingMode(mode); }); });
-    connect(m_reportSumming, &V::breakSelected, this,
-            [this](const FieldRef& field) { onReport([field](C& c) { c.selectBreak(field); }); });
-    connect(m_reportSumming, &V::breakUnselected, this,
-            [this](const FieldRef& field) { onReport([field](C& c) { c.unselectBreak(field); }); });
-    connect(m_reportSumming, &V::processClicked, this, [this] { onReport(&C::processSumming); });
-}
-
-void RequestBuilderWindow::onReport(const std::function<void(ReportChoices&)>& event) {
-    if (m_drive.drawing()) return;
-    event(m_report);
-    m_drive.redraw();
-}
-
-// Widths in characters: the header's from its table, a page field's from its definition, a
-// grid cell's from its column.
-void RequestBuilderWindow::startReport() {
-    const auto definitions = m_definitions;
-    Session& session = m_session;
-    m_report.start(listFields(*definitions), [definitions, &session](const FieldChoice& field, int column) {
-        try {
-            if (field.field.page == kHeaderPage) return session.access.GetFieldSize(kHeadSlot, field.field.fieldNumber);
-            if (field.gridCell) return definitions->tableConstruction(field.field.page).columns[column].size;
-            return definitions->definition(field.field.page, field.definitionPosition).size;
-        } catch (const StoreError&) {
-            return 0;
-        }
-    }, [definitions](const QList<PrintField>& fields) { return sumColumnsFor(fields, *definitions); });
-    m_screenShown = false;
-}
-
-void RequestBuilderWindow::outputReport(const std::function<bool(const ReportDocument&)>& output) {
-    SqlRequest request = m_builder.request();
-    request.printFields = m_report.printFields();
-    request.sortFields = m_report.sortFields();
-    ReportDocument document;
-    try {
-        BusyCursor busy;
-        document = buildReport(m_session.access, *m_definitions, request, LabelSort::ByZip, m_report.summing(),
-                               QDate::currentDate());
-    } catch (const StoreError& e) {
-        m_session.prompter.error(e.message());
-        return;
-    }
-    if (output(document)) m_report.outputDone();
-    redraw();
-}
-
-void RequestBuilderWindow::selectPrinter() {
-    QPrinter printer;
-    if (!m_reportPrinter.isEmpty()) printer.setPrinterName(m_reportPrinter);
-    QPrintDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("selectPrinterDialog"));
-    if (dialog.exec() == QDialog::Accepted) m_reportPrinter = printer.printerName();
-}
 
 void RequestBuilderWindow::buildMenus() {
     QAction* exit = menuBar()->addAction(QStringLiteral("Exit"));
@@ -272,9 +180,36 @@ void RequestBuilderWindow::evaluate() {
     }
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Memo) showMemos();
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Report) startReport();
+    if (failure.isEmpty() && m_builder.state().continuation == Continuation::Labels) m_labels.start(m_builder.matchList());
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Email) m_emailView->open(m_builder.matchList());
     m_drive.redraw();
     if (!failure.isEmpty()) m_session.prompter.error(failure);
+}
+
+void RequestBuilderWindow::onLabels(const std::function<void(LabelChoices&)>& event) {
+    if (m_drive.drawing()) return;
+    try {
+        BusyCursor busy;  // a first line may read every match
+        event(m_labels);
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+    }
+    m_drive.redraw();
+}
+
+// The labels are printed with the choices as they stand, for the matches in label order.
+void RequestBuilderWindow::outputLabels(LabelOutput output) {
+    const LabelSetup setup = m_labels.setup();
+    MatchList keys;
+    try {
+        BusyCursor busy;
+        keys = labelOrder(m_session.access, m_labels.matches(), setup.sort);
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+        return;
+    }
+    m_session.labels = setup;
+    if (m_openLabels) m_openLabels({output, keys});
 }
 
 void RequestBuilderWindow::showMemos() {
@@ -313,6 +248,10 @@ void RequestBuilderWindow::redraw() {
         shown = m_reportView;
         if (report.stage == ReportStage::Summing) shown = m_reportSumming;
         if (m_screenShown) shown = m_reportScreen;
+    }
+    if (state.continuation == Continuation::Labels) {
+        m_labelView->render(m_labels.state(), state.addToQueueShown);
+        shown = m_labelView;
     }
     if (m_setupShown) shown = m_emailSetupView;
     m_views->setCurrentWidget(shown);

@@ -2,16 +2,19 @@
 
 #include "entry/session/record_listing.h"
 #include "requests/builder/request_builder.h"
+#include "requests/builder/label_choices.h"
 #include "requests/builder/report_choices.h"
 #include "mail/dial_up.h"
 #include "mail/email_setup.h"
 #include "requests/builder/request_menu.h"
 #include "requests/labels/label_run.h"
+#include "requests/merge/word_processor.h"
 #include "requests/ui/builder_driver.h"
 #include "shell/ui/app_window.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QStackedWidget;
 
@@ -22,6 +25,7 @@ class EmailMessageView;
 class EmailSetupView;
 class SmtpTransport;
 class ChecksView;
+class LabelSetupView;
 class MemoView;
 class ReportChoicesView;
 class ReportScreenView;
@@ -52,6 +56,9 @@ public:
     using OpenLabels = std::function<void(const LabelRun& run)>;
     void setOpenLabels(OpenLabels open) { m_openLabels = std::move(open); }
 
+    // How "Open Word Processor" starts the word processor; detached, without a shell, unless set.
+    void setStartProgram(StartProgram start) { m_startProgram = std::move(start); }
+
 protected:
     QString captionText() const override;
     void showEvent(QShowEvent* event) override;
@@ -72,7 +79,14 @@ private:
     void showEmailSetup(bool shown);
     // Hands one click of the report views to the report's choices, then draws the window.
     void onReport(const std::function<void(ReportChoices&)>& event);
+    // The request's records as the report or merge file shows them; nullopt when the store failed.
+    std::optional<ReportDocument> reportDocument();
     void outputReport(const std::function<bool(const ReportDocument&)>& output);
+    void processReport();
+    void writeMerge();
+    void openWordProcessor();
+    void onLabels(const std::function<void(LabelChoices&)>& event);
+    void outputLabels(LabelOutput output);
     void selectPrinter();
     void setPrintList(PrintList print);
     void redraw();
@@ -83,6 +97,7 @@ private:
     OpenRecord m_openRecord;
     PrintList m_printList;
     OpenLabels m_openLabels;
+    StartProgram m_startProgram = startDetached;
     RequestBuilder m_builder;
     BuilderDriver m_drive;
     std::shared_ptr<const DefinitionCache> m_definitions;
@@ -95,6 +110,8 @@ private:
     ReportScreenView* m_reportScreen = nullptr;
     ReportSummingView* m_reportSumming = nullptr;
     bool m_screenShown = false;
+    LabelChoices m_labels;
+    LabelSetupView* m_labelView = nullptr;
     std::unique_ptr<SmtpTransport> m_transport;
     SystemDialUp m_dialUp;
     EmailSetup m_emailSetup;

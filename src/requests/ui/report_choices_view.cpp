@@ -63,13 +63,15 @@ QWidget* ReportChoicesView::buildButtons() {
                                          "location, click this button a second time and re-select output location."));
     m_summing = namedButton(QStringLiteral("Summing Operations"), "summingButton", row);
     m_selectPrinter = namedButton(QStringLiteral("Select Printer"), "selectPrinterButton", row);
-    for (QPushButton* b : {m_clear, m_continue, m_process, m_summing, m_selectPrinter}) layout->addWidget(b);
+    m_wordProcessor = namedButton(QStringLiteral("Open Word Processor"), "openWordProcessorButton", row);
+    for (QPushButton* b : {m_clear, m_continue, m_process, m_summing, m_selectPrinter, m_wordProcessor}) layout->addWidget(b);
     layout->addStretch(1);
     connect(m_clear, &QPushButton::clicked, this, &ReportChoicesView::clearClicked);
     connect(m_continue, &QPushButton::clicked, this, &ReportChoicesView::continueClicked);
     connect(m_process, &QPushButton::clicked, this, &ReportChoicesView::processClicked);
     connect(m_selectPrinter, &QPushButton::clicked, this, &ReportChoicesView::selectPrinterClicked);
     connect(m_summing, &QPushButton::clicked, this, &ReportChoicesView::summingClicked);
+    connect(m_wordProcessor, &QPushButton::clicked, this, &ReportChoicesView::openWordProcessorClicked);
     return row;
 }
 
@@ -105,9 +107,11 @@ void ReportChoicesView::render(const ReportChoicesState& state, const QString& m
     m_continue->setEnabled(state.continueEnabled);
     m_process->setVisible(!print);
     m_process->setEnabled(state.processEnabled);
-    m_selectPrinter->setVisible(!print);
-    m_summing->setVisible(!print);
+    m_selectPrinter->setVisible(!print && !state.mailMerge);
+    m_summing->setVisible(!print && !state.mailMerge);
     m_summing->setEnabled(state.summingEnabled);
+    m_wordProcessor->setVisible(!print && state.mailMerge);
+    m_wordProcessor->setEnabled(state.wordProcessorEnabled);
     m_output->setVisible(state.outputShown);
     m_queue->setVisible(state.addToQueueShown);
 }

@@ -14,7 +14,8 @@ namespace vn {
 class FieldListWidget;
 
 // The print-field view ("Select Fields to Print...") and the sort view ("Select Sort Order..."):
-// the field list with order numbers beside the ticked fields, and where the report goes.
+// the field list with order numbers beside the ticked fields, and where the report goes; for a
+// mail merge, the word processor that opens its file.
 class ReportChoicesView : public QWidget {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ signals:
     void continueClicked();
     void processClicked();
     void selectPrinterClicked();
+    void openWordProcessorClicked();
     void summingClicked();
     void screenClicked();
     void printerClicked();
@@ -48,6 +50,7 @@ private:
     QPushButton* m_process = nullptr;
     QPushButton* m_selectPrinter = nullptr;
     QPushButton* m_summing = nullptr;
+    QPushButton* m_wordProcessor = nullptr;
     QGroupBox* m_output = nullptr;
     QGroupBox* m_queue = nullptr;
 };

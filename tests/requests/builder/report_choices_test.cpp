@@ -109,6 +109,37 @@ TEST_F(ReportChoicesTest, SortFieldsFollowThePrintFieldsAndLeadToTheOutput) {
     EXPECT_EQ(choices.printFields().size(), 1);
 }
 
+TEST_F(ReportChoicesTest, AMailMergeWritesItsFileInsteadOfOfferingOutputs) {
+    choices.startMailMerge(someFields(), [](const FieldChoice& f, int) { return f.field.fieldNumber; });
+    choices.showPage(2);
+    ReportChoicesState state = choices.state();
+    EXPECT_TRUE(state.mailMerge);
+    EXPECT_FALSE(state.fields.grid);  // no grid cells in a merge file
+    EXPECT_EQ(state.hint, "Hint:  The field selection, target matching, etc. for your Mail-merge request is now completed.");
+    choices.clickField({2, 10});
+    EXPECT_TRUE(choices.printFields().isEmpty());
+    choices.clickField({2, 1});
+    EXPECT_FALSE(choices.processRequest());  // not before the sort view
+    choices.continueToSort();
+    choices.clickField({0, 5});
+    EXPECT_FALSE(choices.state().wordProcessorEnabled);
+    EXPECT_TRUE(choices.processRequest());
+    state = choices.state();
+    EXPECT_FALSE(state.outputShown);
+    EXPECT_FALSE(state.summingEnabled);
+    choices.mergeWritten(false);  // no records: the file is there, the request is not offered for the queue
+    EXPECT_TRUE(choices.state().wordProcessorEnabled);
+    EXPECT_FALSE(choices.state().addToQueueShown);
+    choices.mergeWritten(true);
+    EXPECT_TRUE(choices.state().addToQueueShown);
+    choices.clickField({0, 4});  // the sort can change and the file be written again
+    EXPECT_EQ(choices.sortFields().size(), 2);
+
+    choices.start(someFields(), {});
+    EXPECT_FALSE(choices.state().mailMerge);
+    EXPECT_FALSE(choices.state().wordProcessorEnabled);
+}
+
 // Every field of page 2 counts as numeric.
 TEST_F(ReportChoicesTest, SumsAreKeptOnlyOnceTheSummingViewIsProcessed) {
     const auto pageTwo = [](const QList<PrintField>& fields) {

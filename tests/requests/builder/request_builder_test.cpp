@@ -449,6 +449,9 @@ TEST_F(RequestBuilderTest, ProcessCompletesAndTheResultChoosesTheContinuation) {
         {RequestKind::List, Continuation::List, true, true},
         {RequestKind::WriteChecks, Continuation::Checks, false, false},
         {RequestKind::MemoPrinting, Continuation::Memo, false, false},
+        {RequestKind::Labels, Continuation::Labels, false, true},
+        {RequestKind::Report, Continuation::Report, false, false},  // queued after an output
+        {RequestKind::MailMerge, Continuation::Report, false, false},
         {RequestKind::Email, Continuation::Email, false, true},
     };
     for (const Case& c : cases) {
@@ -500,8 +503,10 @@ TEST(RequestMenu, EntriesWaitForTheirOutputAndForEmail) {
     }
     EXPECT_EQ(captions, (QStringList{"Count", "List", "Labels", "Email", "Missing Email Labels", "Report", "Mail Merge",
                                      "Select Records for Transmission", "Math Operations", "Checks", "Memo Printing"}));
-    EXPECT_EQ(enabled, (QStringList{"Count", "List", "Report", "Checks", "Memo Printing"}));
-    EXPECT_EQ(enabledWithMail, (QStringList{"Count", "List", "Email", "Report", "Checks", "Memo Printing"}));
+    EXPECT_EQ(enabled, (QStringList{"Count", "List", "Labels", "Report", "Mail Merge", "Checks", "Memo Printing"}));
+    // E-mail and the labels for the records without an address need a method set up.
+    EXPECT_EQ(enabledWithMail, (QStringList{"Count", "List", "Labels", "Email", "Missing Email Labels", "Report",
+                                            "Mail Merge", "Checks", "Memo Printing"}));
 }
 
 }  // namespace

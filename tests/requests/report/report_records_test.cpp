@@ -3,6 +3,7 @@
 #include "requests/report/formatted_value.h"
 #include "requests/report/report_file.h"
 #include "requests/report/report_records.h"
+
 #include "support/file_size_limit.h"
 
 #include <QFile>
@@ -184,9 +185,9 @@ TEST_F(ReportFileTest, AFailedWriteSaysWhyAndKeepsTheOldFile) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("old");
     old.close();
-    bool written = false;
+    bool written = true;
     {
-        test::FileSizeLimit limit(16);
+        const test::FileSizeLimit limit(16);
         written = writeReportFile(files, records, prompter);
     }
 

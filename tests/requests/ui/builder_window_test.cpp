@@ -13,6 +13,7 @@
 #include "support/pdf_text.h"
 #include "support/running_program.h"
 #include "support/screen_fit.h"
+#include "window_children.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -110,7 +111,7 @@ private:
     QStringList requestLines() { return find<QLabel>("requestText")->text().split('\n'); }
     void openBuilder();
     bool evaluationAvailable();
-    QStringList unnamedControls();
+    QStringList unnamedControls() { return test::unnamedControls(m_builder); }
 
     std::unique_ptr<test::RunningProgram> m_program;
     RecordEntryWindow* m_entry = nullptr;
@@ -192,7 +193,7 @@ void BuilderWindowTest::theMenusOfferWhatThisVersionCarriesOn() {
         else QVERIFY2(!action->toolTip().isEmpty(), qPrintable(action->text()));
     }
     QCOMPARE(captions.size(), 11);
-    QCOMPARE(enabled, (QStringList{"Count", "List", "Report", "Checks", "Memo Printing"}));  // Email: no method yet
+    QCOMPARE(enabled, (QStringList{"Count", "List", "Labels", "Report", "Mail Merge", "Checks", "Memo Printing"}));
     QVERIFY(find<QAction>("actionSetupEmail")->isEnabled());
     for (const char* name : {"actionQueueDisplay", "actionQueueClear"}) {
         QVERIFY(!find<QAction>(name)->isEnabled());
@@ -350,19 +351,6 @@ void BuilderWindowTest::checksEndInTheirView() {
     click("returnButton");
     QVERIFY(find<QWidget>("builderView")->isVisible());
     QVERIFY(find<QPlainTextEdit>("hintBox")->toPlainText().startsWith("Hint:  The SQL menu options are"));
-}
-
-// The focusable controls shown now that lack an object name or a name for assistive technology.
-QStringList BuilderWindowTest::unnamedControls() {
-    QStringList unnamed;
-    for (QWidget* w : m_builder->findChildren<QWidget*>()) {
-        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(m_builder) || qobject_cast<QMenu*>(w)) continue;
-        if (w->objectName().startsWith("qt_")) continue;
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        if (w->objectName().isEmpty() || !a || a->text(QAccessible::Name).isEmpty())
-            unnamed << w->objectName() + ":" + w->metaObject()->className();
-    }
-    return unnamed;
 }
 
 // With the page's grid and the typed target, then with a target list, then the List view.

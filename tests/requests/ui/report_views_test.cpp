@@ -22,13 +22,14 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QtTest>
 
 using namespace vn;
 using namespace vn::definition_tables;
 
 // Window 9 carries a Report request on: the print fields, the sort fields, then the report
-// to a file, to the screen or to the printer, offscreen.
+// to a file, to the screen or to the printer, offscreen; and a Mail Merge request to its file.
 class ReportViewsTest : public QObject {
     Q_OBJECT
 
@@ -42,6 +43,8 @@ private slots:
     void thePrinterPreviewIsAPdf();
     void withoutPreviewTheReportGoesToThePrintJob();
     void numericColumnsAreSummedInThePrintedReport();
+    void aMailMergeWritesItsFileAtOnceForTheWordProcessor();
+    void aMailMergeWithoutMatchesLeavesAnEmptyFileQuietly();
 
 private:
     template <typename T>
@@ -56,6 +59,8 @@ private:
     void processReportRequest();
     // Last and First printed, sorted by Last; "Output to..." offered.
     void chooseLastFirstByLast();
+    // Last and Title merged, sorted by Last; "Process My Request!" clicked.
+    void mergeLastTitleByLast();
     // "Add to SQL Request Queue List..." in the sort view.
     bool queueOffered() { return find<QGroupBox>("reportAddToQueueGroup")->isVisible(); }
     QString filesPath(const QString& name) const { return QDir(m_program->session->folders.outputFolder()).filePath(name); }
@@ -260,6 +265,61 @@ void ReportViewsTest::numericColumnsAreSummedInThePrintedReport() {
     QVERIFY(click("printerOutputButton"));
     const QString text = test::pdfText(filesPath("VNRpt.pdf")).simplified();
     QVERIFY2(text.contains("42.5"), qPrintable(text));  // the subtotal and the grand total
+}
+
+void ReportViewsTest::mergeLastTitleByLast() {
+    QVERIFY(test::processLastNotEmpty(m_builder, "actionMailMerge"));
+    QCOMPARE(find<QWidget>("reportHint")->property("plainText").toString(),
+             "Hint:  The field selection, target matching, etc. for your Mail-merge request is now completed.");
+    tick("Last");
+    tick("Title");
+    QVERIFY(click("continueSortButton"));
+    QVERIFY(!find<QPushButton>("summingButton")->isVisible());
+    QVERIFY(!find<QPushButton>("selectPrinterButton")->isVisible());
+    QVERIFY(!find<QPushButton>("openWordProcessorButton")->isEnabled());  // nothing written yet
+    tick("Last");
+    QVERIFY(click("processReportButton"));
+    QVERIFY(!find<QGroupBox>("outputGroup")->isVisible());
+}
+
+void ReportViewsTest::aMailMergeWritesItsFileAtOnceForTheWordProcessor() {
+    Session& s = *m_program->session;
+    test::putRow(s.access, kHeadSlot, test::kSmith, {{1, "Dr. \"Annie\""}});
+    QStringList started;
+    m_builder->setStartProgram([&started](const QString& program, const QStringList& arguments) {
+        started << program << arguments;
+        return true;
+    });
+    mergeLastTitleByLast();
+    const QString path = filesPath("VNMail.dat");
+    QCOMPARE(m_program->prompter.texts(), QStringList{"Task Completed! Merge Fields are in File\r\r" + path});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("\"Last\",\"Title\"\r\n\"Jones\",\"\"\r\n\"Smith\",\"Dr. \"\"Annie\"\"\"\r\n"));
+    QVERIFY(queueOffered());
+    test::verifyFitsSmallScreen(*m_builder, "builder-mail-merge-sort");
+
+    s.settings.wordProcessor = "sh";  // a program on the PATH, started with the file as its one argument
+    QVERIFY(click("openWordProcessorButton"));
+    QCOMPARE(started, (QStringList{QStandardPaths::findExecutable("sh"), path}));
+    QVERIFY(m_opened.isEmpty());
+    s.settings.wordProcessor = "C:\\Program Files\\Word\\WINWORD.EXE";  // none here: the desktop opens it
+    QVERIFY(click("openWordProcessorButton"));
+    QCOMPARE(m_opened, QStringList{path});
+    QCOMPARE(started.size(), 2);
+}
+
+void ReportViewsTest::aMailMergeWithoutMatchesLeavesAnEmptyFileQuietly() {
+    RecordAccess& a = m_program->session->access;
+    for (const QString& key : {test::kSmith, test::kJones}) test::putRow(a, kHeadSlot, key, {{4, ""}});
+    mergeLastTitleByLast();
+    QCOMPARE(label("reportMatchesLabel"), "0");
+    QFile file(filesPath("VNMail.dat"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.size(), 0);
+    QVERIFY(m_program->prompter.texts().isEmpty());
+    QVERIFY(!queueOffered());
+    QVERIFY(find<QPushButton>("openWordProcessorButton")->isEnabled());
 }
 
 QTEST_MAIN(ReportViewsTest)

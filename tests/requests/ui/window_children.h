@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QListWidget>
+#include <QMenu>
 #include <QtTest>
 
 namespace vn::test {
@@ -24,6 +26,20 @@ inline bool clickButton(QWidget* window, const QString& name) {
 
 inline void clickRow(QListWidget* list, int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+// The focusable controls the window shows now that lack an object name or a name for assistive
+// technology.
+inline QStringList unnamedControls(QWidget* window) {
+    QStringList unnamed;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(window) || qobject_cast<QMenu*>(w)) continue;
+        if (w->objectName().startsWith("qt_")) continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        if (w->objectName().isEmpty() || !a || a->text(QAccessible::Name).isEmpty())
+            unnamed << w->objectName() + ":" + w->metaObject()->className();
+    }
+    return unnamed;
 }
 
 }  // namespace vn::test

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "mail/email_setup.h"
+#include "shell/ui/app_window.h"
+
+class QStackedWidget;
+
+namespace vn {
+
+// Window 4, the archive utilities: a menu whose entries show one panel each. The panels not yet
+// carried by this version are offered disabled with a tool tip.
+class ArchiveUtilitiesWindow : public AppWindow {
+    Q_OBJECT
+public:
+    ArchiveUtilitiesWindow(Session& session, Navigator& navigator, QWidget* parent = nullptr);
+
+private:
+    void buildMenus();
+    void askUpgrade();
+
+    Session& m_session;
+    Navigator& m_navigator;
+    EmailSetup m_emailSetup;
+    QStackedWidget* m_panels = nullptr;
+};
+
+// Window 4 for the program's window table.
+AppWindow* makeArchiveWindow(Session& session, Navigator& navigator);
+
+}  // namespace vn
