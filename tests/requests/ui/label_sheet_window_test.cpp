@@ -30,6 +30,7 @@ private slots:
     void theScreenShowsASheetOfLabelsAPage();
     void printingStartsOnThePresentPositionsOfTheFirstSheet();
     void theFileIsWrittenAndTheBuilderComesBack();
+    void aLabelRequestOfTheBuilderOpensTheWindow();
 
 private:
     template <typename T>
@@ -178,6 +179,19 @@ void LabelSheetWindowTest::theFileIsWrittenAndTheBuilderComesBack() {
     QVERIFY(file.readAll().startsWith("Member L1~\r\nMember L2~\r\n"));
     QVERIFY(QTest::qWaitForWindowExposed(m_builder));
     QVERIFY(!m_window->isVisible());
+}
+
+// "Last" <> "", one label per record in style 1 (name first), to the screen.
+void LabelSheetWindowTest::aLabelRequestOfTheBuilderOpensTheWindow() {
+    QVERIFY(test::processLastNotEmpty(m_builder, "actionLabels"));
+    QVERIFY(test::clickButton(m_builder, "perRecordRadio"));
+    QVERIFY(test::clickButton(m_builder, "recordStyle1Radio"));
+    QVERIFY(test::clickButton(m_builder, "labelScreenButton"));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    QVERIFY(!m_builder->isVisible());
+    QCOMPARE(text("labelsShownButton"), "Labels:  63");  // Smith, Jones and the 61
+    QVERIFY(click("exitButton"));
+    QVERIFY(QTest::qWaitForWindowExposed(m_builder));
 }
 
 QTEST_MAIN(LabelSheetWindowTest)
