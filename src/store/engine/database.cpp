@@ -88,6 +88,11 @@ std::shared_ptr<Database> Database::create(const QString& path) {
     return open(path);
 }
 
+std::shared_ptr<Database> Database::inMemory() {
+    const QString name = QStringLiteral(":memory:");
+    return std::shared_ptr<Database>(new Database(openHandle(name, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE), name, Access::Exclusive));
+}
+
 Database::~Database() {
     m_statements.clear();
     sqlite3_close_v2(m_db);

@@ -28,6 +28,8 @@ public:
     static int longestPath();
     // Creates a new, empty database file; an existing file is an error.
     static std::shared_ptr<Database> create(const QString& path);
+    // A database that lives in memory only, for checking what a file would do to the tables.
+    static std::shared_ptr<Database> inMemory();
 
     ~Database();
     Database(const Database&) = delete;
