@@ -1,5 +1,6 @@
 #include "shell/command_line.h"
 
+#include "exchange/session/backup_command.h"
 #include "platform/drive_map.h"
 #include "store/engine/store_error.h"
 #include "store/files/installation.h"
@@ -22,6 +23,14 @@ const char kUsageText[] =
     "  --find-installation           print the installation's base folder (exit 1: none)\n"
     "  --version                     print the program version\n"
     "  --schema-reference            print the table reference\n"
+    "  --backup FILE [--tables NAME,...]\n"
+    "                                back up the tables (all, or those named by their short names,\n"
+    "                                such as Head,Pag1) into FILE, or into FOLDER/vnBack.txt\n"
+    "  --restore FILE [--clear] [--force]\n"
+    "                                restore a backup file (or FOLDER/vnBack.txt) into the tables:\n"
+    "                                merged as \"Restore Data\", or with --clear as \"Clear and\n"
+    "                                Restore Data\"; an older backup, another program version or\n"
+    "                                lines that cannot be restored are refused unless --force\n"
     "  --help                        print this text\n"
     "Exit status: 0 done, 1 refused or failed, 2 usage, 3 the program is already running.\n";
 
@@ -92,6 +101,14 @@ std::optional<int> runCommandLine(const QList<QByteArray>& arguments, QTextStrea
     if (command == QLatin1String("--create-installation")) {
         if (arguments.size() != 3) return usage(err, QStringLiteral("--create-installation takes one FOLDER."));
         return createInstallationIn(QString::fromUtf8(arguments[2]), out, err);
+    }
+    if (isBackupCommand(command)) {
+        QStringList rest;
+        for (const QByteArray& argument : arguments.mid(1)) rest << QString::fromUtf8(argument);
+        QString problem;
+        const auto parsed = parseBackupCommand(rest, problem);
+        if (!parsed) return usage(err, problem);
+        return runBackupCommand(*parsed, out, err);
     }
     for (const SimpleOption& option : kSimpleOptions) {
         if (command != QLatin1String(option.name)) continue;

@@ -14,6 +14,7 @@
 #include "store/program_version.h"
 #include "store/settings/table_date_time.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
 #include <vector>
@@ -168,6 +169,27 @@ void recordBackupDate(RecordAccess& access, const QDateTime& now) {
 }  // namespace
 
 QString backupFileIn(const QString& folder) { return resolvePath(folder, QString::fromLatin1(kBackupFileName)); }
+
+QString copyBackupFile(const QString& file, const QString& folder) {
+    QFile source(file);
+    QTemporaryFile temp(QDir(folder).filePath(QString::fromLatin1(kBackupFileName) + QStringLiteral(".XXXXXX")));
+    if (!source.open(QIODevice::ReadOnly)) return source.errorString();
+    if (!temp.open()) return temp.errorString();
+    while (!source.atEnd()) {
+        const QByteArray chunk = source.read(kWriteChunk);
+        if (chunk.isEmpty() && source.error() != QFileDevice::NoError) return source.errorString();
+        if (temp.write(chunk) != chunk.size()) return temp.errorString();
+    }
+    if (!temp.flush()) return temp.errorString();
+    temp.close();
+    temp.setAutoRemove(false);
+    try {
+        commitFile(temp.fileName(), backupFileIn(folder));
+    } catch (const StoreError& e) {
+        return e.message();
+    }
+    return {};
+}
 
 QString backupTargetError(const QString& path, const QString& reason) {
     return QStringLiteral("Backup/Share Drive/Folder not found!\r\r%1: %2").arg(path, reason);

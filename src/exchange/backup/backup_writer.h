@@ -30,6 +30,10 @@ QString backupFileIn(const QString& folder);
 WorkEnd WriteBackup(RecordAccess& access, Prompter& prompter, const QString& file, const BackupRequest& request,
                     const WorkProgress& progress = {});
 
+// Copies a written backup into another folder, through a temporary file there; the system's
+// reason when it fails, empty when done.
+QString copyBackupFile(const QString& file, const QString& folder);
+
 // The error for a backup file that cannot be written.
 QString backupTargetError(const QString& path, const QString& reason);
 

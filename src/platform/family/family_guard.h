@@ -19,8 +19,9 @@ public:
     explicit FamilyGuard(const QString& runtimeFolder = familyRuntimeFolder(),
                          std::chrono::milliseconds answerTimeout = std::chrono::seconds(2), QObject* parent = nullptr);
 
-    // Tries to take the family lock; once it is ours, raise requests are answered. True when held.
-    bool acquire();
+    // Tries to take the family lock; once it is ours, raise requests are answered unless this
+    // run has no window to raise. True when held.
+    bool acquire(bool answerRaiseRequests = true);
     bool holdsLock() const { return m_lock.held(); }
     bool lockHeldElsewhere() const { return m_state == FamilyLock::State::HeldElsewhere; }
 

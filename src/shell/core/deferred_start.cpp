@@ -64,25 +64,28 @@ void checkBackupAge(Session& session, const QDate& today) {
     session.prompter.warning(QStringLiteral("The Last Backup Of This Data Set Has Exceeded Seven Days!"));
 }
 
+// The new version is recorded once its backup exists: a failed backup is tried again at the
+// next start.
 void checkVersion(Session& session, const DeferredHooks& hooks) {
     RecordAccess& a = session.access;
     const QString version = QString::fromLatin1(kProgramVersion);
     a.EnsureRecord(kSystem, QStringLiteral("Version"));
     if (a.GetFieldText(kSystem, 1) == version) return;
-    a.SetFieldText(kSystem, 1, version);
-    if (!hooks.versionBackup) return;
-    // Tell the user a backup was made only once it has been.
-    session.prompter.beep();
-    if (const auto failure = hooks.versionBackup()) {
-        session.prompter.error(*failure);
-        return;
+    VersionBackup backup;
+    if (hooks.versionBackup) {
+        session.prompter.beep();
+        backup = hooks.versionBackup();
+        if (!backup.written) return;
     }
+    a.EnsureRecord(kSystem, QStringLiteral("Version"));
+    a.SetFieldText(kSystem, 1, version);
+    if (!backup.written) return;
     session.prompter.information(
-        QStringLiteral("Varnedo has detected a version change!\r\rA data backup file [C:\\vnBack.txt] for this version has "
+        QStringLiteral("Varnedo has detected a version change!\r\rA data backup file [%1] for this version has "
                        "been made! Backup's made prior to this version are no longer valid.  You are advised to make a "
                        "second backup on one of your removable media drives. As always, it is best if the date and "
                        "version number used to make the backup are written on the data backup diskette.\r\rThank You, "
-                       "Halvorin"));
+                       "Halvorin").arg(backup.path));
 }
 
 }  // namespace

@@ -11,11 +11,16 @@ class Navigator;
 class Session;
 class ShellView;
 
+// The backup a version change made: where, or nothing when it failed (the user was told why).
+struct VersionBackup {
+    bool written = false;
+    QString path;
+};
+
 struct DeferredHooks {
     QDate today = QDate::currentDate();
-    // Writes the backup a version change calls for; the error text when it failed. Unset while
-    // the program has no backups.
-    std::function<std::optional<QString>()> versionBackup;
+    // Writes the backup a version change calls for. Unset, the version is recorded without one.
+    std::function<VersionBackup()> versionBackup;
 };
 
 // The one-shot step once the main window is up: menus, first-time setup, the installation's

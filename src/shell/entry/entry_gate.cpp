@@ -12,11 +12,11 @@ namespace vn {
 
 EntryGate::EntryGate(const QString& runtimeFolder) : m_guard(runtimeFolder) {}
 
-std::optional<int> EntryGate::enter(const DriveMap& drives, Prompter& prompter) {
-    m_guard.acquire();
+std::optional<int> EntryGate::enter(const DriveMap& drives, Prompter& prompter, Run run) {
+    m_guard.acquire(run == Run::Program);
     const std::optional<QString> base = findBaseLocation(drives);
     const FlagFiles flags = FlagFiles::inFolder(base.value_or(QString()));
-    const bool anotherCopy = runGuard(flags, prompter);
+    const bool anotherCopy = runGuard(flags, prompter, run);
     m_networkMode = flags.contains(QString::fromLatin1(kNetworkFlag));
     EntryVerdict verdict = decideEntry(
         {base.has_value(), m_networkMode, anotherCopy, flags.contains(QString::fromLatin1(kOpenUserFlag))});
@@ -27,12 +27,12 @@ std::optional<int> EntryGate::enter(const DriveMap& drives, Prompter& prompter) 
     return std::nullopt;
 }
 
-bool EntryGate::runGuard(const FlagFiles& flags, Prompter& prompter) {
+bool EntryGate::runGuard(const FlagFiles& flags, Prompter& prompter, Run run) {
     const FamilyVerdict family = m_guard.verdict(flags);
     if (family.anotherCopy) {
         prompter.beep();
         prompter.warning(family.warning, Buttons::Ok);
-        m_guard.raiseRunningCopy();
+        if (run == Run::Program) m_guard.raiseRunningCopy();
     }
     return family.anotherCopy;
 }

@@ -18,8 +18,12 @@ class EntryGate {
 public:
     explicit EntryGate(const QString& runtimeFolder = familyRuntimeFolder());
 
+    // The program's run, or a command that works on the tables without a window (it neither
+    // answers nor asks for raising a window).
+    enum class Run { Program, Command };
+
     // The exit status when the program must end now; nothing when it may start on base().
-    std::optional<int> enter(const DriveMap& drives, Prompter& prompter);
+    std::optional<int> enter(const DriveMap& drives, Prompter& prompter, Run run = Run::Program);
 
     const QString& base() const { return m_base; }
     bool networkMode() const { return m_networkMode; }
@@ -27,7 +31,7 @@ public:
     FamilyGuard& guard() { return m_guard; }
 
 private:
-    bool runGuard(const FlagFiles& flags, Prompter& prompter);
+    bool runGuard(const FlagFiles& flags, Prompter& prompter, Run run);
     EntryVerdict createRunFlag(const QString& base);
     std::optional<int> refuse(EntryVerdict verdict, Prompter& prompter);
 

@@ -1,5 +1,6 @@
 #include "shell/ui/program.h"
 
+#include "exchange/session/version_backup.h"
 #include "platform/document_opener.h"
 #include "platform/exit_signals.h"
 #include "platform/printing/printer_list.h"
@@ -73,7 +74,9 @@ int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter,
     QTimer::singleShot(0, &windows.mainWindow(), [&] {
         if (session.exitFlag) return;
         try {
-            DeferredStart(session, windows, navigator);
+            DeferredHooks hooks;
+            hooks.versionBackup = [&session] { return writeVersionBackup(session, DriveMap::fromEnvironment()); };
+            DeferredStart(session, windows, navigator, hooks);
         } catch (const StoreError& e) {
             prompter.error(e.message());
         }

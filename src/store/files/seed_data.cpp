@@ -4,6 +4,7 @@
 #include "store/engine/store_error.h"
 #include "store/engine/table.h"
 #include "store/files/text_file.h"
+#include "store/program_version.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,6 +37,8 @@ void loadSeedData(Database& db) {
     Transaction tx(db);
     for (const QString& file : seeds.entryList({QStringLiteral("*.tsv")}, QDir::Files, QDir::Name))
         loadSeedTable(db, QFileInfo(file).completeBaseName(), readTextFile(seeds.filePath(file)));
+    // A new installation is of this version: no version change, so no backup, at its first start.
+    loadSeedTable(db, QStringLiteral("System"), QStringLiteral("Version\t") + QString::fromLatin1(kProgramVersion));
     tx.commit();
 }
 

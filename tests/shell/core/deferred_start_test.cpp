@@ -105,22 +105,36 @@ TEST_F(DeferredStartTest, EmptyBackupDateWarnsMissingRowNever) {
     EXPECT_EQ(count(kAgeWarning), 1);
 }
 
-TEST_F(DeferredStartTest, RecordsTheRunningVersion) {
+TEST_F(DeferredStartTest, ANewInstallationIsOfThisVersionAndAnOlderOneIsRecordedAsThis) {
     setUpDone(1);
     ASSERT_TRUE(shell.start());
+    RecordAccess& a = shell.session->access;
+    ASSERT_TRUE(a.FindRecord(kSystem, "Version"));
+    EXPECT_EQ(a.GetFieldText(kSystem, 1), "06-248");
+    a.SetFieldText(kSystem, 1, "05-100");
     run();
-    ASSERT_TRUE(shell.session->access.FindRecord(kSystem, "Version"));
-    EXPECT_EQ(shell.session->access.GetFieldText(kSystem, 1), "06-248");
+    ASSERT_TRUE(a.FindRecord(kSystem, "Version"));
+    EXPECT_EQ(a.GetFieldText(kSystem, 1), "06-248");
 }
 
-TEST_F(DeferredStartTest, VersionChangeTellsOfTheBackupOnlyOnceItWasMade) {
+TEST_F(DeferredStartTest, AVersionChangeIsRecordedAndToldOnlyOnceItsBackupWasMade) {
     setUpDone(1);
     ASSERT_TRUE(shell.start());
+    RecordAccess& a = shell.session->access;
+    a.EnsureRecord(kSystem, "Version");
+    a.SetFieldText(kSystem, 1, "05-100");
     DeferredHooks hooks;
-    hooks.versionBackup = [] { return std::optional<QString>("Backup/Share Drive/Folder not found!"); };
+    hooks.versionBackup = [] { return VersionBackup{}; };  // failed; the backup told why
     DeferredStart(*shell.session, shell.view, *shell.navigator, hooks);
-    EXPECT_EQ(shell.prompter.messages.last().text, "Backup/Share Drive/Folder not found!");
     EXPECT_FALSE(shell.prompter.texts().join("").contains("has been made"));
+    ASSERT_TRUE(a.FindRecord(kSystem, "Version"));
+    EXPECT_EQ(a.GetFieldText(kSystem, 1), "05-100");  // tried again at the next start
+
+    hooks.versionBackup = [] { return VersionBackup{true, "/home/u/vnBack.txt"}; };
+    DeferredStart(*shell.session, shell.view, *shell.navigator, hooks);
+    EXPECT_TRUE(shell.prompter.texts().join("").contains("A data backup file [/home/u/vnBack.txt] for this version has been made!"));
+    ASSERT_TRUE(a.FindRecord(kSystem, "Version"));
+    EXPECT_EQ(a.GetFieldText(kSystem, 1), "06-248");
 }
 
 TEST_F(DeferredStartTest, WhatsNewDismissedWithCancelStaysHiddenWithOkComesBack) {
