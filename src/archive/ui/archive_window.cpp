@@ -1,5 +1,7 @@
 #include "archive/ui/archive_window.h"
 
+#include "exchange/ui/backup_view.h"
+#include "exchange/ui/restore_view.h"
 #include "mail/ui/email_setup_view.h"
 #include "platform/prompter.h"
 #include "shell/core/navigation.h"
@@ -14,10 +16,26 @@ namespace vn {
 
 namespace {
 
+using Window = ArchiveUtilitiesWindow;
+
 const QString kNotYet = QStringLiteral("This is not available in this version yet.");
 
-// The panels in menu order; only "Setup Email" is carried so far.
-constexpr const char* kPanels[] = {"Backup", "Restore", "Send Data", "Receive Data", "Send Form", "Receive Form"};
+QWidget* emailPanel(Window& window, PanelContext& context) {
+    auto* view = new EmailSetupView(window.emailSetup(), EmailSetupView::Place::Archive);
+    QObject::connect(view, &EmailSetupView::exitClicked, view, context.close);
+    return view;
+}
+
+// The menu in its order; a panel is added by giving its entry a maker.
+const Window::PanelEntry kPanels[] = {
+    {"Backup", [](Window&, PanelContext& c) -> QWidget* { return new BackupView(c); }},
+    {"Restore", [](Window&, PanelContext& c) -> QWidget* { return new RestoreView(c); }},
+    {"Send Data", nullptr},
+    {"Receive Data", nullptr},
+    {"Send Form", nullptr},
+    {"Receive Form", nullptr},
+    {"Setup Email", emailPanel},
+};
 
 QString actionName(const char* caption) {
     return QStringLiteral("action") + QString::fromLatin1(caption).remove(u' ');
@@ -27,32 +45,39 @@ QString actionName(const char* caption) {
 
 ArchiveUtilitiesWindow::ArchiveUtilitiesWindow(Session& session, Navigator& navigator, QWidget* parent)
     : AppWindow(session, navigator, ArchiveWindow, "archiveWindow", "Archive Utilities", parent),
-      m_session(session), m_navigator(navigator), m_emailSetup(session.access, session.settings.mail) {
+      m_session(session), m_navigator(navigator), m_emailSetup(session.access, session.settings.mail),
+      m_context{session, navigator, DriveMap::fromEnvironment(), [this] { m_panels->setCurrentIndex(0); }} {
     m_panels = new QStackedWidget(this);
     m_panels->setObjectName(QStringLiteral("archivePanels"));
     auto* empty = new QLabel(m_panels);
     empty->setObjectName(QStringLiteral("noPanel"));
     m_panels->addWidget(empty);
-    auto* email = new EmailSetupView(m_emailSetup, EmailSetupView::Place::Archive, m_panels);
-    m_panels->addWidget(email);
-    connect(email, &EmailSetupView::exitClicked, this, [this] { m_panels->setCurrentIndex(0); });
     setCentralWidget(m_panels);
     buildMenus();
 }
 
 void ArchiveUtilitiesWindow::buildMenus() {
-    for (const char* caption : kPanels) {
-        QAction* action = menuBar()->addAction(QString::fromLatin1(caption));
-        action->setObjectName(actionName(caption));
-        action->setEnabled(false);
-        action->setToolTip(kNotYet);
+    for (const PanelEntry& entry : kPanels) {
+        QAction* action = menuBar()->addAction(QString::fromLatin1(entry.caption));
+        action->setObjectName(actionName(entry.caption));
+        if (!entry.make) {
+            action->setEnabled(false);
+            action->setToolTip(kNotYet);
+            continue;
+        }
+        QWidget* panel = entry.make(*this, m_context);
+        m_panels->addWidget(panel);
+        connect(action, &QAction::triggered, this, [this, panel] { showPanel(panel); });
     }
-    QAction* setupEmail = menuBar()->addAction(QStringLiteral("Setup Email"));
-    setupEmail->setObjectName(QStringLiteral("actionSetupEmail"));
-    connect(setupEmail, &QAction::triggered, this, [this] { m_panels->setCurrentIndex(1); });
     QAction* upgrade = menuBar()->addAction(QStringLiteral("Upgrade!"));
     upgrade->setObjectName(QStringLiteral("actionUpgrade"));
     connect(upgrade, &QAction::triggered, this, [this] { askUpgrade(); });
+}
+
+// Choosing a panel again opens it afresh.
+void ArchiveUtilitiesWindow::showPanel(QWidget* panel) {
+    m_panels->setCurrentIndex(0);
+    m_panels->setCurrentWidget(panel);
 }
 
 // Continuing ends the run in order and opens the upgrades web page on the way out.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/ui/panel_context.h"
 #include "mail/email_setup.h"
 #include "shell/ui/app_window.h"
 
@@ -14,13 +15,23 @@ class ArchiveUtilitiesWindow : public AppWindow {
 public:
     ArchiveUtilitiesWindow(Session& session, Navigator& navigator, QWidget* parent = nullptr);
 
+    // A menu entry and the panel it shows; without a maker the entry waits, disabled.
+    struct PanelEntry {
+        const char* caption;
+        QWidget* (*make)(ArchiveUtilitiesWindow& window, PanelContext& context);
+    };
+
+    EmailSetup& emailSetup() { return m_emailSetup; }
+
 private:
     void buildMenus();
+    void showPanel(QWidget* panel);
     void askUpgrade();
 
     Session& m_session;
     Navigator& m_navigator;
     EmailSetup m_emailSetup;
+    PanelContext m_context;
     QStackedWidget* m_panels = nullptr;
 };
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "exchange/panels/restore_panel.h"
+#include "exchange/ui/panel_context.h"
+#include "exchange/ui/panel_parts.h"
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace vn {
+
+// Window 4's restore panel; its rules are RestorePanel's.
+class RestoreView : public QWidget {
+    Q_OBJECT
+public:
+    explicit RestoreView(PanelContext& context, QWidget* parent = nullptr);
+    RestorePanel& panel() { return m_panel; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void render();
+
+    ViewHost m_host;
+    RestorePanel m_panel;
+    DestinationChoices* m_locations = nullptr;
+    QLabel* m_information = nullptr;
+    QLabel* m_tablesCaption = nullptr;
+    QListWidget* m_tables = nullptr;
+    GaugeRow* m_gauge = nullptr;
+    QPushButton* m_open = nullptr;
+    QPushButton* m_restore = nullptr;
+    QPushButton* m_clearAndRestore = nullptr;
+    QPushButton* m_exit = nullptr;
+};
+
+}  // namespace vn
