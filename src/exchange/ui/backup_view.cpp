@@ -27,7 +27,7 @@ BackupView::BackupView(PanelContext& context, QWidget* parent)
 }
 
 QWidget* BackupView::buildTables() {
-    auto* group = new QGroupBox(QStringLiteral("Backup Tables..."), this);
+    auto* group = new QGroupBox(this);
     group->setObjectName(QStringLiteral("backupTablesGroup"));
     auto* grid = new QGridLayout(group);
     for (const BackupTable& table : backupTables()) {

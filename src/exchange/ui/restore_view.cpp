@@ -37,11 +37,12 @@ RestoreView::RestoreView(PanelContext& context, QWidget* parent)
     m_tables = new QListWidget(this);
     m_tables->setObjectName(QStringLiteral("dataFilesFoundList"));
     m_tablesCaption->setBuddy(m_tables);
-    layout->addWidget(m_tablesCaption);
-    layout->addWidget(m_tables, 1);
     m_gauge = new GaugeRow(QStringLiteral("restoreProgress"), this);
     connect(m_gauge, &GaugeRow::cancelClicked, this, [this] { m_panel.cancel(); });
     layout->addWidget(m_gauge);
+    layout->addWidget(m_tablesCaption);
+    layout->addWidget(m_tables, 1);
+    layout->addStretch(0);
     render();
 }
 
