@@ -116,17 +116,16 @@ private:
     }
 
     void writeRecord(const TableWalk& walk, const RowStream& rows, QByteArrayView key) {
-        m_scratch.clear();
-        if (!m_encoder.encode(key, m_scratch)) throw NeedsUtf8{};
+        QByteArrayView bytes;
+        if (!m_encoder.inFile(key, m_scratch, bytes)) throw NeedsUtf8{};
         const bool backupDateRow = walk.slot == kParmSlot && key == QByteArrayView(kBackupDateKey);
         try {
-            m_line.begin(walk.slot, m_scratch);
+            m_line.begin(m_buffer, walk.slot, bytes);
             for (int field = 1; field < walk.fieldCount; ++field) {
                 const QByteArrayView value = backupDateRow && field == kDateField ? QByteArrayView(m_backupDate) : rows.value(field);
                 if (value.isEmpty()) continue;
-                m_scratch.clear();
-                if (!m_encoder.encode(value, m_scratch)) throw NeedsUtf8{};
-                m_line.add(field, m_scratch, walk.memoBlocks[field] != 0);
+                if (!m_encoder.inFile(value, m_scratch, bytes)) throw NeedsUtf8{};
+                m_line.add(field, bytes, walk.memoBlocks[field] != 0);
             }
         } catch (const UnwritableValue& e) {
             const TableDef& layout = m_access.catalogue().table(walk.slot).layout();
@@ -136,7 +135,7 @@ private:
                                    .arg(layout.fields[e.field].name, QString::fromUtf8(key), TableCatalogue::description(walk.slot),
                                         TableCatalogue::shortName(walk.slot), e.reason)};
         }
-        m_line.finish(m_buffer);
+        m_line.finish();
     }
 
     RecordAccess& m_access;

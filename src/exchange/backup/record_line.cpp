@@ -27,15 +27,15 @@ std::vector<QByteArrayView> memoLines(QByteArrayView text) {
     return lines;
 }
 
-void RecordLineEncoder::begin(int slot, QByteArrayView key) {
+void RecordLineEncoder::begin(QByteArray& out, int slot, QByteArrayView key) {
     if (key.size() > kLongestShortValue)
         throw UnwritableValue(0, QStringLiteral("the key is %1 bytes long; a key can have at most %2").arg(key.size()).arg(kLongestShortValue));
-    m_line.clear();
+    m_out = &out;
     m_memos.clear();
     m_last = 0;
-    m_line += codeOf(slot);
-    m_line += codeOf(int(key.size()));
-    m_line += key;
+    out += codeOf(slot);
+    out += codeOf(int(key.size()));
+    out += key;
 }
 
 void RecordLineEncoder::add(int field, QByteArrayView value, bool memoBlock) {
@@ -48,21 +48,22 @@ void RecordLineEncoder::add(int field, QByteArrayView value, bool memoBlock) {
         m_memos.emplace_back(field, value.toByteArray());
         return;
     }
+    QByteArray& out = *m_out;
     if (field != m_last + 1) {
         if (field <= kLastNamedField) {
-            m_line += char(kMarker);
-            m_line += codeOf(field);
+            out += char(kMarker);
+            out += codeOf(field);
         } else {
-            m_line.append(field - m_last - 1, codeOf(0));  // empty fields up to the one before
+            out.append(field - m_last - 1, codeOf(0));  // empty fields up to the one before
         }
     }
-    m_line += codeOf(int(value.size()));
-    m_line += value;
+    out += codeOf(int(value.size()));
+    out += value;
     m_last = field;
 }
 
-void RecordLineEncoder::finish(QByteArray& out) {
-    out += m_line;
+void RecordLineEncoder::finish() {
+    QByteArray& out = *m_out;
     for (const auto& [field, text] : m_memos) {
         out += char(kMarker);
         out += char(kMarker);

@@ -27,20 +27,20 @@ public:
     QString reason;
 };
 
-// Builds one record at a time, reusing its buffers.
+// Writes one record at a time straight into the file's bytes, keeping back only its memo blocks.
 class RecordLineEncoder {
 public:
     // Throws UnwritableValue for a key the line cannot hold.
-    void begin(int slot, QByteArrayView key);
+    void begin(QByteArray& out, int slot, QByteArrayView key);
     // A non-empty field, in ascending order. A value with a line break, one too long for its
     // length byte, and a memoBlock field go into a memo block; fields past 222, which no byte can
     // name, are reached through empty fields. Throws UnwritableValue.
     void add(int field, QByteArrayView value, bool memoBlock);
-    // Appends the record line, its line end and the memo lines.
-    void finish(QByteArray& out);
+    // Closes the record line and appends the memo lines.
+    void finish();
 
 private:
-    QByteArray m_line;
+    QByteArray* m_out = nullptr;
     int m_last = 0;
     std::vector<std::pair<int, QByteArray>> m_memos;
 };

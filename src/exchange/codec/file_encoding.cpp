@@ -19,6 +19,17 @@ bool TextEncoder::encode(QByteArrayView utf8, QByteArray& out) {
     return true;
 }
 
+bool TextEncoder::inFile(QByteArrayView utf8, QByteArray& scratch, QByteArrayView& bytes) {
+    if (m_encoding == FileEncoding::Utf8 || isAscii(utf8)) {
+        bytes = utf8;
+        return true;
+    }
+    scratch.clear();
+    if (!encode(utf8, scratch)) return false;
+    bytes = scratch;
+    return true;
+}
+
 void EncodingGuess::see(QByteArrayView text) {
     if (isAscii(text)) return;
     m_nonAscii = true;

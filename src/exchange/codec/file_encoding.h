@@ -23,6 +23,9 @@ public:
     // Appends UTF-8 text in the file's encoding; false when Windows-1252 cannot hold it.
     bool encode(QByteArrayView utf8, QByteArray& out);
     bool encode(const QString& text, QByteArray& out) { return encode(QByteArrayView(text.toUtf8()), out); }
+    // The text in the file's encoding: itself when its bytes stay as they are, else converted
+    // into scratch. False when Windows-1252 cannot hold it.
+    bool inFile(QByteArrayView utf8, QByteArray& scratch, QByteArrayView& bytes);
     // A reader takes a file whose texts are all valid UTF-8 for UTF-8.
     bool readsBackAsWritten() const { return m_encoding == FileEncoding::Utf8 || !(m_nonAscii && m_allUtf8); }
 
