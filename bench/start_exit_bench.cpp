@@ -3,8 +3,8 @@
 // over the live file at every start and the live file copied back at the exit, unchecked.
 #include "bench_support.h"
 #include "ratio_reporter.h"
+#include "shell/core/headless_view.h"
 #include "shell/core/session.h"
-#include "shell/core/shell_view.h"
 #include "shell/core/shutdown_sequence.h"
 #include "shell/core/startup_sequence.h"
 #include "store/files/file_copy.h"
@@ -23,19 +23,6 @@ using namespace vn;
 using bench::exec;
 
 constexpr int kRecords = 200000;
-
-struct NullView : ShellView {
-    void setWindowVisible(int, bool) override {}
-    void setPanelVisible(int, bool) override {}
-    void setMainMenusEnabled(bool) override {}
-    void setTitle(const QString&) override {}
-    void setWhatsNewText(const QString&) override {}
-    void setBackgroundPicture(const QString&) override {}
-    void showSaveProgress(int, int) override {}
-    void hideSaveProgress() override {}
-    void setBusy(bool) override {}
-    void quit() override {}
-};
 
 // An installation set up as a county office, with a header row and a first-page row per record.
 struct DataSet {
@@ -81,7 +68,7 @@ struct OurRun {
         if (session.saveFailed) throw std::runtime_error("the exit save failed");
     }
     bench::SilentPrompter prompter;
-    NullView view;
+    HeadlessView view;
     Session session;
 };
 

@@ -13,19 +13,16 @@
 #include "store/schema/schema.h"
 #include "store/text/windows1252.h"
 
+#include "fuzz_expect.h"
+
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 using namespace vn;
 
-void expect(bool holds, const char* invariant) {
-    if (holds) return;
-    std::fprintf(stderr, "Broken invariant: %s\n", invariant);
-    std::abort();
-}
+using fuzz::expect;
 
 struct Tables {
     Tables() : db(Database::inMemory()) {

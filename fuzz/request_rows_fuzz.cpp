@@ -11,19 +11,16 @@
 #include "store/files/text_file.h"
 #include "store/text/field_split.h"
 
+#include "fuzz_expect.h"
+
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
 using namespace vn;
 
-void expect(bool holds, const char* invariant) {
-    if (holds) return;
-    std::fprintf(stderr, "Broken invariant: %s\n", invariant);
-    std::abort();
-}
+using fuzz::expect;
 
 // Layouts as wide as the tables, with no size limits: whatever decodes must encode again.
 RowLayout unlimited(const char* table, int fieldCount) { return {QString::fromLatin1(table), QList<int>(fieldCount, 0)}; }

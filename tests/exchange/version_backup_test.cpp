@@ -35,6 +35,16 @@ struct VersionBackupTest : ::testing::Test {
         DeferredStart(*shell.session, shell.view, *shell.navigator, hooks);
     }
 
+    // drive C: with a backup left there earlier
+    QString driveCHolding(const QByteArray& earlier) {
+        const QString c = shell.tmp.file("c");
+        QDir().mkpath(c);
+        QFile file(QDir(c).filePath("vnBack.txt"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(earlier);
+        return c;
+    }
+
     static QByteArray contents(const QString& path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
@@ -44,12 +54,7 @@ struct VersionBackupTest : ::testing::Test {
 };
 
 TEST_F(VersionBackupTest, TheElevenFirstTablesGoToDriveCAndAnEarlierBackupThereIsKept) {
-    const QString c = shell.tmp.file("c");
-    QDir().mkpath(c);
-    QFile full(QDir(c).filePath("vnBack.txt"));
-    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
-    full.write("the user's full backup\r\n");
-    full.close();
+    const QString c = driveCHolding("the user's full backup\r\n");
 
     startWithDriveC(c);
     EXPECT_EQ(contents(QDir(c).filePath("vnBack-20240307-140509.txt")), "the user's full backup\r\n");
@@ -72,12 +77,7 @@ TEST_F(VersionBackupTest, AnUnwritableTargetIsToldAndTheVersionWaitsForTheNextSt
 }
 
 TEST_F(VersionBackupTest, AnEarlierBackupIsPutBackWhenTheNewOneFails) {
-    const QString c = shell.tmp.file("c");
-    QDir().mkpath(c);
-    QFile full(QDir(c).filePath("vnBack.txt"));
-    ASSERT_TRUE(full.open(QIODevice::WriteOnly));
-    full.write("full\r\n");
-    full.close();
+    const QString c = driveCHolding("full\r\n");
     // A key the file cannot carry fails the backup after the earlier file was set aside.
     shell.session->access.EnsureRecord(kSelcSlot, QString(75, QChar(0x4E2D)));
     startWithDriveC(c);

@@ -18,7 +18,7 @@ constexpr int kTableRows = 9;
 }  // namespace
 
 BackupView::BackupView(PanelContext& context, QWidget* parent)
-    : QWidget(parent), m_host([this] { render(); }), m_panel(context.session, context.drives, m_host) {
+    : PanelView(parent), m_panel(context.session, context.drives, m_host) {
     setObjectName(QStringLiteral("backupView"));
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(buildTables());
@@ -55,13 +55,9 @@ QWidget* BackupView::buildRight(PanelContext& context) {
     auto* note = new QLabel(QStringLiteral("Note: Drive A: will only be enabled for county level backups."), right);
     note->setObjectName(QStringLiteral("floppyNote"));
     layout->addWidget(note);
-    auto* lastCaption = new QLabel(QStringLiteral("Last Backup..."), right);
-    lastCaption->setObjectName(QStringLiteral("lastBackupCaption"));
     m_lastBackup = new QLabel(right);
     m_lastBackup->setObjectName(QStringLiteral("lastBackupLabel"));
-    lastCaption->setBuddy(m_lastBackup);
-    layout->addWidget(lastCaption);
-    layout->addWidget(m_lastBackup);
+    addUnderCaption(layout, QStringLiteral("Last Backup..."), "lastBackupCaption", m_lastBackup);
     m_gauge = new GaugeRow(QStringLiteral("backupProgress"), right);
     connect(m_gauge, &GaugeRow::cancelClicked, this, [this] { m_panel.cancel(); });
     layout->addWidget(m_gauge);
@@ -73,13 +69,9 @@ QWidget* BackupView::buildRight(PanelContext& context) {
     buttons->addWidget(m_buttons.back());
     buttons->addStretch(1);
     layout->addLayout(buttons);
-    m_fileHeading = new QLabel(QStringLiteral("File...                           Bytes..."), right);
-    m_fileHeading->setObjectName(QStringLiteral("fileListHeading"));
     m_files = new QListWidget(right);
     m_files->setObjectName(QStringLiteral("fileList"));
-    m_fileHeading->setBuddy(m_files);
-    layout->addWidget(m_fileHeading);
-    layout->addWidget(m_files, 1);
+    m_fileHeading = addUnderCaption(layout, QStringLiteral("File...                           Bytes..."), "fileListHeading", m_files, 1);
     auto* fileButtons = new QHBoxLayout;
     m_deleteFiles = panelButton(QStringLiteral("Delete files and continue"), "deleteFilesButton", right,
                                 [this] { m_panel.deleteFilesAndContinue(); render(); });
@@ -91,12 +83,6 @@ QWidget* BackupView::buildRight(PanelContext& context) {
     layout->addLayout(fileButtons);
     layout->addStretch(1);
     return right;
-}
-
-void BackupView::showEvent(QShowEvent* event) {
-    m_panel.open();
-    render();
-    QWidget::showEvent(event);
 }
 
 void BackupView::render() {

@@ -4,7 +4,6 @@
 #include "exchange/ui/panel_context.h"
 #include "exchange/ui/panel_parts.h"
 
-#include <QWidget>
 #include <vector>
 
 class QCheckBox;
@@ -15,21 +14,16 @@ class QPushButton;
 namespace vn {
 
 // Window 4's backup panel; its rules are BackupPanel's.
-class BackupView : public QWidget {
-    Q_OBJECT
+class BackupView : public PanelView {
 public:
     explicit BackupView(PanelContext& context, QWidget* parent = nullptr);
-    BackupPanel& panel() { return m_panel; }
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
+    void reopen() override { m_panel.open(); }
     QWidget* buildTables();
     QWidget* buildRight(PanelContext& context);
-    void render();
+    void render() override;
 
-    ViewHost m_host;
     BackupPanel m_panel;
     std::vector<QCheckBox*> m_tables;
     DestinationChoices* m_destinations = nullptr;

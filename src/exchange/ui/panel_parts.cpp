@@ -20,6 +20,12 @@ constexpr int kChoices = 4;
 
 void ViewHost::keepResponsive() { QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers); }
 
+void PanelView::showEvent(QShowEvent* event) {
+    reopen();
+    render();
+    QWidget::showEvent(event);
+}
+
 DestinationChoices::DestinationChoices(const QString& title, const QString& name, QWidget* parent) : QGroupBox(title, parent) {
     setObjectName(name + QStringLiteral("Group"));
     auto* grid = new QGridLayout(this);
@@ -83,6 +89,15 @@ void GaugeRow::render(const Gauge& gauge, const QString& fixedCaption) {
 
 void setWindowMenusEnabled(QWidget& panel, bool enabled) {
     if (auto* window = qobject_cast<QMainWindow*>(panel.window())) window->menuBar()->setEnabled(enabled);
+}
+
+QLabel* addUnderCaption(QBoxLayout* layout, const QString& caption, const char* captionName, QWidget* widget, int stretch) {
+    auto* label = new QLabel(caption, widget->parentWidget());
+    label->setObjectName(QString::fromLatin1(captionName));
+    label->setBuddy(widget);
+    layout->addWidget(label);
+    layout->addWidget(widget, stretch);
+    return label;
 }
 
 QPushButton* panelButton(const QString& caption, const char* name, QWidget* parent, std::function<void()> clicked) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+class QBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -24,6 +25,19 @@ public:
 
 private:
     std::function<void()> m_redraw;
+};
+
+// A panel of window 4, drawn from its rules' state and opened afresh whenever it is shown.
+class PanelView : public QWidget {
+public:
+    explicit PanelView(QWidget* parent) : QWidget(parent) {}
+
+protected:
+    virtual void reopen() = 0;
+    virtual void render() = 0;
+    void showEvent(QShowEvent* event) override;
+
+    ViewHost m_host{[this] { render(); }};
 };
 
 // The four destinations (or locations): a radio button each, with the folder it stands for.
@@ -60,6 +74,9 @@ private:
 
 // While long work runs only its Cancel answers: the window's menus wait as well.
 void setWindowMenusEnabled(QWidget& panel, bool enabled);
+
+// Adds a widget under its caption, which names it to assistive technology; the caption.
+QLabel* addUnderCaption(QBoxLayout* layout, const QString& caption, const char* captionName, QWidget* widget, int stretch = 0);
 
 // A button with its caption and object name, its click calling the given function.
 QPushButton* panelButton(const QString& caption, const char* name, QWidget* parent, std::function<void()> clicked);

@@ -9,7 +9,7 @@
 namespace vn {
 
 RestoreView::RestoreView(PanelContext& context, QWidget* parent)
-    : QWidget(parent), m_host([this] { render(); }), m_panel(context.session, context.navigator, context.drives, m_host) {
+    : PanelView(parent), m_panel(context.session, context.navigator, context.drives, m_host) {
     setObjectName(QStringLiteral("restoreView"));
     auto* layout = new QVBoxLayout(this);
     m_locations = new DestinationChoices(QStringLiteral("Restore File Location..."), QStringLiteral("location"), this);
@@ -24,32 +24,18 @@ RestoreView::RestoreView(PanelContext& context, QWidget* parent)
     for (QPushButton* b : {m_open, m_restore, m_clearAndRestore, m_exit}) buttons->addWidget(b);
     buttons->addStretch(1);
     layout->addLayout(buttons);
-    auto* informationCaption = new QLabel(QStringLiteral("Restore File Information..."), this);
-    informationCaption->setObjectName(QStringLiteral("restoreInformationCaption"));
     m_information = new QLabel(this);
     m_information->setObjectName(QStringLiteral("restoreInformationLabel"));
     m_information->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    informationCaption->setBuddy(m_information);
-    layout->addWidget(informationCaption);
-    layout->addWidget(m_information);
-    m_tablesCaption = new QLabel(QStringLiteral("Data Files Found..."), this);
-    m_tablesCaption->setObjectName(QStringLiteral("dataFilesFoundCaption"));
-    m_tables = new QListWidget(this);
-    m_tables->setObjectName(QStringLiteral("dataFilesFoundList"));
-    m_tablesCaption->setBuddy(m_tables);
+    addUnderCaption(layout, QStringLiteral("Restore File Information..."), "restoreInformationCaption", m_information);
     m_gauge = new GaugeRow(QStringLiteral("restoreProgress"), this);
     connect(m_gauge, &GaugeRow::cancelClicked, this, [this] { m_panel.cancel(); });
     layout->addWidget(m_gauge);
-    layout->addWidget(m_tablesCaption);
-    layout->addWidget(m_tables, 1);
+    m_tables = new QListWidget(this);
+    m_tables->setObjectName(QStringLiteral("dataFilesFoundList"));
+    m_tablesCaption = addUnderCaption(layout, QStringLiteral("Data Files Found..."), "dataFilesFoundCaption", m_tables, 1);
     layout->addStretch(0);
     render();
-}
-
-void RestoreView::showEvent(QShowEvent* event) {
-    m_panel.open();
-    render();
-    QWidget::showEvent(event);
 }
 
 void RestoreView::render() {

@@ -4,8 +4,6 @@
 #include "exchange/ui/panel_context.h"
 #include "exchange/ui/panel_parts.h"
 
-#include <QWidget>
-
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -13,19 +11,14 @@ class QPushButton;
 namespace vn {
 
 // Window 4's restore panel; its rules are RestorePanel's.
-class RestoreView : public QWidget {
-    Q_OBJECT
+class RestoreView : public PanelView {
 public:
     explicit RestoreView(PanelContext& context, QWidget* parent = nullptr);
-    RestorePanel& panel() { return m_panel; }
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
-    void render();
+    void reopen() override { m_panel.open(); }
+    void render() override;
 
-    ViewHost m_host;
     RestorePanel m_panel;
     DestinationChoices* m_locations = nullptr;
     QLabel* m_information = nullptr;
