@@ -113,3 +113,39 @@ TEST(RecordCodecTest, ValuesTheFileCannotCarryRefuseTheBackup) {
 }
 
 }  // namespace
+
+namespace {
+
+const QString kBackupTime = "3/7/2024 2:05:00 PM";
+
+QString storedBackupDate(BackupFixture& fx) {
+    fx.access.FindRecord(kParmSlot, "BackUpDate");
+    return fx.access.GetFieldText(kParmSlot, 2);
+}
+
+TEST(BackupWriterTest, TheBackupDateIsSetOnceTheFileIsCompleteAndTheFileCarriesIt) {
+    BackupFixture fx;
+    fx.put(kParmSlot, "BackUpDate", {{1, "Date Of Last Backup"}, {2, "1/1/2024 8:00:00 AM"}});
+    EXPECT_EQ(fx.backup({kParmSlot}, fx.folder.file("missing/vnBack.txt")), WorkEnd::Failed);
+    EXPECT_TRUE(fx.prompter.texts().value(0).startsWith("Backup/Share Drive/Folder not found!\r\r" + fx.folder.file("missing/vnBack.txt") + ": "))
+        << fx.prompter.texts().join("\n").toStdString();
+    EXPECT_EQ(storedBackupDate(fx), "1/1/2024 8:00:00 AM");
+
+    ASSERT_EQ(fx.backup({kParmSlot}), WorkEnd::Done);
+    EXPECT_EQ(storedBackupDate(fx), kBackupTime);
+    EXPECT_TRUE(fx.bytes().contains(n(int(kBackupTime.size())) + kBackupTime.toLatin1() + "\r\n"));
+}
+
+TEST(BackupWriterTest, ACancelledBackupLeavesThePreviousFileAndNothingElse) {
+    BackupFixture fx;
+    for (int i = 0; i < 50; ++i) fx.put(kCountySlot, QString("C%1").arg(i), {{2, "County"}});
+    fx.writeFile("previous backup\r\n");
+    WorkProgress progress;
+    progress.step = [](qint64 done, qint64 total) { return done < total / 2; };
+    EXPECT_EQ(WriteBackup(fx.access, fx.prompter, fx.file(), BackupFixture::request({kCountySlot}), progress), WorkEnd::Cancelled);
+    EXPECT_EQ(fx.bytes(), "previous backup\r\n");
+    EXPECT_EQ(QDir(fx.dataFolder()).entryList({"vnBack.txt*"}, QDir::Files), QStringList{"vnBack.txt"});
+    EXPECT_TRUE(fx.prompter.messages.isEmpty());
+}
+
+}  // namespace
