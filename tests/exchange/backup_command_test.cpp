@@ -59,17 +59,18 @@ struct BackupCommandTest : ::testing::Test {
     QString savedHead(const QString& key) { return head(key, QDir(tree.savesFolder()).filePath("Varnedo1.db")); }
 
     // As an orderly exit leaves the tables: live and saved alike.
-    void setHead(const QString& key, const QString& last) {
+    void setField(int slot, const QString& key, int field, const QString& value) {
         {
             test::RecordingPrompter quiet;
             TableCatalogue catalogue;
             RecordAccess access(catalogue, quiet);
-            access.OpenTable(kHeadSlot, {tree.databasePath(), "Head"});
-            access.EnsureRecord(kHeadSlot, key);
-            access.SetFieldText(kHeadSlot, 4, last);
+            access.OpenTable(slot, TableLocation::dataTable(tree.dataFolder(), slot));
+            access.EnsureRecord(slot, key);
+            access.SetFieldText(slot, field, value);
         }
         Database::open(tree.databasePath())->copyTo(QDir(tree.savesFolder()).filePath("Varnedo1.db"));
     }
+    void setHead(const QString& key, const QString& last) { setField(kHeadSlot, key, 4, last); }
 
     QByteArray backupFile() const {
         QFile f(tmp.file("out/vnBack.txt"));
@@ -103,12 +104,16 @@ TEST_F(BackupCommandTest, UsageErrors) {
 }
 
 TEST_F(BackupCommandTest, BackupIntoAFolderOrAFileWithTheTablesNamed) {
+    setField(kParmSlot, "OpLevel", 2, "1");
+    setField(kParmSlot, "CountyInfo", 2, "ALB");
+    setField(kCountySlot, "ALB", 2, "Albany");
     QDir().mkpath(tmp.file("out"));
     const Outcome all = run({"--backup", tmp.file("out")});
     ASSERT_EQ(all.status, 0) << all.err.toStdString();
     EXPECT_TRUE(all.out.contains("Backup written to " + tmp.file("out/vnBack.txt")));
     const QList<QByteArray> tables = backupFile().split('\n').mid(1, 28);
     EXPECT_EQ(std::count_if(tables.begin(), tables.end(), [](const QByteArray& l) { return l.startsWith(' '); }), 27);
+    EXPECT_TRUE(backupFile().startsWith("Wyoming-06-248-ALB-Albany Varnedo Data Backup as of "));
 
     const Outcome two = run({"--backup", tmp.file("out/vnBack.txt"), "--tables", "pag1,HEAD"});
     ASSERT_EQ(two.status, 0) << two.err.toStdString();

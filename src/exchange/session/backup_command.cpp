@@ -6,6 +6,7 @@
 #include "exchange/panels/backup_source.h"
 #include "platform/drive_map.h"
 #include "platform/stream_prompter.h"
+#include "shell/core/deferred_start.h"
 #include "shell/core/headless_view.h"
 #include "shell/core/session.h"
 #include "shell/core/shutdown_sequence.h"
@@ -113,6 +114,7 @@ int runBackupCommand(const BackupCommand& command, QTextStream& out, QTextStream
     if (!runStartup(session, facts)) return kFailed;
     int status = kFailed;
     try {
+        resolveInstallation(session);  // a backup's first line names it
         status = command.kind == BackupCommand::Kind::Backup ? backup(session, command, out) : restore(session, command, out);
     } catch (const StoreError& e) {
         prompter.error(e.message(), Buttons::Ok);

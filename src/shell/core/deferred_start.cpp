@@ -90,6 +90,18 @@ void checkVersion(Session& session, const DeferredHooks& hooks) {
 
 }  // namespace
 
+void resolveInstallation(Session& session) {
+    const int level = session.identity.operationalLevel;
+    if (level == 1) {
+        resolveCounty(session);
+        resolveDistrict(session, false);
+    } else if (level == 2) {
+        resolveDistrict(session, true);
+    } else if (level == 3) {
+        resolveState(session);
+    }
+}
+
 bool backupTooOld(const QString& backupDate, const QDate& today) {
     if (backupDate.trimmed().isEmpty()) return true;
     const QDateTime when = parseTableDateTime(backupDate);
@@ -100,14 +112,7 @@ void DeferredStart(Session& session, ShellView& view, Navigator& navigator, cons
     view.setMainMenusEnabled(true);
     const InstallationIdentity& id = session.identity;
     if (id.organisationType == 0 || id.operationalLevel == 0 || session.settings.dataFlow == 0) firstTimeSetup(session, navigator);
-    if (id.operationalLevel == 1) {
-        resolveCounty(session);
-        resolveDistrict(session, false);
-    } else if (id.operationalLevel == 2) {
-        resolveDistrict(session, true);
-    } else if (id.operationalLevel == 3) {
-        resolveState(session);
-    }
+    resolveInstallation(session);
     checkBackupAge(session, hooks.today);
     checkVersion(session, hooks);
     showWhatsNew(session, view, navigator, false);

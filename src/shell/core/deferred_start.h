@@ -27,6 +27,9 @@ struct DeferredHooks {
 // county or district, backup age, version, What's New, the title with the start count.
 void DeferredStart(Session& session, ShellView& view, Navigator& navigator, const DeferredHooks& hooks = {});
 
+// The installation's name, county and district as its operational level gives them.
+void resolveInstallation(Session& session);
+
 // The What's New notes not dismissed yet (all of them when forced).
 void showWhatsNew(Session& session, ShellView& view, Navigator& navigator, bool force);
 
