@@ -18,7 +18,7 @@ constexpr int kTableRows = 9;
 }  // namespace
 
 BackupView::BackupView(PanelContext& context, QWidget* parent)
-    : PanelView(parent), m_panel(context.session, context.drives, m_host) {
+    : PanelView(parent), m_panel(context.session, context.drives, *this) {
     setObjectName(QStringLiteral("backupView"));
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(buildTables());
@@ -59,7 +59,6 @@ QWidget* BackupView::buildRight(PanelContext& context) {
     m_lastBackup->setObjectName(QStringLiteral("lastBackupLabel"));
     addUnderCaption(layout, QStringLiteral("Last Backup..."), "lastBackupCaption", m_lastBackup);
     m_gauge = new GaugeRow(QStringLiteral("backupProgress"), right);
-    connect(m_gauge, &GaugeRow::cancelClicked, this, [this] { m_panel.cancel(); });
     layout->addWidget(m_gauge);
     auto* buttons = new QHBoxLayout;
     m_backup = panelButton(QStringLiteral("Backup"), "backupButton", right, [this] { m_panel.backup(); render(); });
@@ -97,6 +96,7 @@ void BackupView::render() {
     m_destinations->render(s.destinations, s.destination, idle);
     m_lastBackup->setText(s.lastBackup);
     m_gauge->render(s.gauge, QStringLiteral("Backup Progress..."));
+    showWork(s.gauge, QStringLiteral("Backup Progress..."));
     for (QWidget* w : std::initializer_list<QWidget*>{m_fileHeading, m_files, m_deleteFiles, m_exchange}) w->setVisible(s.fileListShown);
     if (m_files->count() != s.fileEntries.size() || (m_files->count() && m_files->item(0)->text() != s.fileEntries.value(0))) {
         m_files->clear();
@@ -104,7 +104,6 @@ void BackupView::render() {
     }
     m_deleteFiles->setEnabled(idle);
     m_exchange->setEnabled(idle);
-    setWindowMenusEnabled(*this, idle);
 }
 
 }  // namespace vn

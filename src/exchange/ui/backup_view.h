@@ -23,6 +23,7 @@ private:
     QWidget* buildTables();
     QWidget* buildRight(PanelContext& context);
     void render() override;
+    void cancelWork() override { m_panel.cancel(); }
 
     BackupPanel m_panel;
     std::vector<QCheckBox*> m_tables;

@@ -3,12 +3,11 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <climits>
 
 namespace vn {
 
@@ -16,14 +15,61 @@ namespace {
 
 constexpr int kChoices = 4;
 
+void showGauge(QProgressBar* bar, const Gauge& gauge) {
+    bar->setMaximum(int(qBound(qint64(1), gauge.maximum, qint64(INT_MAX))));
+    bar->setValue(int(qMin<qint64>(gauge.value, bar->maximum())));
+}
+
 }  // namespace
 
-void ViewHost::keepResponsive() { QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers); }
+WorkDialog::WorkDialog(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("workDialog"));
+    setWindowTitle(QStringLiteral("Varnedo"));
+    setWindowModality(Qt::ApplicationModal);
+    auto* layout = new QVBoxLayout(this);
+    m_caption = new QLabel(this);
+    m_caption->setObjectName(QStringLiteral("workCaption"));
+    m_bar = new QProgressBar(this);
+    m_bar->setObjectName(QStringLiteral("workBar"));
+    m_caption->setBuddy(m_bar);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("workCancelButton"));
+    connect(cancel, &QPushButton::clicked, this, &WorkDialog::cancelClicked);
+    layout->addWidget(m_caption);
+    layout->addWidget(m_bar);
+    layout->addWidget(cancel, 0, Qt::AlignRight);
+    resize(420, sizeHint().height());
+}
+
+void WorkDialog::show(const Gauge& gauge, const QString& caption) {
+    m_caption->setText(caption);
+    showGauge(m_bar, gauge);
+    if (!isVisible()) QDialog::show();
+}
 
 void PanelView::showEvent(QShowEvent* event) {
     reopen();
     render();
     QWidget::showEvent(event);
+}
+
+void PanelView::showWork(const Gauge& gauge, const QString& caption) {
+    if (!gauge.working) {
+        m_working.invalidate();
+        if (m_dialog) m_dialog->hide();
+        return;
+    }
+    if (!m_working.isValid()) m_working.start();
+    if (m_working.elapsed() < m_dialogDelay) return;
+    if (!m_dialog) {
+        m_dialog = std::make_unique<WorkDialog>(this);
+        connect(m_dialog.get(), &WorkDialog::cancelClicked, this, [this] { cancelWork(); });
+    }
+    m_dialog->show(gauge, caption);
+}
+
+void PanelView::keepResponsive() {
+    if (m_dialog && m_dialog->isVisible()) QCoreApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
 }
 
 DestinationChoices::DestinationChoices(const QString& title, const QString& name, QWidget* parent) : QGroupBox(title, parent) {
@@ -65,30 +111,16 @@ void DestinationChoices::render(const QList<BackupDestination>& destinations, in
 
 GaugeRow::GaugeRow(const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name + QStringLiteral("Row"));
-    auto* layout = new QGridLayout(this);
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    m_caption = new QLabel(this);
-    m_caption->setObjectName(name + QStringLiteral("Caption"));
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(name + QStringLiteral("Bar"));
-    m_caption->setBuddy(m_bar);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    m_cancel->setObjectName(name + QStringLiteral("CancelButton"));
-    connect(m_cancel, &QPushButton::clicked, this, &GaugeRow::cancelClicked);
-    layout->addWidget(m_caption, 0, 0, 1, 2);
-    layout->addWidget(m_bar, 1, 0);
-    layout->addWidget(m_cancel, 1, 1);
+    m_caption = addUnderCaption(layout, QString(), qPrintable(name + QStringLiteral("Caption")), m_bar);
 }
 
 void GaugeRow::render(const Gauge& gauge, const QString& fixedCaption) {
     m_caption->setText(fixedCaption.isEmpty() ? gauge.caption : fixedCaption);
-    m_bar->setMaximum(int(qMax<qint64>(1, qMin<qint64>(gauge.maximum, INT_MAX))));
-    m_bar->setValue(int(qMin<qint64>(gauge.value, m_bar->maximum())));
-    m_cancel->setEnabled(gauge.working);
-}
-
-void setWindowMenusEnabled(QWidget& panel, bool enabled) {
-    if (auto* window = qobject_cast<QMainWindow*>(panel.window())) window->menuBar()->setEnabled(enabled);
+    showGauge(m_bar, gauge);
 }
 
 QLabel* addUnderCaption(QBoxLayout* layout, const QString& caption, const char* captionName, QWidget* widget, int stretch) {

@@ -3,8 +3,11 @@
 #include "exchange/panels/backup_destinations.h"
 #include "exchange/panels/panel_work.h"
 
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QBoxLayout;
@@ -15,29 +18,47 @@ class QRadioButton;
 
 namespace vn {
 
-// A panel's host while long work runs: it redraws the panel and lets the window answer Cancel.
-// The exit signals wait for the event loop, so the orderly exit never runs in the middle of it.
-class ViewHost : public PanelHost {
+// The progress of long work with its Cancel button. It is application-modal: while it shows,
+// no other window and no menu takes input, so nothing can close the tables under the work.
+class WorkDialog : public QDialog {
+    Q_OBJECT
 public:
-    explicit ViewHost(std::function<void()> redraw) : m_redraw(std::move(redraw)) {}
-    void redraw() override { m_redraw(); }
-    void keepResponsive() override;
+    explicit WorkDialog(QWidget* parent);
+    void show(const Gauge& gauge, const QString& caption);
+
+signals:
+    void cancelClicked();
 
 private:
-    std::function<void()> m_redraw;
+    QLabel* m_caption;
+    QProgressBar* m_bar;
 };
 
-// A panel of window 4, drawn from its rules' state and opened afresh whenever it is shown.
-class PanelView : public QWidget {
+// A panel of window 4, drawn from its rules' state and opened afresh whenever it is shown. It is
+// its rules' host during long work: the window answers only once the work dialog shows (after a
+// moment), and then only to its Cancel. The exit signals wait for the event loop, so the orderly
+// exit never runs in the middle of the work.
+class PanelView : public QWidget, public PanelHost {
 public:
     explicit PanelView(QWidget* parent) : QWidget(parent) {}
+
+    void redraw() override { render(); }
+    void keepResponsive() override;
+    // How long work runs before its dialog shows; shorter work never shows it.
+    void setDialogDelay(qint64 ms) { m_dialogDelay = ms; }
 
 protected:
     virtual void reopen() = 0;
     virtual void render() = 0;
+    virtual void cancelWork() = 0;
     void showEvent(QShowEvent* event) override;
+    // Called by render(): the work dialog follows the gauge.
+    void showWork(const Gauge& gauge, const QString& caption);
 
-    ViewHost m_host{[this] { render(); }};
+private:
+    std::unique_ptr<WorkDialog> m_dialog;
+    QElapsedTimer m_working;
+    qint64 m_dialogDelay = 400;  // the window waits this long without answering
 };
 
 // The four destinations (or locations): a radio button each, with the folder it stands for.
@@ -55,25 +76,17 @@ private:
     std::vector<QLabel*> m_folders;
 };
 
-// A gauge under its caption, and the Cancel button of the work it shows.
+// A gauge under its caption.
 class GaugeRow : public QWidget {
-    Q_OBJECT
 public:
     GaugeRow(const QString& name, QWidget* parent);
     // The caption stays fixed when given; otherwise the gauge's own is shown.
     void render(const Gauge& gauge, const QString& fixedCaption = {});
 
-signals:
-    void cancelClicked();
-
 private:
     QLabel* m_caption;
     QProgressBar* m_bar;
-    QPushButton* m_cancel;
 };
-
-// While long work runs only its Cancel answers: the window's menus wait as well.
-void setWindowMenusEnabled(QWidget& panel, bool enabled);
 
 // Adds a widget under its caption, which names it to assistive technology; the caption.
 QLabel* addUnderCaption(QBoxLayout* layout, const QString& caption, const char* captionName, QWidget* widget, int stretch = 0);

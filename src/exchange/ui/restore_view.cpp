@@ -9,7 +9,7 @@
 namespace vn {
 
 RestoreView::RestoreView(PanelContext& context, QWidget* parent)
-    : PanelView(parent), m_panel(context.session, context.navigator, context.drives, m_host) {
+    : PanelView(parent), m_panel(context.session, context.navigator, context.drives, *this) {
     setObjectName(QStringLiteral("restoreView"));
     auto* layout = new QVBoxLayout(this);
     m_locations = new DestinationChoices(QStringLiteral("Restore File Location..."), QStringLiteral("location"), this);
@@ -29,7 +29,6 @@ RestoreView::RestoreView(PanelContext& context, QWidget* parent)
     m_information->setTextInteractionFlags(Qt::TextSelectableByMouse);
     addUnderCaption(layout, QStringLiteral("Restore File Information..."), "restoreInformationCaption", m_information);
     m_gauge = new GaugeRow(QStringLiteral("restoreProgress"), this);
-    connect(m_gauge, &GaugeRow::cancelClicked, this, [this] { m_panel.cancel(); });
     layout->addWidget(m_gauge);
     m_tables = new QListWidget(this);
     m_tables->setObjectName(QStringLiteral("dataFilesFoundList"));
@@ -54,7 +53,7 @@ void RestoreView::render() {
         m_tables->addItems(s.tablesFound);
     }
     m_gauge->render(s.gauge);
-    setWindowMenusEnabled(*this, idle);
+    showWork(s.gauge, s.gauge.caption);
 }
 
 }  // namespace vn

@@ -18,6 +18,7 @@ public:
 private:
     void reopen() override { m_panel.open(); }
     void render() override;
+    void cancelWork() override { m_panel.cancel(); }
 
     RestorePanel m_panel;
     DestinationChoices* m_locations = nullptr;
