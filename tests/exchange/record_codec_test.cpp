@@ -54,6 +54,9 @@ std::vector<Case> cases() {
          {{1, "Title"}, {15, "Described"}, {16, "Agency"}, {17, "01/01/26"}},
          n(8) + n(3) + "abc" + n(5) + "Title" + kMark + n(16) + n(6) + "Agency" + n(8) + "01/01/26" + kMark + kMark + n(15) +
              n(1) + "\r\nDescribed\r\n"},
+        {"a full list description keeps LF between its lines: CR LF would not fit", kListSlot, "abd",
+         {{15, QString("xxxxxxxxx\n").repeated(23) + "xx"}},
+         n(8) + n(3) + "abd" + kMark + kMark + n(15) + n(24) + "\r\n" + QByteArray("xxxxxxxxx\r\n").repeated(23) + "xx\r\n"},
         {"Windows-1252 counts one byte a character", kCountySlot, "C1", {{2, "Café"}}, n(4) + n(2) + "C1" + kMark + n(2) + n(4) + "Caf\xE9\r\n"},
         {"a character without a Windows-1252 byte makes the file UTF-8", kCountySlot, "C2", {{2, "Ωmega"}},
          n(4) + n(2) + "C2" + kMark + n(2) + n(6) + "\xCE\xA9mega\r\n", true},

@@ -35,11 +35,18 @@ public:
         return out;
     }
 
-    QByteArrayView joined(const std::vector<QByteArrayView>& lines, std::size_t from, int count, FileEncoding encoding) {
+    // The lines with CR LF between them; LF in a sized field too short for CR LF (as the list
+    // description, whose editor keeps LF).
+    QByteArrayView joined(const std::vector<QByteArrayView>& lines, std::size_t from, int count, FileEncoding encoding,
+                          const FieldDef& field) {
         QByteArray& out = m_converted.emplace_back();
-        for (int i = 0; i < count; ++i) {
-            if (i > 0) out += "\r\n";
-            out += utf8(lines[from + i], encoding);
+        for (const char* separator : {"\r\n", "\n"}) {
+            out.clear();
+            for (int i = 0; i < count; ++i) {
+                if (i > 0) out += separator;
+                out += utf8(lines[from + std::size_t(i)], encoding);
+            }
+            if (field.memo || field.size <= 0 || utf8CharacterCount(out) <= field.size) break;
         }
         return out;
     }
@@ -96,8 +103,9 @@ bool applyBackup(QByteArrayView bytes, const BackupCheck& check, Database& db, c
         const QByteArrayView key = values.utf8(record.record.key, check.encoding);
         for (const auto& [field, value] : record.record.values) values.set(field, values.utf8(value, check.encoding));
         std::size_t next = 0;
+        const TableDef& layout = *layouts.layout(record.slot);
         for (const auto& [field, count] : record.record.memos) {
-            values.set(field, values.joined(record.memoLines, next, count, check.encoding));
+            values.set(field, values.joined(record.memoLines, next, count, check.encoding, layout.fields[field]));
             next += std::size_t(count);
         }
         writer->write(key, values.sorted());

@@ -90,7 +90,8 @@ private:
                 see(line);
                 if (lineProblem.isEmpty() && m_check.encoding == FileEncoding::Utf8 && !isValidUtf8(line))
                     lineProblem = QStringLiteral("field %1 is not valid UTF-8 text").arg(field);
-                length += fileTextLength(line, m_check.encoding) + (i > 0 ? 2 : 0);  // CR LF between lines
+                // A sized field that cannot hold CR LF between the lines gets LF (applyBackup).
+                length += fileTextLength(line, m_check.encoding) + (i > 0 ? 1 : 0);
             }
             const FieldDef& def = layout.fields[field];
             if (problem.isEmpty()) problem = lineProblem;
