@@ -110,8 +110,7 @@ bool applyBackup(QByteArrayView bytes, const BackupCheck& check, Database& db, c
         }
         writer->write(key, values.sorted());
     }
-    progress.advance(check.lines, check.lines);
-    return true;
+    return progress.advance(check.lines, check.lines);  // a Cancel at the very end still restores nothing
 }
 
 }  // namespace vn
