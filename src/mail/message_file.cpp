@@ -1,5 +1,6 @@
 #include "mail/message_file.h"
 
+#include "platform/text_lines.h"
 #include "platform/whole_file.h"
 #include "store/files/text_file.h"
 
@@ -23,9 +24,7 @@ MessageFileText loadMessageFile(const QString& path) {
 }
 
 QString saveMessageFile(const QString& path, const QString& text) {
-    QString lines = text;
-    lines.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n').replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    return writeWholeFile(path, lines.toUtf8());
+    return writeWholeFile(path, splitLines(text).join(QLatin1String("\r\n")).toUtf8());
 }
 
 }  // namespace vn

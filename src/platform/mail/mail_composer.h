@@ -35,7 +35,7 @@ QByteArray composeHeaders(const MailMessage& message, const MailStamp& stamp);
 // not (the attachment names its path).
 QString composeBody(const MailMessage& message, const MailStamp& stamp, QIODevice& out);
 
-// A recipient address: exactly one addr-spec (local@domain), nothing that could add another
+// A recipient address: exactly one address (local@domain), nothing that could add another
 // recipient or a header (no CR, LF, space, comma, angle bracket, semicolon, quote).
 bool isSingleAddress(const QString& address);
 

@@ -1,5 +1,7 @@
 #include "platform/mail/mail_encoding.h"
 
+#include "platform/text_lines.h"
+
 #include <QIODevice>
 
 namespace vn {
@@ -62,11 +64,8 @@ bool isPlainAscii(const QString& text) {
 }  // namespace
 
 QByteArray quotedPrintable(const QString& text) {
-    QString normal = text;
-    normal.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
     QByteArray out;
-    const QStringList lines = normal.split(u'\n');
-    for (const QString& line : lines) encodeLine(out, line.toUtf8());
+    for (const QString& line : splitLines(text)) encodeLine(out, line.toUtf8());
     return out;
 }
 

@@ -2,10 +2,10 @@
 
 #include "lists/records/record_tables.h"
 #include "platform/printing/pdf_printout.h"
+#include "platform/text_lines.h"
 #include "store/access/record_access.h"
 #include "store/catalogue/slots.h"
 
-#include <QRegularExpression>
 
 namespace vn {
 
@@ -17,8 +17,7 @@ QStringList memoLines(RecordAccess& access, const MemoEntry& entry) {
     if (!access.FindRecord(pageSlot(entry.page), entry.key)) return {};
     const QString memo = access.GetFieldText(pageSlot(entry.page), kMemoColumn);
     if (memo.isEmpty()) return {};
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    return memo.split(lineBreak);
+    return splitLines(memo);
 }
 
 std::optional<QString> documentName(RecordAccess& access, const QString& key) {
