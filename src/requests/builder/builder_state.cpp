@@ -145,9 +145,10 @@ BuilderState RequestBuilder::state() const {
     fillParentheses(state);
     state.hint = hint();
     state.printListShown = now == BuilderStep::Processed && m_kind == RequestKind::List;
+    state.replaying = m_replayed.has_value();
     if (m_matches) {
         state.continuation = continuationOf(m_kind);
-        state.addToQueueShown = queueable(m_kind);
+        state.addToQueueShown = queueable(m_kind) && !m_replayed;
         if (state.continuation == Continuation::List) state.listEntries = m_listView;
     }
     return state;

@@ -72,6 +72,7 @@ struct BuilderState {
 
     bool printListShown = false;
     bool addToQueueShown = false;
+    bool replaying = false;  // a stored request: "Continue" leads back to its targets
     Continuation continuation = Continuation::None;
     QList<MatchListEntry> listEntries;
 };

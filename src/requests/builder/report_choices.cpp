@@ -39,6 +39,7 @@ void ReportChoices::start(ListFields fields, FieldWidth width, SumColumns sumCol
     m_output = false;
     m_outputDone = false;
     m_mergeWritten = false;
+    m_replayed = false;
     m_print.clear();
     m_sort.clear();
     m_summing = {};
@@ -50,6 +51,34 @@ void ReportChoices::startMailMerge(ListFields fields, FieldWidth width) {
     for (PageFields& page : fields.pages) page.grid.reset();
     start(std::move(fields), std::move(width));
     m_mailMerge = true;
+}
+
+// A field the list no longer describes keeps its stored number, captioned with it.
+void ReportChoices::replay(const QList<PrintField>& print, const QList<SortField>& sort) {
+    const auto describe = [this](const FieldRef& field) {
+        PrintField p = described(field).value_or(PrintField{});
+        p.field = field;
+        if (p.caption.isEmpty() && p.kind == PrintField::Kind::Field)
+            p.caption = QStringLiteral("Field %1").arg(field.fieldNumber);
+        return p;
+    };
+    m_print.clear();
+    for (const PrintField& stored : print) {
+        PrintField p = describe(stored.field);
+        p.printOrder = stored.printOrder;
+        m_print.append(p);
+    }
+    std::stable_sort(m_print.begin(), m_print.end(), [](const PrintField& a, const PrintField& b) { return a.printOrder < b.printOrder; });
+    m_sort.clear();
+    for (const SortField& stored : sort) {
+        const PrintField p = describe(stored.field);
+        m_sort.append({p.definitionPosition, stored.field, stored.sortOrder, p.caption, p.width, p.kind, {}});
+    }
+    std::stable_sort(m_sort.begin(), m_sort.end(), [](const SortField& a, const SortField& b) { return a.sortOrder < b.sortOrder; });
+    m_stage = ReportStage::SortFields;
+    m_page = kHeaderPage;
+    m_output = !m_mailMerge;
+    m_replayed = true;
 }
 
 void ReportChoices::showPage(int page) {
@@ -201,7 +230,7 @@ ReportChoicesState ReportChoices::state() const {
     s.processEnabled = !m_sort.isEmpty();
     s.summingEnabled = m_stage == ReportStage::SortFields && m_sumColumns && !m_sumColumns(m_print).isEmpty();
     s.outputShown = m_output;
-    s.addToQueueShown = m_outputDone && m_stage == ReportStage::SortFields;
+    s.addToQueueShown = m_outputDone && m_stage == ReportStage::SortFields && !m_replayed;
     s.mailMerge = m_mailMerge;
     s.wordProcessorEnabled = m_mergeWritten;
     s.sumColumns = m_chosen.columns;

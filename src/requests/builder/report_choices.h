@@ -54,6 +54,9 @@ public:
     void start(ListFields fields, FieldWidth width, SumColumns sumColumns = {});
     // The same for a mail merge: no grid cells among the fields.
     void startMailMerge(ListFields fields, FieldWidth width);
+    // A stored request's fields, given their captions and widths as when they were chosen, and
+    // the sort view with "Output to..." for a report; nothing is offered for the queue.
+    void replay(const QList<PrintField>& print, const QList<SortField>& sort);
     void showPage(int page);
     // Ticks the field, appended last, or unticks it: the later ones move up one place.
     void clickField(const FieldRef& field);
@@ -94,6 +97,7 @@ private:
     bool m_output = false;
     bool m_outputDone = false;
     bool m_mergeWritten = false;
+    bool m_replayed = false;
     QList<PrintField> m_print;
     QList<SortField> m_sort;
     ReportSumming m_summing;

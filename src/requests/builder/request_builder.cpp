@@ -29,6 +29,7 @@ void RequestBuilder::clear() {
     m_picked.clear();
     m_matches.reset();
     m_listView.clear();
+    m_replayed.reset();
 }
 
 void RequestBuilder::openRequestMenu() {
@@ -41,6 +42,14 @@ void RequestBuilder::startKind(RequestKind kind, EmailFilter filter) {
     m_started = true;
     m_kind = kind;
     m_filter = filter;
+}
+
+void RequestBuilder::replay(const SqlRequest& stored) {
+    startKind(stored.kind, stored.kind == RequestKind::Email ? EmailFilter::WithAddress : EmailFilter::All);
+    m_replayed = stored;
+    m_replayed->listCode = m_listCode;
+    m_replayed->replay = true;
+    m_processed = true;
 }
 
 void RequestBuilder::showPage(int page) {

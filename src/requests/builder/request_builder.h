@@ -45,6 +45,9 @@ public:
     void deleteOpen();
     void addClose();
     void deleteClose();
+    // A stored request, complete, to be evaluated as it is (its replay flag set).
+    void replay(const SqlRequest& stored);
+    bool replaying() const { return m_replayed.has_value(); }
     // The evaluation's result; entries for the List view.
     void evaluated(const MatchList& matches, QList<MatchListEntry> entries = {});
 
@@ -103,6 +106,7 @@ private:
     QList<int> m_picked;
     std::optional<MatchList> m_matches;
     QList<MatchListEntry> m_listView;
+    std::optional<SqlRequest> m_replayed;
 };
 
 }  // namespace vn

@@ -1,20 +1,12 @@
 // The request as the builder's clauses make it: its conditions and its display text.
+#include "requests/builder/display_pieces.h"
 #include "requests/builder/request_builder.h"
 
 namespace vn {
 
-namespace {
-
-const QString kOpenPiece = QStringLiteral("( ");
-const QString kClosePiece = QStringLiteral(") ");
-
-QString quoted(const QString& text) { return QLatin1Char('"') + text + QStringLiteral("\" "); }
-
-QString connectorPiece(Connector connector) {
-    return connector == Connector::And ? QStringLiteral("AND ") : QStringLiteral("OR ");
-}
-
-}  // namespace
+using display_piece::kClose;
+using display_piece::kOpen;
+using display_piece::quoted;
 
 int RequestBuilder::conditionCount() const {
     int count = 0;
@@ -42,20 +34,21 @@ int RequestBuilder::groupParentheses(qsizetype clause) const {
 
 QString RequestBuilder::displayText() const {
     if (!m_started) return {};
-    QString text = kindPrefix(m_kind) + QStringLiteral("Records with ");
+    if (m_replayed) return m_replayed->displayText;
+    QString text = kindPrefix(m_kind) + display_piece::kRecordsWith;
     for (qsizetype i = 0; i < m_clauses.size(); ++i) {
         const Clause& clause = m_clauses[i];
         const int group = groupParentheses(i);
-        text += kOpenPiece.repeated(clause.open + group);
+        text += kOpen.repeated(clause.open + group);
         const QString field = quoted(clause.field.piece);
         const QString op = clause.op ? operatorPiece(*clause.op) : QString();
         if (clause.targets.isEmpty()) text += field + op;
         for (qsizetype t = 0; t < clause.targets.size(); ++t)
-            text += (t > 0 ? connectorPiece(Connector::Or) : QString()) + field + op + quoted(clause.targets[t].shown);
-        text += kClosePiece.repeated(clause.close + group);
-        if (clause.connector) text += connectorPiece(*clause.connector);
+            text += (t > 0 ? display_piece::connector(Connector::Or) : QString()) + field + op + quoted(clause.targets[t].shown);
+        text += kClose.repeated(clause.close + group);
+        if (clause.connector) text += display_piece::connector(*clause.connector);
     }
-    return text + kOpenPiece.repeated(m_pendingOpen);
+    return text + kOpen.repeated(m_pendingOpen);
 }
 
 void RequestBuilder::addConditions(const Clause& clause, int group, QList<SqlCondition>& conditions) const {
@@ -79,6 +72,11 @@ void RequestBuilder::addConditions(const Clause& clause, int group, QList<SqlCon
 }
 
 SqlRequest RequestBuilder::request() const {
+    if (m_replayed) {
+        SqlRequest request = *m_replayed;
+        if (m_matches) request.matches = *m_matches;
+        return request;
+    }
     SqlRequest request;
     request.kind = m_kind;
     request.listCode = m_listCode;
