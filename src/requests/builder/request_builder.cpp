@@ -48,6 +48,7 @@ void RequestBuilder::replay(const SqlRequest& stored) {
     startKind(stored.kind, stored.kind == RequestKind::Email ? EmailFilter::WithAddress : EmailFilter::All);
     m_replayed = stored;
     m_replayed->listCode = m_listCode;
+    m_replayed->emailFilter = m_filter;
     m_replayed->replay = true;
     m_processed = true;
 }

@@ -127,7 +127,11 @@ QWidget* BuilderView::buildBottom() {
     m_printList->setObjectName(QStringLiteral("printListButton"));
     connect(m_printList, &QPushButton::clicked, this, &BuilderView::printListClicked);
     side->addWidget(m_printList, 0, Qt::AlignRight);
-    m_queue = new QueueNameBox(QStringLiteral("addToQueueGroup"), bottom);
+    m_continue = new QPushButton(QStringLiteral("Continue"), bottom);
+    m_continue->setObjectName(QStringLiteral("replayContinueButton"));
+    connect(m_continue, &QPushButton::clicked, this, &BuilderView::continueClicked);
+    side->addWidget(m_continue, 0, Qt::AlignRight);
+    m_queue = new QueueNameBox(QString(), QueueNameBox::Leaving::OffersAddNow, bottom);
     side->addWidget(m_queue);
     side->addStretch(1);
     row->addWidget(sideColumn, 0, Qt::AlignRight);
@@ -156,7 +160,8 @@ void BuilderView::render(const BuilderState& state) {
     m_hint->setVisible(!state.hint.isEmpty());
     if (m_hint->toPlainText() != state.hint) m_hint->setPlainText(state.hint);
     m_printList->setVisible(state.printListShown);
-    m_queue->setVisible(state.addToQueueShown);
+    m_queue->setOffered(state.addToQueueShown);
+    m_continue->setVisible(state.replaying);
 }
 
 void BuilderView::renderResults(const BuilderState& state) {

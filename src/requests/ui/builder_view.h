@@ -15,6 +15,8 @@ class QStackedWidget;
 
 namespace vn {
 
+class QueueNameBox;
+
 class BuilderDriver;
 class ConnectorPanel;
 class FieldListWidget;
@@ -26,6 +28,7 @@ class TargetPanel;
 class BuilderView : public QWidget {
     Q_OBJECT
 public:
+    QueueNameBox* queueBox() const { return m_queue; }
     BuilderView(BuilderDriver& drive, QWidget* parent = nullptr);
     void render(const BuilderState& state);
 
@@ -37,6 +40,7 @@ public:
 signals:
     void processClicked();
     void printListClicked();
+    void continueClicked();  // back to a stored request's targets
     void matchChosen(int row);
 
 private:
@@ -56,8 +60,9 @@ private:
     TargetPanel* m_targets = nullptr;
     ConnectorPanel* m_connectors = nullptr;
     QPushButton* m_printList = nullptr;
+    QPushButton* m_continue = nullptr;
     QPlainTextEdit* m_hint = nullptr;
-    QGroupBox* m_queue = nullptr;
+    QueueNameBox* m_queue = nullptr;
     QProgressBar* m_progress = nullptr;
 };
 

@@ -8,6 +8,7 @@
 #include "requests/builder/request_run.h"
 #include "requests/builder/target_lists.h"
 #include "requests/labels/label_order.h"
+#include "requests/queue/target_change.h"
 #include "requests/ui/builder_view.h"
 #include "requests/ui/busy_cursor.h"
 #include "requests/ui/email_message_view.h"
@@ -15,6 +16,9 @@
 #include "requests/ui/label_setup_view.h"
 #include "requests/ui/memo_printing.h"
 #include "requests/ui/memo_view.h"
+#include "requests/ui/queue_name_box.h"
+#include "requests/ui/request_queue_view.h"
+#include "requests/ui/target_change_view.h"
 #include "requests/ui/report_choices_view.h"
 #include "requests/ui/report_screen_view.h"
 #include "requests/ui/report_summing_view.h"
@@ -35,11 +39,9 @@ namespace {
 
 constexpr int kProgressStep = 50;  // rows between two looks at the progress bar
 
-QAction* waitingAction(QMenu* menu, const char* caption, const char* name) {
+QAction* namedAction(QMenu* menu, const char* caption, const char* name) {
     QAction* action = menu->addAction(QString::fromLatin1(caption));
     action->setObjectName(QString::fromLatin1(name));
-    action->setEnabled(false);
-    action->setToolTip(kNotYetAvailable);
     return action;
 }
 
@@ -92,6 +94,7 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
     connectReport();
     connectSumming();
     connect(m_labelView, &LabelSetupView::outputChosen, this, [this](LabelOutput output) { outputLabels(output); });
+    connectQueue();
     redraw();
 }
 
@@ -117,9 +120,8 @@ void RequestBuilderWindow::buildMenus() {
     connect(request, &QMenu::aboutToShow, this, [this] { beginAgain(); });
     QMenu* queue = menuBar()->addMenu(QStringLiteral("Queue"));
     queue->setObjectName(QStringLiteral("queueMenu"));
-    queue->setToolTipsVisible(true);
-    waitingAction(queue, "Display", "actionQueueDisplay");
-    waitingAction(queue, "Clear", "actionQueueClear");
+    connect(namedAction(queue, "Display", "actionQueueDisplay"), &QAction::triggered, this, [this] { showQueue(); });
+    connect(namedAction(queue, "Clear", "actionQueueClear"), &QAction::triggered, this, [this] { clearQueue(); });
     QAction* setupEmail = menuBar()->addAction(QStringLiteral("Setup Email"));
     setupEmail->setObjectName(QStringLiteral("actionSetupEmail"));
     connect(setupEmail, &QAction::triggered, this, [this] { showEmailSetup(true); });
@@ -144,6 +146,7 @@ void RequestBuilderWindow::refreshRequestMenu() {
 // builder starts from nothing.
 void RequestBuilderWindow::beginAgain() {
     m_setupShown = false;
+    m_queueShown = QueueShown::None;
     try {
         m_definitions = std::make_shared<const DefinitionCache>(LoadDefinitions(m_session.access, m_session.currentListCode));
     } catch (const StoreError& e) {
@@ -253,6 +256,9 @@ void RequestBuilderWindow::redraw() {
         m_labelView->render(m_labels.state(), state.addToQueueShown);
         shown = m_labelView;
     }
+    m_emailView->queueBox()->setOffered(state.addToQueueShown && state.continuation == Continuation::Email);
+    if (m_queueShown == QueueShown::Requests) shown = m_queueView;
+    if (m_queueShown == QueueShown::Targets) shown = m_targetView;
     if (m_setupShown) shown = m_emailSetupView;
     m_views->setCurrentWidget(shown);
 }

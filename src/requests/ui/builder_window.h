@@ -21,6 +21,10 @@ class QStackedWidget;
 namespace vn {
 
 class BuilderView;
+class QueueNameBox;
+class RequestQueueView;
+class TargetChange;
+class TargetChangeView;
 class EmailMessageView;
 class EmailSetupView;
 class SmtpTransport;
@@ -91,6 +95,18 @@ private:
     void setPrintList(PrintList print);
     void redraw();
     bool mailSetUp() const;
+    // The request queue: storing, listing, target changes and replays.
+    void connectQueue();
+    void addToQueue(QueueNameBox* box, const QString& name);
+    void showQueue();
+    void clearQueue();
+    void chooseStored(const QString& key);
+    void deleteStored(const QString& key);
+    void preProcess(const QString& key);
+    void onTargets(const std::function<void(TargetChange&)>& event);
+    void replaceTarget();
+    void replayStored();
+    void replayReport();
 
     Session& m_session;
     Navigator& m_navigator;
@@ -120,6 +136,12 @@ private:
     bool m_setupShown = false;
     QString m_reportPrinter;  // chosen with "Select Printer"; empty: the default
     QList<std::pair<const RequestMenuEntry*, QAction*>> m_kindActions;
+    enum class QueueShown { None, Requests, Targets };
+    QueueShown m_queueShown = QueueShown::None;
+    RequestQueueView* m_queueView = nullptr;
+    TargetChangeView* m_targetView = nullptr;
+    std::unique_ptr<TargetChange> m_targets;
+    QString m_storedKey;  // of the request whose targets are shown
 };
 
 }  // namespace vn

@@ -98,6 +98,7 @@ void RequestBuilderWindow::startReport() {
         m_report.start(listFields(*definitions), width,
                        [definitions](const QList<PrintField>& fields) { return sumColumnsFor(fields, *definitions); });
     m_screenShown = false;
+    if (m_builder.replaying()) replayReport();
 }
 
 std::optional<ReportDocument> RequestBuilderWindow::reportDocument() {

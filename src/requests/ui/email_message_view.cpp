@@ -8,6 +8,7 @@
 #include "platform/ui/preview_destination.h"
 #include "platform/ui/spell_check_dialog.h"
 #include "requests/labels/label_order.h"
+#include "requests/ui/queue_name_box.h"
 #include "requests/output/recipient_list.h"
 #include "requests/ui/busy_cursor.h"
 #include "requests/ui/named_button.h"
@@ -33,12 +34,6 @@ namespace {
 
 constexpr int kGapMs = 200;
 constexpr int kHeadLast = 4, kHeadFirst = 2, kHeadEmail = 8;
-
-QLabel* captionFor(const QString& text, QWidget* buddy, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
 
 }  // namespace
 
@@ -71,6 +66,8 @@ EmailMessageView::EmailMessageView(Session& session, MailTransport& transport, D
     layout->addWidget(buildRecipients(), 1, 0);
     layout->addWidget(buildMessage(), 1, 1);
     layout->addWidget(buildActions(), 2, 0, 1, 2);
+    m_queue = new QueueNameBox(QStringLiteral("email"), QueueNameBox::Leaving::OffersAddNow, this);
+    layout->addWidget(m_queue, 3, 0);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(1, 1);
 }

@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace vn {
 
+class QueueNameBox;
 class Session;
 
 // The message view after an Email request: the recipients, subject, text and attachment, and the
@@ -28,6 +29,7 @@ public:
     // Ends a run in progress at once (the orderly exit).
     void stopNow();
     const EmailSession& rules() const { return *m_rules; }
+    QueueNameBox* queueBox() const { return m_queue; }
 
 signals:
     void setupWanted();  // no access method yet
@@ -59,6 +61,7 @@ private:
     QPushButton* m_connect = nullptr;
     QPushButton* m_printList = nullptr;
     QString m_lastSubject;
+    QueueNameBox* m_queue = nullptr;
 };
 
 }  // namespace vn

@@ -266,7 +266,7 @@ QWidget* LabelSetupView::buildBottom() {
     buttons->addWidget(reSelect);
     row->addWidget(m_output, 0, Qt::AlignTop);
     row->addStretch(1);
-    m_queue = new QueueNameBox(QStringLiteral("labelAddToQueueGroup"), bottom);
+    m_queue = new QueueNameBox(QStringLiteral("label"), QueueNameBox::Leaving::Ignored, bottom);
     row->addWidget(m_queue);
     return bottom;
 }
@@ -297,7 +297,7 @@ void LabelSetupView::render(const LabelChoicesState& state, bool addToQueueShown
     m_sample->setText(state.sample.join(u'\n'));
     if (m_hint->toPlainText() != state.hint) m_hint->setPlainText(state.hint);
     m_output->setVisible(state.outputShown);
-    m_queue->setVisible(addToQueueShown);
+    m_queue->setOffered(addToQueueShown);
 }
 
 }  // namespace vn

@@ -16,11 +16,14 @@ class QPushButton;
 
 namespace vn {
 
+class QueueNameBox;
+
 // The label set-up view ("Select Label Setup..."): one label per record, family or address, the
 // first line, the style or the custom layout, casing, sorting, and where the labels go.
 class LabelSetupView : public QWidget {
     Q_OBJECT
 public:
+    QueueNameBox* queueBox() const { return m_queue; }
     // Hands one user event to the label choices, then has the window drawn again.
     using Drive = std::function<void(const std::function<void(LabelChoices&)>& event)>;
 
@@ -58,7 +61,7 @@ private:
     QLabel* m_sample = nullptr;
     QPlainTextEdit* m_hint = nullptr;
     QGroupBox* m_output = nullptr;
-    QGroupBox* m_queue = nullptr;
+    QueueNameBox* m_queue = nullptr;
 };
 
 }  // namespace vn

@@ -45,8 +45,7 @@ ReportChoicesView::ReportChoicesView(QWidget* parent) : QWidget(parent) {
     layout->addWidget(m_hint);
     layout->addWidget(buildButtons());
     layout->addWidget(buildOutput());
-    m_queue = new QueueNameBox(QStringLiteral("reportAddToQueueGroup"), this);
-    m_queue->hide();
+    m_queue = new QueueNameBox(QStringLiteral("report"), QueueNameBox::Leaving::Ignored, this);
     layout->addWidget(m_queue);
     connect(m_fields, &FieldListWidget::pageClicked, this, &ReportChoicesView::pageClicked);
     connect(m_fields, &FieldListWidget::fieldClicked, this, &ReportChoicesView::fieldClicked);
@@ -113,7 +112,7 @@ void ReportChoicesView::render(const ReportChoicesState& state, const QString& m
     m_wordProcessor->setVisible(!print && state.mailMerge);
     m_wordProcessor->setEnabled(state.wordProcessorEnabled);
     m_output->setVisible(state.outputShown);
-    m_queue->setVisible(state.addToQueueShown);
+    m_queue->setOffered(state.addToQueueShown);
 }
 
 }  // namespace vn

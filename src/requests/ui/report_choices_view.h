@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace vn {
 
+class QueueNameBox;
+
 class FieldListWidget;
 
 // The print-field view ("Select Fields to Print...") and the sort view ("Select Sort Order..."):
@@ -19,6 +21,7 @@ class FieldListWidget;
 class ReportChoicesView : public QWidget {
     Q_OBJECT
 public:
+    QueueNameBox* queueBox() const { return m_queue; }
     explicit ReportChoicesView(QWidget* parent = nullptr);
     void render(const ReportChoicesState& state, const QString& matches);
 
@@ -52,7 +55,7 @@ private:
     QPushButton* m_summing = nullptr;
     QPushButton* m_wordProcessor = nullptr;
     QGroupBox* m_output = nullptr;
-    QGroupBox* m_queue = nullptr;
+    QueueNameBox* m_queue = nullptr;
 };
 
 }  // namespace vn
