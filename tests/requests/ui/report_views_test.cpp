@@ -45,6 +45,7 @@ private slots:
     void numericColumnsAreSummedInThePrintedReport();
     void aMailMergeWritesItsFileAtOnceForTheWordProcessor();
     void aMailMergeWithoutMatchesLeavesAnEmptyFileQuietly();
+    void storedReportsAndMergesReplayToTheSameFiles();
 
 private:
     template <typename T>
@@ -62,7 +63,10 @@ private:
     // Last and Title merged, sorted by Last; "Process My Request!" clicked.
     void mergeLastTitleByLast();
     // "Add to SQL Request Queue List..." in the sort view.
-    bool queueOffered() { return find<QGroupBox>("reportAddToQueueGroup")->isVisible(); }
+    bool queueOffered() { return find<QWidget>("reportAddToQueueGroup")->isVisible(); }
+    // Stores the request under the name with the sort view's "Add Now", replays it from the
+    // queue and returns the file it wrote again.
+    QByteArray storeAndReplay(const QString& name, const QString& file);
     QString filesPath(const QString& name) const { return QDir(m_program->session->folders.outputFolder()).filePath(name); }
 
     std::unique_ptr<test::RunningProgram> m_program;
@@ -320,6 +324,46 @@ void ReportViewsTest::aMailMergeWithoutMatchesLeavesAnEmptyFileQuietly() {
     QVERIFY(m_program->prompter.texts().isEmpty());
     QVERIFY(!queueOffered());
     QVERIFY(find<QPushButton>("openWordProcessorButton")->isEnabled());
+}
+
+QByteArray ReportViewsTest::storeAndReplay(const QString& name, const QString& file) {
+    if (!click("reportAddToQueueButton")) return "no queue button";
+    QTest::keyClicks(find<QLineEdit>("reportRequestNameEdit"), name);
+    QTest::keyClick(find<QLineEdit>("reportRequestNameEdit"), Qt::Key_Return);
+    if (!click("reportAddNowButton")) return "no Add Now";
+    QFile::remove(filesPath(file));
+    find<QAction>("actionQueueDisplay")->trigger();
+    auto* list = find<QListWidget>("queueList");
+    const QList<QListWidgetItem*> found = list->findItems("abc  " + name, Qt::MatchExactly);
+    if (found.size() != 1) return "not listed";
+    test::clickRow(list, list->row(found.first()));
+    if (!click("preProcessButton") || !click("replayProcessButton")) return "not replayed";
+    QFile written(filesPath(file));
+    return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray("no file");
+}
+
+// A stored report goes straight to "Output to..." with its columns as they were; a stored merge
+// writes its file at once. Both write what the first run wrote.
+void ReportViewsTest::storedReportsAndMergesReplayToTheSameFiles() {
+    chooseLastFirstByLast();
+    QVERIFY(click("fileOutputButton"));
+    QFile report(filesPath("VNRpt.Txt"));
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    const QByteArray first = report.readAll();
+    report.close();
+    QCOMPARE(storeAndReplay("Names", "VNRpt.Txt"), "no file");  // the output is chosen again
+    QVERIFY(find<QWidget>("reportChoicesView")->isVisible());
+    QVERIFY(find<QGroupBox>("outputGroup")->isVisible());
+    QVERIFY(click("fileOutputButton"));
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    QCOMPARE(report.readAll(), first);
+    QVERIFY(!queueOffered());  // never for a replay
+
+    mergeLastTitleByLast();
+    QFile merge(filesPath("VNMail.dat"));
+    QVERIFY(merge.open(QIODevice::ReadOnly));
+    const QByteArray merged = merge.readAll();
+    QCOMPARE(storeAndReplay("Merge", "VNMail.dat"), merged);
 }
 
 QTEST_MAIN(ReportViewsTest)
