@@ -120,6 +120,8 @@ void RequestQueueWindowTest::aCountIsStoredChangedAndReplayed() {
     const std::optional<StoredRequest> stored = queue().load("abc  Smiths");  // written at once
     QCOMPARE(stored->request.conditions[0].target, "Jones");
     QCOMPARE(stored->request.displayText, "LBCount Records with \"Last\" = \"Jones\" ");
+    test::verifyFitsSmallScreen(*m_builder, "builder-target-change");
+    test::keepScreenshot(*m_builder, "builder-target-change");
 
     QVERIFY(click("replayProcessButton"));
     QVERIFY(shown("builderView"));
