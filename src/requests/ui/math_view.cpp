@@ -87,24 +87,14 @@ MathView::MathView(QWidget* parent) : QWidget(parent) {
     layout->addLayout(body, 1);
 }
 
-// The six pages side by side in two rows, scrolled when a list has many numeric fields.
+// The six pages' fields are drawn by start(); the area scrolls when a list has many.
 QWidget* MathView::buildPages() {
-    auto* scroll = new QScrollArea(this);
-    scroll->setObjectName(QStringLiteral("numericFieldsArea"));
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    auto* pages = new QWidget(scroll);
-    auto* grid = new QGridLayout(pages);
-    for (int page = 1; page <= kPagesPerList; ++page) {
-        QGroupBox* g = group(QStringLiteral("Page %1 Numeric Fields...").arg(QString::fromLatin1(kPageNames[page - 1])),
-                             qPrintable(QStringLiteral("page%1FieldsGroup").arg(page)), pages);
-        new QGridLayout(g);
-        m_pages[std::size_t(page - 1)] = g;
-        grid->addWidget(g, (page - 1) / 3, (page - 1) % 3, Qt::AlignTop);
-    }
-    grid->setRowStretch(2, 1);
-    scroll->setWidget(pages);
-    return scroll;
+    m_pageArea = new QScrollArea(this);
+    m_pageArea->setObjectName(QStringLiteral("numericFieldsArea"));
+    m_pageArea->setAccessibleName(QStringLiteral("Numeric fields"));
+    m_pageArea->setWidgetResizable(true);
+    m_pageArea->setFrameShape(QFrame::NoFrame);
+    return m_pageArea;
 }
 
 QWidget* MathView::buildSteps() {
@@ -222,20 +212,27 @@ QWidget* MathView::buildButtons() {
     return buttons;
 }
 
+// The page groups side by side in two rows, each field's check box in columns of ten.
 void MathView::start(int recordCount, const NumericFieldPages& fields) {
     m_count->setNum(recordCount);
-    for (const auto& choice : std::as_const(m_fields)) delete choice.first;
     m_fields.clear();
+    auto* pages = new QWidget;
+    pages->setObjectName(QStringLiteral("numericFieldPages"));
+    auto* layout = new QGridLayout(pages);
     for (int page = 1; page <= kPagesPerList; ++page) {
-        QGroupBox* g = m_pages[std::size_t(page - 1)];
-        auto* grid = static_cast<QGridLayout*>(g->layout());
+        QGroupBox* g = group(QStringLiteral("Page %1 Numeric Fields...").arg(QString::fromLatin1(kPageNames[page - 1])),
+                             qPrintable(QStringLiteral("page%1FieldsGroup").arg(page)), pages);
+        auto* grid = new QGridLayout(g);
         const QList<MathOperand>& operands = fields[std::size_t(page - 1)];
         for (qsizetype i = 0; i < operands.size(); ++i) {
             const MathOperand& o = operands[i];
             QCheckBox* box = addChoice(m_fields, o.caption, QStringLiteral("page%1Column%2Check").arg(page).arg(o.column), o, g);
             grid->addWidget(box, int(i % kRowsPerColumn), int(i / kRowsPerColumn));
         }
+        layout->addWidget(g, (page - 1) / 3, (page - 1) % 3, Qt::AlignTop);
     }
+    layout->setRowStretch(2, 1);
+    m_pageArea->setWidget(pages);  // the old boxes go with the old widget
     showTotals({});
     clearConstant();
     finishProgress();

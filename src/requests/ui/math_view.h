@@ -6,13 +6,12 @@
 #include <QWidget>
 
 class QCheckBox;
-class QGridLayout;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 
 namespace vn {
 
@@ -60,7 +59,7 @@ private:
     void leaveConstant();
 
     QLabel* m_count = nullptr;
-    std::array<QGroupBox*, kPagesPerList> m_pages{};
+    QScrollArea* m_pageArea = nullptr;
     Choices m_fields;
     Choices m_cells;  // memory and total cells
     std::array<QRadioButton*, kMathSteps> m_steps{};
