@@ -243,7 +243,7 @@ void RequestBuilderWindow::redraw() {
     if (state.continuation == Continuation::Checks) shown = m_checks;
     if (state.continuation == Continuation::Memo) shown = m_memos;
     if (state.continuation == Continuation::Email) shown = m_emailView;
-    if (state.continuation == Continuation::Math) shown = mathShown();
+    if (state.continuation == Continuation::Math) shown = drawMath();
     if (state.continuation == Continuation::Report) {
         const ReportChoicesState report = m_report.state();
         m_reportView->render(report, state.matches);

@@ -94,7 +94,7 @@ private:
     // Math operations (builder_window_math.cpp).
     void connectMath();
     void startMath();
-    QWidget* mathShown();
+    QWidget* drawMath();  // the math view drawn; returns the one shown
     void onMath(const std::function<void(CalcProgram&)>& event);
     void leaveConstant(const QString& text);
     void processMath();

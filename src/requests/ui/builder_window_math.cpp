@@ -60,7 +60,7 @@ void RequestBuilderWindow::startMath() {
     m_mathView->start(int(m_builder.matchList().size()), numericFields(*m_definitions));
 }
 
-QWidget* RequestBuilderWindow::mathShown() {
+QWidget* RequestBuilderWindow::drawMath() {
     m_mathView->render(m_calc.state());
     return m_instructionsShown ? static_cast<QWidget*>(m_mathInstructions) : m_mathView;
 }
