@@ -38,6 +38,10 @@ QPageLayout paperLayout(const PrintPaper& paper, bool landscape) {
 }
 
 bool paintPrintout(QPagedPaintDevice& device, const Printout& printout) {
+    if (printout.paint) {
+        printout.paint(device);
+        return true;
+    }
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const bool landscape = device.pageLayout().orientation() == QPageLayout::Landscape;

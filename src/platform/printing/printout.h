@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+class QPagedPaintDevice;
+
 namespace vn {
 
 // The paper a printout is laid out for, when the layout needs to land on a given sheet: its
@@ -26,6 +28,8 @@ struct Printout {
     bool landscape = false;
     std::function<void(PageSink&)> layout;  // draws every page; may be run more than once
     std::optional<PrintPaper> paper = std::nullopt;  // none: the place's paper with a printer's border
+    // Set instead of a layout for a printout that paints the device itself (Qt's rich-text printing).
+    std::function<void(QPagedPaintDevice&)> paint = nullptr;
 };
 
 }  // namespace vn

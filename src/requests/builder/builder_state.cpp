@@ -29,6 +29,7 @@ Continuation continuationOf(RequestKind kind) {
     case RequestKind::MailMerge: return Continuation::Report;
     case RequestKind::Labels: return Continuation::Labels;
     case RequestKind::Email: return Continuation::Email;
+    case RequestKind::Calculate: return Continuation::Math;
     default: return Continuation::None;
     }
 }

@@ -14,7 +14,7 @@ const QList<RequestMenuEntry>& requestMenuEntries() {
         {"Report", "actionReport", K::Report, F::All, false, true},
         {"Mail Merge", "actionMailMerge", K::MailMerge, F::All, false, true},
         {"Select Records for Transmission", "actionTransmission", K::Transmit, F::All, false, false},
-        {"Math Operations", "actionMathOperations", K::Calculate, F::All, false, false},
+        {"Math Operations", "actionMathOperations", K::Calculate, F::All, false, true},
         {"Checks", "actionChecks", K::WriteChecks, F::All, false, true},
         {"Memo Printing", "actionMemoPrinting", K::MemoPrinting, F::All, false, true},
     };

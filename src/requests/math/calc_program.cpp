@@ -78,6 +78,10 @@ bool CalcProgram::clickConstant() {
 
 QString CalcProgram::leaveConstant(const QString& text) {
     const QString constant = text.left(kConstantLength);
+    if (m_entry == Entry::Operand) {
+        if (constant.isEmpty()) return {};
+        return QStringLiteral("Choose an operator (Plus, Minus, Times, Divide or Store) before the constant \"%1\".").arg(constant);
+    }
     const MathStep& step = current();
     if (!step.operands.isEmpty() && step.operands.last().op == MathOperator::Store)
         return QStringLiteral("A constant cannot receive a value: choose a field, a memory cell or a total after Store.");

@@ -29,10 +29,13 @@ public:
     void clickOperand(const MathOperand& operand);
     // The constant's check box: true when the focus goes into the constant box (nothing taken back).
     bool clickConstant();
-    // The constant box left with its text: the refusal's message, empty when the constant was added.
+    // The constant box left with its text: the refusal's message, empty when the constant was
+    // added or, right after an operand, when the box was only passed through.
     QString leaveConstant(const QString& text);
     void chooseOperator(MathOperator op);
     void clearStep(int step);
+    // A run is over: "Process" waits for the next operand.
+    void finishRun() { m_processEnabled = false; }
 
     CalcProgramState state() const;
     const MathSteps& steps() const { return m_steps; }

@@ -21,6 +21,8 @@ struct Value {
     FixedPoint4 number;
 };
 
+Value asRead(const QString& text) { return {text, false, {}}; }
+
 // Why a record is left alone; caught per record.
 struct RecordFailure {
     QString why;
@@ -109,8 +111,8 @@ private:
 
     Value valueOf(const MathOperand& operand) {
         switch (operand.kind) {
-        case MathOperand::Kind::Constant: return {operand.text};
-        case MathOperand::Kind::Memory: return {m_memory[std::size_t(operand.cell - 1)]};
+        case MathOperand::Kind::Constant: return asRead(operand.text);
+        case MathOperand::Kind::Memory: return asRead(m_memory[std::size_t(operand.cell - 1)]);
         case MathOperand::Kind::Total: {
             const FixedPoint4 total = m_totals[std::size_t(operand.cell - 1)];
             return {total.toString(), true, total};
@@ -118,9 +120,9 @@ private:
         case MathOperand::Kind::Field: break;
         }
         const auto stored = m_stores.find({operand.page, operand.column});
-        if (stored != m_stores.end()) return {stored->second};
+        if (stored != m_stores.end()) return asRead(stored->second);
         const int slot = pageSlot(operand.page);
-        return {m_access.FindRecord(slot, m_key) ? m_access.GetFieldText(slot, operand.column) : QString()};
+        return asRead(m_access.FindRecord(slot, m_key) ? m_access.GetFieldText(slot, operand.column) : QString());
     }
 
     RecordAccess& m_access;
@@ -158,6 +160,20 @@ CalcOutcome runCalculation(RecordAccess& access, const QString& listCode, const 
     }
     transaction.commit();
     return outcome;
+}
+
+std::array<QString, kMathCells> totalTexts(const MathSteps& steps, const CalcOutcome& outcome) {
+    std::array<QString, kMathCells> texts;
+    if (outcome.records == 0) return texts;
+    for (const MathStep& step : steps) {
+        if (step.display.isEmpty()) continue;
+        for (qsizetype m = 0; m + 1 < step.operands.size(); ++m) {
+            const MathOperand& target = step.operands[m + 1];
+            if (step.operands[m].op == MathOperator::Store && target.kind == MathOperand::Kind::Total)
+                texts[std::size_t(target.cell - 1)] = outcome.totals[std::size_t(target.cell - 1)].toString();
+        }
+    }
+    return texts;
 }
 
 QString skippedMessage(const QList<SkippedCalculation>& skipped) {

@@ -34,6 +34,10 @@ CalcOutcome runCalculation(RecordAccess& access, const QString& listCode, const 
                            const MathSteps& steps, const std::function<int(int page, int column)>& fieldSize,
                            const std::function<void(qsizetype done)>& progress = {});
 
+// What the "Total" boxes show after a run: a total in full where a step stores into it and a
+// record was calculated, nothing where no value ever reached it.
+std::array<QString, kMathCells> totalTexts(const MathSteps& steps, const CalcOutcome& outcome);
+
 // The message after a run that skipped records: each with its key, last name and why.
 QString skippedMessage(const QList<SkippedCalculation>& skipped);
 

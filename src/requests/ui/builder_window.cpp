@@ -93,6 +93,7 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
     });
     connectReport();
     connectSumming();
+    connectMath();
     connect(m_labelView, &LabelSetupView::outputChosen, this, [this](LabelOutput output) { outputLabels(output); });
     connectQueue();
     redraw();
@@ -185,6 +186,7 @@ void RequestBuilderWindow::evaluate() {
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Report) startReport();
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Labels) m_labels.start(m_builder.matchList());
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Email) m_emailView->open(m_builder.matchList());
+    if (failure.isEmpty() && m_builder.state().continuation == Continuation::Math) startMath();
     m_drive.redraw();
     if (!failure.isEmpty()) m_session.prompter.error(failure);
 }
@@ -244,6 +246,7 @@ void RequestBuilderWindow::redraw() {
     if (state.continuation == Continuation::Checks) shown = m_checks;
     if (state.continuation == Continuation::Memo) shown = m_memos;
     if (state.continuation == Continuation::Email) shown = m_emailView;
+    if (state.continuation == Continuation::Math) shown = drawMath();
     if (state.continuation == Continuation::Report) {
         const ReportChoicesState report = m_report.state();
         m_reportView->render(report, state.matches);

@@ -7,6 +7,7 @@
 #include "mail/dial_up.h"
 #include "mail/email_setup.h"
 #include "requests/builder/request_menu.h"
+#include "requests/math/calc_program.h"
 #include "requests/labels/label_run.h"
 #include "requests/merge/word_processor.h"
 #include "requests/ui/builder_driver.h"
@@ -30,6 +31,8 @@ class EmailSetupView;
 class SmtpTransport;
 class ChecksView;
 class LabelSetupView;
+class MathInstructionsView;
+class MathView;
 class MemoView;
 class ReportChoicesView;
 class ReportScreenView;
@@ -92,6 +95,13 @@ private:
     void onLabels(const std::function<void(LabelChoices&)>& event);
     void outputLabels(LabelOutput output);
     void selectPrinter();
+    // Math operations (builder_window_math.cpp).
+    void connectMath();
+    void startMath();
+    QWidget* drawMath();  // the math view drawn; returns the one shown
+    void onMath(const std::function<void(CalcProgram&)>& event);
+    void leaveConstant(const QString& text);
+    void processMath();
     void setPrintList(PrintList print);
     void redraw();
     bool mailSetUp() const;
@@ -128,6 +138,10 @@ private:
     bool m_screenShown = false;
     LabelChoices m_labels;
     LabelSetupView* m_labelView = nullptr;
+    CalcProgram m_calc;
+    MathView* m_mathView = nullptr;
+    MathInstructionsView* m_mathInstructions = nullptr;
+    bool m_instructionsShown = false;
     std::unique_ptr<SmtpTransport> m_transport;
     SystemDialUp m_dialUp;
     EmailSetup m_emailSetup;

@@ -453,6 +453,7 @@ TEST_F(RequestBuilderTest, ProcessCompletesAndTheResultChoosesTheContinuation) {
         {RequestKind::Report, Continuation::Report, false, false},  // queued after an output
         {RequestKind::MailMerge, Continuation::Report, false, false},
         {RequestKind::Email, Continuation::Email, false, true},
+        {RequestKind::Calculate, Continuation::Math, false, false},
     };
     for (const Case& c : cases) {
         builder.startKind(c.kind, EmailFilter::All);
@@ -503,10 +504,11 @@ TEST(RequestMenu, EntriesWaitForTheirOutputAndForEmail) {
     }
     EXPECT_EQ(captions, (QStringList{"Count", "List", "Labels", "Email", "Missing Email Labels", "Report", "Mail Merge",
                                      "Select Records for Transmission", "Math Operations", "Checks", "Memo Printing"}));
-    EXPECT_EQ(enabled, (QStringList{"Count", "List", "Labels", "Report", "Mail Merge", "Checks", "Memo Printing"}));
+    EXPECT_EQ(enabled, (QStringList{"Count", "List", "Labels", "Report", "Mail Merge", "Math Operations", "Checks",
+                                    "Memo Printing"}));
     // E-mail and the labels for the records without an address need a method set up.
     EXPECT_EQ(enabledWithMail, (QStringList{"Count", "List", "Labels", "Email", "Missing Email Labels", "Report",
-                                            "Mail Merge", "Checks", "Memo Printing"}));
+                                            "Mail Merge", "Math Operations", "Checks", "Memo Printing"}));
 }
 
 }  // namespace

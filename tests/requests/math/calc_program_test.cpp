@@ -20,8 +20,11 @@ TEST(CalcProgram, OperandsAndOperatorsBuildTheStepText) {
     EXPECT_EQ(p.state().hint, "Hint:  At this point the SQL system wants you to enter or select");
     p.clickOperand(test::fieldOperand(2, "Qty"));
     EXPECT_TRUE(p.state().processEnabled);
+    p.finishRun();
+    EXPECT_FALSE(p.state().processEnabled);  // until the next operand
     p.chooseOperator(MathOperator::Store);
     p.clickOperand(test::cellOperand(MathOperand::Kind::Memory, 2));
+    EXPECT_TRUE(p.state().processEnabled);
     EXPECT_EQ(p.state().displays[0], "\"Price\" Times \"Qty\" Store \"<M2>\" ");
     ASSERT_EQ(p.steps()[0].operands.size(), 3);
     EXPECT_EQ(p.steps()[0].operands[0].op, MathOperator::Times);
@@ -56,6 +59,9 @@ TEST(CalcProgram, ConstantsAreCheckedAsTheyAreEntered) {
     p.chooseStep(2);
     EXPECT_FALSE(p.leaveConstant("12a").isEmpty());
     EXPECT_EQ(p.leaveConstant(""), QString());  // empty: empties what it is stored into
+    EXPECT_EQ(p.state().displays[1], "\"<C>\" ");
+    EXPECT_EQ(p.leaveConstant(""), QString());  // passed through right after an operand: nothing added
+    EXPECT_FALSE(p.leaveConstant("7").isEmpty());  // an operator must come first
     EXPECT_EQ(p.state().displays[1], "\"<C>\" ");
     p.clearStep(1);
     EXPECT_TRUE(p.state().displays[0].isEmpty());

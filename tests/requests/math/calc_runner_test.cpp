@@ -2,6 +2,7 @@
 #include "requests/math/calc_runner.h"
 #include "lists/definitions/definition_rows.h"
 #include "lists/records/record_tables.h"
+#include "store/engine/store_error.h"
 #include "support/store_fixture.h"
 
 #include "math_operands.h"
@@ -79,6 +80,53 @@ TEST_F(CalcRunnerTest, StepsCarryTheRunningResultAndReadStoredFieldsAfresh) {
     EXPECT_EQ(outcome.memory[1], "");
 }
 
+// Price Plus Qty, then Tax Store Amount: the second step goes on with Price + Qty.
+TEST_F(CalcRunnerTest, TheRunningResultCarriesIntoTheNextStepWithinARecordOnly) {
+    record(keys[0], "Adams", {{kPrice, "2"}, {kQty, "3"}, {kB, "9"}});
+    record(keys[1], "Baker", {{kPrice, "10"}, {kQty, "1"}, {kB, "9"}});
+    MathSteps steps;
+    steps[0] = step({{test::fieldOperand(kPrice), Op::Plus}, {test::fieldOperand(kQty), Op::None}});
+    steps[1] = step({{test::fieldOperand(kB), Op::Store}, {test::fieldOperand(kAmount), Op::None}});
+    keys = {keys[0], keys[1]};
+    run(steps);
+    EXPECT_EQ(page1(keys[0], kAmount), "5");
+    EXPECT_EQ(page1(keys[1], kAmount), "11");  // the next record starts anew
+}
+
+TEST_F(CalcRunnerTest, CellsKeepWholeValuesAndTotalsShowWhereAStepStoresIntoThem) {
+    record(keys[0], "Adams", {{kPrice, "1234567.891"}});
+    record(keys[1], "Baker", {{kPrice, "0.2"}});
+    MathSteps steps;
+    steps[0] = step({{test::fieldOperand(kPrice), Op::Store}, {test::cellOperand(MathOperand::Kind::Total, 2), Op::None}});
+    steps[1] = step({{test::fieldOperand(kPrice), Op::Plus}, {test::constantOperand("0.0001"), Op::Store},
+                     {test::cellOperand(MathOperand::Kind::Memory, 1), Op::None}});
+    steps[2] = step({{test::cellOperand(MathOperand::Kind::Memory, 1), Op::Store}, {test::fieldOperand(kAmount), Op::None}});
+    keys = {keys[0], keys[1]};
+    const CalcOutcome outcome = run(steps);
+    EXPECT_EQ(page1(keys[0], kAmount), "1234567.8911");
+    EXPECT_EQ(outcome.totals[1].toString(), "1234568.091");
+    EXPECT_EQ(totalTexts(steps, outcome), (std::array<QString, kMathCells>{"", "1234568.091"}));
+    steps[0].display.clear();
+    EXPECT_EQ(totalTexts(steps, outcome), (std::array<QString, kMathCells>{}));  // a cleared step stores nothing
+    steps[0].display = "entered";
+    EXPECT_EQ(totalTexts(steps, CalcOutcome{}), (std::array<QString, kMathCells>{}));  // no record calculated
+}
+
+TEST_F(CalcRunnerTest, AStoreErrorUndoesTheWholeRun) {
+    record(keys[0], "Adams", {{kPrice, "2"}, {kQty, "3"}, {kAmount, "old"}});
+    record(keys[1], "Baker", {{kPrice, "2"}, {kQty, "2"}, {kAmount, "old"}});
+    MathSteps steps;
+    steps[0] = step({{test::fieldOperand(kPrice), Op::Times}, {test::fieldOperand(kQty), Op::Store}, {test::fieldOperand(kAmount), Op::None}});
+    int asked = 0;
+    const auto failOnSecond = [&asked](int, int) {
+        if (++asked == 2) throw StoreError("disk full");
+        return 0;
+    };
+    EXPECT_THROW(runCalculation(fx.access, "abc", {keys[0], keys[1]}, steps, failOnSecond), StoreError);
+    EXPECT_EQ(page1(keys[0], kAmount), "old");
+    EXPECT_EQ(page1(keys[1], kAmount), "old");
+}
+
 TEST_F(CalcRunnerTest, ARecordThatCannotBeCalculatedIsLeftAsItWas) {
     struct Case {
         const char* name;
@@ -111,7 +159,9 @@ TEST_F(CalcRunnerTest, ARecordThatCannotBeCalculatedIsLeftAsItWas) {
         ASSERT_EQ(outcome.skipped.size(), skipped ? 1 : 0) << c.name << ": " << skippedMessage(outcome.skipped).toStdString();
         if (!skipped) continue;
         EXPECT_EQ(outcome.skipped[0].lastName.toStdString(), "Adams") << c.name;
-        if (*c.why) EXPECT_TRUE(outcome.skipped[0].why.contains(c.why)) << c.name << ": " << outcome.skipped[0].why.toStdString();
+        if (*c.why) {
+            EXPECT_TRUE(outcome.skipped[0].why.contains(c.why)) << c.name << ": " << outcome.skipped[0].why.toStdString();
+        }
         EXPECT_EQ(outcome.totals[0].toString().toStdString(), other) << c.name;  // the skipped record added nothing
         EXPECT_TRUE(skippedMessage(outcome.skipped).contains("abcwyalb000100000  Adams")) << c.name;
     }

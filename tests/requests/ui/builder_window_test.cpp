@@ -193,7 +193,8 @@ void BuilderWindowTest::theMenusOfferWhatThisVersionCarriesOn() {
         else QVERIFY2(!action->toolTip().isEmpty(), qPrintable(action->text()));
     }
     QCOMPARE(captions.size(), 11);
-    QCOMPARE(enabled, (QStringList{"Count", "List", "Labels", "Report", "Mail Merge", "Checks", "Memo Printing"}));
+    QCOMPARE(enabled,
+             (QStringList{"Count", "List", "Labels", "Report", "Mail Merge", "Math Operations", "Checks", "Memo Printing"}));
     QVERIFY(find<QAction>("actionSetupEmail")->isEnabled());
     for (const char* name : {"actionQueueDisplay", "actionQueueClear"}) QVERIFY(find<QAction>(name)->isEnabled());
 }
