@@ -145,7 +145,7 @@ TEST_F(ReportChoicesTest, SumsAreKeptOnlyOnceTheSummingViewIsProcessed) {
     const auto pageTwo = [](const QList<PrintField>& fields) {
         QList<SumColumn> columns;
         for (const PrintField& p : fields)
-            if (p.field.page == 2) columns.append({p.field, p.caption});
+            if (p.field.page == 2) columns.append({p.field, p.caption, false, {}, {}});
         return columns;
     };
     choices.start(someFields(), {}, pageTwo);
