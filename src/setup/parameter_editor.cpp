@@ -1,6 +1,6 @@
 #include "setup/parameter_editor.h"
 
-#include "setup/setup_password.h"
+#include "store/text/guard_password.h"
 
 namespace vn {
 

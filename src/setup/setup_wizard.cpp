@@ -2,7 +2,7 @@
 
 #include "platform/prompter.h"
 #include "setup/location_lists.h"
-#include "setup/setup_password.h"
+#include "store/text/guard_password.h"
 #include "setup/setup_saving.h"
 #include "setup/setup_texts.h"
 

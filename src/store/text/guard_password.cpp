@@ -1,4 +1,4 @@
-#include "setup/setup_password.h"
+#include "store/text/guard_password.h"
 
 #include "store/text/day_code.h"
 
