@@ -39,7 +39,8 @@ public:
     }
 
 private:
-    QString where() const { return QStringLiteral("%1, line %2").arg(m_file).arg(m_lines.number()); }
+    // An empty file is refused at its first line.
+    QString where() const { return QStringLiteral("%1, line %2").arg(m_file).arg(std::max<qint64>(m_lines.number(), 1)); }
 
     bool refuse(const QString& reason) {
         m_check.refusal = where() + QStringLiteral(": ") + reason;
