@@ -144,6 +144,11 @@ TEST(TransferCodecTest, ListCodesCompareWithoutRegardToCase) {
     EXPECT_EQ(foldedListCode("ABCwyalb0001"), "abc");
     EXPECT_EQ(foldedListCode("ab"), "ab");
     EXPECT_EQ(foldedListCode("\xC3\x89tu12"), "\xC3\x89tu") << "three characters, not three bytes";
+    const std::tuple<const char*, const char*, bool> keys[] = {
+        {"ABCwyalb0001", "abc", true}, {"abc", "abc", true},   {"abd0001", "abc", false},
+        {"ab", "abc", false},          {"abcd", "ab", false},  {"\xC3\x89tu12", "\xC3\xA9tu", false},
+        {"\xC3\x89tu12", "\xC3\x89tu", true}};
+    for (const auto& [key, code, starts] : keys) EXPECT_EQ(startsWithListCode(key, code), starts) << key << " " << code;
 }
 
 TEST(TransferPasswordTest, TheFixedWordOrTheDaysCodeInAnyCase) {

@@ -2,6 +2,7 @@
 
 #include "store/catalogue/slots.h"
 #include "store/text/case_conversion.h"
+#include "store/text/windows1252.h"
 
 #include <QDir>
 
@@ -46,6 +47,18 @@ QByteArray foldedListCode(QByteArrayView key) {
     for (char& c : code)
         if (c >= 'A' && c <= 'Z') c = char(c + ('a' - 'A'));
     return code;
+}
+
+bool startsWithListCode(QByteArrayView key, QByteArrayView foldedCode) {
+    if (key.size() < foldedCode.size()) return false;
+    for (qsizetype i = 0; i < foldedCode.size(); ++i) {
+        char c = key[i];
+        if (c >= 'A' && c <= 'Z') c = char(c + ('a' - 'A'));
+        if (c != foldedCode[i]) return false;
+    }
+    if (key.size() == foldedCode.size()) return true;
+    // Otherwise the code must be the key's first three characters whole.
+    return utf8CharacterCount(foldedCode) == kListCodeLength && (static_cast<unsigned char>(key[foldedCode.size()]) & 0xC0) != 0x80;
 }
 
 }  // namespace vn

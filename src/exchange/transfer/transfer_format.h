@@ -36,5 +36,7 @@ inline constexpr qsizetype kLongestTransferLine = 4 * 1024 * 1024;
 // A list code as compared "without regard to case": the first three characters of a key, ASCII
 // letters in lower case.
 QByteArray foldedListCode(QByteArrayView key);
+// Whether a key begins with the list code (folded), without regard to case.
+bool startsWithListCode(QByteArrayView key, QByteArrayView foldedCode);
 
 }  // namespace vn

@@ -21,7 +21,7 @@ public:
     Writer(RecordAccess& access, const TransferRequest& request, QIODevice& out, const QSet<QByteArray>& excluded,
            const WorkProgress& progress)
         : m_access(access), m_request(request), m_out(out), m_excluded(excluded), m_progress(progress) {
-        for (const QString& code : request.listCodes) m_codes.insert(foldedListCode(code.toUtf8()));
+        for (const QString& code : request.listCodes) m_codes << foldedListCode(code.toUtf8());
         if (request.keys)
             for (const QString& key : *request.keys) m_keys.insert(key.toUtf8());
     }
@@ -29,7 +29,9 @@ public:
     TransferPass run() {
         const TransferFormat& format = transferFormat(m_request.kind);
         m_buffer = transferHeaderLines(m_request.kind, m_request.version, m_request.destinations, m_request.listCodes);
-        for (int slot : format.tableSlots) m_total += m_access.RecordCount(slot);
+        // Counting every row costs a walk of each table: only for a gauge.
+        if (m_progress.step)
+            for (int slot : format.tableSlots) m_total += m_access.RecordCount(slot);
         bool firstTable = true;
         for (int slot : format.tableSlots) {
             if (!writeTable(slot, firstTable) || !m_pass.refusal.isEmpty()) return m_pass;
@@ -44,7 +46,13 @@ private:
         if (key.isEmpty()) return false;
         const QByteArray raw = QByteArray::fromRawData(key.data(), key.size());
         if (m_request.keys) return m_keys.contains(raw) && !m_excluded.contains(raw) && !m_pass.leftOut.contains(raw);
-        return m_codes.contains(foldedListCode(key)) && !m_excluded.contains(raw) && !m_pass.leftOut.contains(raw);
+        return hasListCode(key) && !m_excluded.contains(raw) && !m_pass.leftOut.contains(raw);
+    }
+
+    bool hasListCode(QByteArrayView key) const {
+        for (const QByteArray& code : m_codes)
+            if (startsWithListCode(key, code)) return true;
+        return false;
     }
 
     bool writeTable(int slot, bool firstTable) {
@@ -96,7 +104,7 @@ private:
     QIODevice& m_out;
     const QSet<QByteArray>& m_excluded;
     const WorkProgress& m_progress;
-    QSet<QByteArray> m_codes;
+    QList<QByteArray> m_codes;  // folded
     QSet<QByteArray> m_keys;
     QByteArray m_buffer;
     TransferPass m_pass;
