@@ -4,17 +4,19 @@
 #include "store/text/windows1252.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 namespace vn {
 
-QString decodeText(const QByteArray& bytes) {
-    QByteArray data = bytes;
-    if (data.startsWith("\xEF\xBB\xBF")) data.remove(0, 3);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8(data);
-    return utf8.hasError() ? windows1252::decode(data) : text;
+QByteArray utf8Text(QByteArray bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+    if (isValidUtf8(bytes)) return bytes;
+    QByteArray converted;
+    converted.reserve(bytes.size() + bytes.size() / 8);
+    windows1252::appendUtf8(bytes, converted);
+    return converted;
 }
+
+QString decodeText(const QByteArray& bytes) { return QString::fromUtf8(utf8Text(bytes)); }
 
 QString readTextFile(const QString& path) {
     QFile file(path);
