@@ -1,18 +1,18 @@
 #include "exchange/transfer/transfer_password.h"
 
 #include "store/text/day_code.h"
+#include "store/text/guard_password.h"
 
 namespace vn {
 
 namespace {
 
-constexpr char kFixedPassword[] = "tarnwisple";
 constexpr int kAllowedWrong = 2;
 
 }  // namespace
 
 bool acceptsTransferPassword(const QString& typed, QDate today) {
-    return typed.compare(QLatin1String(kFixedPassword), Qt::CaseInsensitive) == 0 || MatchesDayCode(typed, today);
+    return opensGuardedSteps(typed, today);
 }
 
 PasswordAttempts::Outcome PasswordAttempts::confirm(const QString& typed) {

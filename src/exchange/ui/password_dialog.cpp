@@ -9,8 +9,8 @@
 
 namespace vn {
 
-PasswordDialog::PasswordDialog(PasswordPrompt::Accepts accepts, Prompter& prompter, QWidget* parent)
-    : QDialog(parent), m_prompt(std::move(accepts)), m_prompter(prompter) {
+PasswordDialog::PasswordDialog(QDate today, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_today(today), m_prompter(prompter) {
     setObjectName(QStringLiteral("passwordDialog"));
     setWindowTitle(QStringLiteral("Password Reguired!"));
     setModal(true);
@@ -28,12 +28,13 @@ PasswordDialog::PasswordDialog(PasswordPrompt::Accepts accepts, Prompter& prompt
 
 bool PasswordDialog::ask() {
     m_prompter.beep();
-    m_prompt.open();
+    m_attempts.emplace(m_today);
     m_finished = false;
     m_field->clear();
     m_field->setFocus();
+    m_accepted = false;
     exec();
-    return m_prompt.accepted();
+    return m_accepted;
 }
 
 // Leaving the field confirms it, as Enter does, unless the dialog is closing anyway.
@@ -46,27 +47,25 @@ bool PasswordDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void PasswordDialog::confirm() {
     if (m_finished) return;
-    if (m_prompt.confirm(m_field->text()) == PasswordPrompt::Next::Close) {
+    if (m_attempts->confirm(m_field->text()) != PasswordAttempts::Outcome::TryAgain) {
         m_field->clear();
-        finish();
+        finish(m_attempts->accepted());
         return;
     }
     m_field->clear();
     m_field->setFocus();
 }
 
-void PasswordDialog::finish() {
+void PasswordDialog::finish(bool accepted) {
     m_finished = true;
-    done(m_prompt.accepted() ? Accepted : Rejected);
+    m_accepted = accepted;
+    done(accepted ? Accepted : Rejected);
 }
 
 // The title bar's close and Escape: the field as it stands gets its last look.
 void PasswordDialog::reject() {
-    if (!m_finished) {
-        m_finished = true;
-        m_prompt.close(m_field->text());
-    }
-    done(m_prompt.accepted() ? Accepted : Rejected);
+    if (m_finished) return QDialog::reject();
+    finish(m_attempts->acceptedOnClose(m_field->text()));
 }
 
 }  // namespace vn

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "exchange/panels/password_prompt.h"
+#include "exchange/transfer/transfer_password.h"
 
 #include <QDialog>
+#include <optional>
 
 class QLineEdit;
 
@@ -14,7 +15,7 @@ class Prompter;
 class PasswordDialog : public QDialog {
     Q_OBJECT
 public:
-    PasswordDialog(PasswordPrompt::Accepts accepts, Prompter& prompter, QWidget* parent = nullptr);
+    PasswordDialog(QDate today, Prompter& prompter, QWidget* parent = nullptr);
     // Asks until the prompt closes; whether the password was accepted.
     bool ask();
     void reject() override;
@@ -24,12 +25,14 @@ protected:
 
 private:
     void confirm();
-    void finish();
+    void finish(bool accepted);
 
-    PasswordPrompt m_prompt;
+    QDate m_today;
+    std::optional<PasswordAttempts> m_attempts;
     Prompter& m_prompter;
     QLineEdit* m_field = nullptr;
     bool m_finished = false;
+    bool m_accepted = false;
 };
 
 }  // namespace vn
