@@ -30,6 +30,7 @@ Continuation continuationOf(RequestKind kind) {
     case RequestKind::Labels: return Continuation::Labels;
     case RequestKind::Email: return Continuation::Email;
     case RequestKind::Calculate: return Continuation::Math;
+    case RequestKind::Transmit: return Continuation::Transmit;
     default: return Continuation::None;
     }
 }

@@ -26,7 +26,7 @@ enum class BuilderStep {
 };
 
 // What the evaluation leads to. A mail merge goes on as a report does.
-enum class Continuation { None, Count, List, Checks, Memo, Report, Labels, Email, Math };
+enum class Continuation { None, Count, List, Checks, Memo, Report, Labels, Email, Math, Transmit };
 
 // Everything the builder's window shows and lets the user do, derived from the builder.
 struct BuilderState {

@@ -13,7 +13,7 @@ const QList<RequestMenuEntry>& requestMenuEntries() {
         {"Missing Email Labels", "actionMissingEmailLabels", K::Labels, F::WithoutAddress, true, true},
         {"Report", "actionReport", K::Report, F::All, false, true},
         {"Mail Merge", "actionMailMerge", K::MailMerge, F::All, false, true},
-        {"Select Records for Transmission", "actionTransmission", K::Transmit, F::All, false, false},
+        {"Select Records for Transmission", "actionTransmission", K::Transmit, F::All, false, true},
         {"Math Operations", "actionMathOperations", K::Calculate, F::All, false, true},
         {"Checks", "actionChecks", K::WriteChecks, F::All, false, true},
         {"Memo Printing", "actionMemoPrinting", K::MemoPrinting, F::All, false, true},

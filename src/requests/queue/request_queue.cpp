@@ -1,5 +1,6 @@
 #include "requests/queue/request_queue.h"
 
+#include "lists/definitions/definition_keys.h"
 #include "requests/stored/stored_requests.h"
 #include "store/access/record_access.h"
 #include "store/engine/database.h"
@@ -9,7 +10,6 @@ namespace vn {
 
 namespace {
 
-constexpr int kListCodeLength = 3;
 constexpr int kRequestSlots[] = {kQueuSlot, kPinfSlot, kSinfSlot};
 
 bool nameBreaksRows(const QString& name) {

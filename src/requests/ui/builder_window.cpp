@@ -19,6 +19,7 @@
 #include "requests/ui/queue_name_box.h"
 #include "requests/ui/request_queue_view.h"
 #include "requests/ui/target_change_view.h"
+#include "requests/ui/transmission_view.h"
 #include "requests/ui/report_choices_view.h"
 #include "requests/ui/report_screen_view.h"
 #include "requests/ui/report_summing_view.h"
@@ -96,6 +97,8 @@ RequestBuilderWindow::RequestBuilderWindow(Session& session, Navigator& navigato
     connectMath();
     connect(m_labelView, &LabelSetupView::outputChosen, this, [this](LabelOutput output) { outputLabels(output); });
     connectQueue();
+    m_transmitView = new TransmissionView(m_session, m_views);
+    m_views->addWidget(m_transmitView);
     redraw();
 }
 
@@ -187,6 +190,7 @@ void RequestBuilderWindow::evaluate() {
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Labels) m_labels.start(m_builder.matchList());
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Email) m_emailView->open(m_builder.matchList());
     if (failure.isEmpty() && m_builder.state().continuation == Continuation::Math) startMath();
+    if (failure.isEmpty() && m_builder.state().continuation == Continuation::Transmit) m_transmitView->open(m_builder.matchList());
     m_drive.redraw();
     if (!failure.isEmpty()) m_session.prompter.error(failure);
 }
@@ -247,6 +251,7 @@ void RequestBuilderWindow::redraw() {
     if (state.continuation == Continuation::Memo) shown = m_memos;
     if (state.continuation == Continuation::Email) shown = m_emailView;
     if (state.continuation == Continuation::Math) shown = drawMath();
+    if (state.continuation == Continuation::Transmit) shown = m_transmitView;
     if (state.continuation == Continuation::Report) {
         const ReportChoicesState report = m_report.state();
         m_reportView->render(report, state.matches);

@@ -26,6 +26,7 @@ class QueueNameBox;
 class RequestQueueView;
 class TargetChange;
 class TargetChangeView;
+class TransmissionView;
 class EmailMessageView;
 class EmailSetupView;
 class SmtpTransport;
@@ -154,6 +155,7 @@ private:
     QueueShown m_queueShown = QueueShown::None;
     RequestQueueView* m_queueView = nullptr;
     TargetChangeView* m_targetView = nullptr;
+    TransmissionView* m_transmitView = nullptr;
     std::unique_ptr<TargetChange> m_targets;
     QString m_storedKey;  // of the request whose targets are shown
 };

@@ -504,11 +504,12 @@ TEST(RequestMenu, EntriesWaitForTheirOutputAndForEmail) {
     }
     EXPECT_EQ(captions, (QStringList{"Count", "List", "Labels", "Email", "Missing Email Labels", "Report", "Mail Merge",
                                      "Select Records for Transmission", "Math Operations", "Checks", "Memo Printing"}));
-    EXPECT_EQ(enabled, (QStringList{"Count", "List", "Labels", "Report", "Mail Merge", "Math Operations", "Checks",
-                                    "Memo Printing"}));
+    EXPECT_EQ(enabled, (QStringList{"Count", "List", "Labels", "Report", "Mail Merge", "Select Records for Transmission",
+                                    "Math Operations", "Checks", "Memo Printing"}));
     // E-mail and the labels for the records without an address need a method set up.
     EXPECT_EQ(enabledWithMail, (QStringList{"Count", "List", "Labels", "Email", "Missing Email Labels", "Report",
-                                            "Mail Merge", "Math Operations", "Checks", "Memo Printing"}));
+                                            "Mail Merge", "Select Records for Transmission", "Math Operations", "Checks",
+                                            "Memo Printing"}));
 }
 
 }  // namespace

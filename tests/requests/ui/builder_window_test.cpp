@@ -194,7 +194,8 @@ void BuilderWindowTest::theMenusOfferWhatThisVersionCarriesOn() {
     }
     QCOMPARE(captions.size(), 11);
     QCOMPARE(enabled,
-             (QStringList{"Count", "List", "Labels", "Report", "Mail Merge", "Math Operations", "Checks", "Memo Printing"}));
+             (QStringList{"Count", "List", "Labels", "Report", "Mail Merge", "Select Records for Transmission",
+                           "Math Operations", "Checks", "Memo Printing"}));
     QVERIFY(find<QAction>("actionSetupEmail")->isEnabled());
     for (const char* name : {"actionQueueDisplay", "actionQueueClear"}) QVERIFY(find<QAction>(name)->isEnabled());
 }
