@@ -1,5 +1,7 @@
 #pragma once
 
+#include "lists/definitions/definition_keys.h"
+
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
@@ -29,7 +31,6 @@ QString transferFilePath(const QString& exchangeFolder, TransferKind kind, const
 
 inline constexpr char kDestinationsLabel[] = "Destinations: ~";
 inline constexpr int kOfficeCodeLength = 3;
-inline constexpr int kListCodeLength = 3;
 // Longer lines are refused unread: no record of any table comes near it.
 inline constexpr qsizetype kLongestTransferLine = 4 * 1024 * 1024;
 
