@@ -11,6 +11,17 @@
 
 namespace vn {
 
+namespace {
+
+// What assistive technology calls the list: its caption up to the dots. Qt does not take a
+// list's name from its buddy.
+QString spokenName(const QString& caption) {
+    const qsizetype dots = caption.indexOf(QLatin1String("..."));
+    return dots < 0 ? caption : caption.left(dots);
+}
+
+}  // namespace
+
 ChoiceList::ChoiceList(const QString& caption, const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name + QStringLiteral("Choice"));
     auto* layout = new QVBoxLayout(this);
@@ -24,6 +35,7 @@ ChoiceList::ChoiceList(const QString& caption, const QString& name, QWidget* par
     layout->addLayout(row, 1);
     auto* left = new QVBoxLayout;
     m_caption = addUnderCaption(left, caption, captionName.constData(), m_list, 1);
+    m_list->setAccessibleName(spokenName(caption));
     row->addLayout(left, 1);
     auto* buttons = new QVBoxLayout;
     m_none = panelButton(QStringLiteral("None"), (name + QStringLiteral("NoneButton")).toLatin1().constData(), this,
@@ -44,7 +56,10 @@ ChoiceList::ChoiceList(const QString& caption, const QString& name, QWidget* par
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit pointed(m_list->row(item)); });
 }
 
-void ChoiceList::setCaption(const QString& caption) { m_caption->setText(caption); }
+void ChoiceList::setCaption(const QString& caption) {
+    m_caption->setText(caption);
+    m_list->setAccessibleName(spokenName(caption));
+}
 
 void ChoiceList::render(const MultiChoice& choice, bool enabled) {
     const QSignalBlocker quiet(m_list);
