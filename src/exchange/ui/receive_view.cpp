@@ -46,9 +46,7 @@ ReceiveView::ReceiveView(PanelContext& context, TransferKind kind, QWidget* pare
     outer->addWidget(group);
     auto* layout = new QVBoxLayout(group);
 
-    m_processing = new QLabel(group);
-    m_processing->setObjectName(named(texts, "FirstLineLabel"));
-    m_processing->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_processing = valueLabel(named(texts, "FirstLineLabel"), group);
     if (texts.processing) addUnderCaption(layout, QString::fromLatin1(texts.processing), named(texts, "FirstLineCaption").toLatin1().constData(), m_processing);
     else layout->addWidget(m_processing);
     auto* countRow = new QHBoxLayout;

@@ -50,8 +50,7 @@ SendView::SendView(PanelContext& context, TransferKind kind, QWidget* parent)
     outer->addWidget(group);
     auto* layout = new QVBoxLayout(group);
     if (kind == TransferKind::Data) {
-        m_transferDate = new QLabel(group);
-        m_transferDate->setObjectName(named(texts, "TransferDateLabel"));
+        m_transferDate = valueLabel(named(texts, "TransferDateLabel"), group);
         m_transferDate->setToolTip(kTransferDateHint);
         addUnderCaption(layout, QStringLiteral("Date of last data transmission build..."),
                         named(texts, "TransferDateCaption").toLatin1().constData(), m_transferDate)
@@ -63,10 +62,7 @@ SendView::SendView(PanelContext& context, TransferKind kind, QWidget* parent)
     connect(m_lists, &ChoiceList::noneClicked, this, [this] { m_panel.none(Picker::Lists); render(); });
     connect(m_lists, &ChoiceList::allClicked, this, [this] { m_panel.all(Picker::Lists); render(); });
     if (kind == TransferKind::Forms) {
-        m_description = new QLabel(group);
-        m_description->setObjectName(named(texts, "DescriptionLabel"));
-        m_description->setWordWrap(true);
-        m_description->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        m_description = valueLabel(named(texts, "DescriptionLabel"), group, 2);
         addUnderCaption(layout, QStringLiteral("Description..."), named(texts, "DescriptionCaption").toLatin1().constData(),
                         m_description);
         connect(m_lists, &ChoiceList::pointed, this, [this](int row) { m_panel.describe(row); render(); });
