@@ -132,6 +132,15 @@ QLabel* addUnderCaption(QBoxLayout* layout, const QString& caption, const char* 
     return label;
 }
 
+QVBoxLayout* titledPanel(QWidget* view, const QString& name, const QString& title) {
+    view->setObjectName(name + QStringLiteral("View"));
+    auto* group = new QGroupBox(title, view);
+    group->setObjectName(name + QStringLiteral("Group"));
+    auto* outer = new QVBoxLayout(view);
+    outer->addWidget(group);
+    return new QVBoxLayout(group);
+}
+
 QLabel* valueLabel(const QString& name, QWidget* parent, int lines) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);

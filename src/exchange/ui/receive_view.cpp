@@ -39,16 +39,15 @@ ReceiveView::ReceiveView(PanelContext& context, TransferKind kind, QWidget* pare
     : PanelView(parent), m_session(context.session),
       m_panel(context.session, kind, *this, [this](const QString&) { return askPassword(); }) {
     const ReceiveTexts& texts = textsFor(kind);
-    setObjectName(named(texts, "View"));
-    auto* group = new QGroupBox(QString::fromLatin1(texts.title), this);
-    group->setObjectName(named(texts, "Group"));
-    auto* outer = new QVBoxLayout(this);
-    outer->addWidget(group);
-    auto* layout = new QVBoxLayout(group);
+    QVBoxLayout* layout = titledPanel(this, QString::fromLatin1(texts.name), QString::fromLatin1(texts.title));
+    QWidget* group = layout->parentWidget();
 
     m_processing = valueLabel(named(texts, "FirstLineLabel"), group);
-    if (texts.processing) addUnderCaption(layout, QString::fromLatin1(texts.processing), named(texts, "FirstLineCaption").toLatin1().constData(), m_processing);
-    else layout->addWidget(m_processing);
+    if (texts.processing)
+        addUnderCaption(layout, QString::fromLatin1(texts.processing), named(texts, "FirstLineCaption").toLatin1().constData(),
+                        m_processing);
+    else
+        layout->addWidget(m_processing);
     auto* countRow = new QHBoxLayout;
     m_count = new QLabel(group);
     m_count->setObjectName(named(texts, "CountLabel"));
@@ -85,7 +84,10 @@ ReceiveView::ReceiveView(PanelContext& context, TransferKind kind, QWidget* pare
         layout->addWidget(m_gauge);
     }
     auto* buttons = new QHBoxLayout;
-    m_process = panelButton(QStringLiteral("Process"), named(texts, "ProcessButton").toLatin1().constData(), group, [this] { m_panel.process(); render(); });
+    m_process = panelButton(QStringLiteral("Process"), named(texts, "ProcessButton").toLatin1().constData(), group, [this] {
+        m_panel.process();
+        render();
+    });
     m_exit = panelButton(QString::fromLatin1(texts.exit), named(texts, "ExitButton").toLatin1().constData(), group, context.close);
     buttons->addWidget(m_process);
     buttons->addWidget(m_exit);

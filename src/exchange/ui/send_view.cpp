@@ -5,7 +5,6 @@
 #include "platform/mail/smtp_transport.h"
 #include "shell/core/session.h"
 
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -43,12 +42,8 @@ SendView::SendView(PanelContext& context, TransferKind kind, QWidget* parent)
     : PanelView(parent), m_panel(context.session, kind, *this) {
     const SendTexts& texts = textsFor(kind);
     Session& session = context.session;
-    setObjectName(named(texts, "View"));
-    auto* group = new QGroupBox(QString::fromLatin1(texts.title), this);
-    group->setObjectName(named(texts, "Group"));
-    auto* outer = new QVBoxLayout(this);
-    outer->addWidget(group);
-    auto* layout = new QVBoxLayout(group);
+    QVBoxLayout* layout = titledPanel(this, QString::fromLatin1(texts.name), QString::fromLatin1(texts.title));
+    QWidget* group = layout->parentWidget();
     if (kind == TransferKind::Data) {
         m_transferDate = valueLabel(named(texts, "TransferDateLabel"), group);
         m_transferDate->setToolTip(kTransferDateHint);
