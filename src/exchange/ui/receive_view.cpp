@@ -1,6 +1,6 @@
 #include "exchange/ui/receive_view.h"
 
-#include "exchange/ui/choice_list.h"
+#include "exchange/ui/multi_choice_list.h"
 #include "exchange/ui/password_dialog.h"
 #include "shell/core/session.h"
 
@@ -59,11 +59,11 @@ ReceiveView::ReceiveView(PanelContext& context, TransferKind kind, QWidget* pare
     countRow->addStretch(1);
     layout->addLayout(countRow);
 
-    m_files = new ChoiceList(QString(), named(texts, "Files"), group);
+    m_files = new MultiChoiceList(QString(), named(texts, "Files"), group);
     layout->addWidget(m_files, 1);
-    connect(m_files, &ChoiceList::chosen, this, [this](const QList<int>& rows) { m_panel.choose(rows); render(); });
-    connect(m_files, &ChoiceList::noneClicked, this, [this] { m_panel.none(); render(); });
-    connect(m_files, &ChoiceList::allClicked, this, [this] { m_panel.all(); render(); });
+    connect(m_files, &MultiChoiceList::chosen, this, [this](const QList<int>& rows) { m_panel.choose(rows); render(); });
+    connect(m_files, &MultiChoiceList::noneClicked, this, [this] { m_panel.none(); render(); });
+    connect(m_files, &MultiChoiceList::allClicked, this, [this] { m_panel.all(); render(); });
 
     auto* remove = new QGroupBox(QStringLiteral("Remove file(s) after processing ?"), group);
     remove->setObjectName(named(texts, "RemoveGroup"));

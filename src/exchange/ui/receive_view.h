@@ -10,7 +10,7 @@ class QRadioButton;
 
 namespace vn {
 
-class ChoiceList;
+class MultiChoiceList;
 
 // Window 4's Receive Form and Receive Data panels; their rules are ReceivePanel's.
 class ReceiveView : public PanelView {
@@ -27,7 +27,7 @@ private:
     ReceivePanel m_panel;
     QLabel* m_count = nullptr;
     QLabel* m_processing = nullptr;
-    ChoiceList* m_files = nullptr;
+    MultiChoiceList* m_files = nullptr;
     QRadioButton* m_yes = nullptr;
     QRadioButton* m_no = nullptr;
     QPushButton* m_process = nullptr;

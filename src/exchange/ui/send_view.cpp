@@ -1,6 +1,6 @@
 #include "exchange/ui/send_view.h"
 
-#include "exchange/ui/choice_list.h"
+#include "exchange/ui/multi_choice_list.h"
 #include "mail/ui/file_mail_button.h"
 #include "platform/mail/smtp_transport.h"
 #include "shell/core/session.h"
@@ -51,23 +51,23 @@ SendView::SendView(PanelContext& context, TransferKind kind, QWidget* parent)
                         named(texts, "TransferDateCaption").toLatin1().constData(), m_transferDate)
             ->setToolTip(kTransferDateHint);
     }
-    m_lists = new ChoiceList(QString::fromLatin1(texts.lists), named(texts, "Lists"), group);
+    m_lists = new MultiChoiceList(QString::fromLatin1(texts.lists), named(texts, "Lists"), group);
     layout->addWidget(m_lists, 1);
-    connect(m_lists, &ChoiceList::chosen, this, [this](const QList<int>& rows) { m_panel.choose(Picker::Lists, rows); render(); });
-    connect(m_lists, &ChoiceList::noneClicked, this, [this] { m_panel.none(Picker::Lists); render(); });
-    connect(m_lists, &ChoiceList::allClicked, this, [this] { m_panel.all(Picker::Lists); render(); });
+    connect(m_lists, &MultiChoiceList::chosen, this, [this](const QList<int>& rows) { m_panel.choose(Picker::Lists, rows); render(); });
+    connect(m_lists, &MultiChoiceList::noneClicked, this, [this] { m_panel.none(Picker::Lists); render(); });
+    connect(m_lists, &MultiChoiceList::allClicked, this, [this] { m_panel.all(Picker::Lists); render(); });
     if (kind == TransferKind::Forms) {
         m_description = valueLabel(named(texts, "DescriptionLabel"), group, 2);
         addUnderCaption(layout, QStringLiteral("Description..."), named(texts, "DescriptionCaption").toLatin1().constData(),
                         m_description);
-        connect(m_lists, &ChoiceList::pointed, this, [this](int row) { m_panel.describe(row); render(); });
+        connect(m_lists, &MultiChoiceList::pointed, this, [this](int row) { m_panel.describe(row); render(); });
     }
-    m_destinations = new ChoiceList(QStringLiteral("Select Destination(s)..."), named(texts, "Destinations"), group);
+    m_destinations = new MultiChoiceList(QStringLiteral("Select Destination(s)..."), named(texts, "Destinations"), group);
     layout->addWidget(m_destinations, 1);
-    connect(m_destinations, &ChoiceList::chosen, this,
+    connect(m_destinations, &MultiChoiceList::chosen, this,
             [this](const QList<int>& rows) { m_panel.choose(Picker::Destinations, rows); render(); });
-    connect(m_destinations, &ChoiceList::noneClicked, this, [this] { m_panel.none(Picker::Destinations); render(); });
-    connect(m_destinations, &ChoiceList::allClicked, this, [this] { m_panel.all(Picker::Destinations); render(); });
+    connect(m_destinations, &MultiChoiceList::noneClicked, this, [this] { m_panel.none(Picker::Destinations); render(); });
+    connect(m_destinations, &MultiChoiceList::allClicked, this, [this] { m_panel.all(Picker::Destinations); render(); });
 
     auto* buttons = new QHBoxLayout;
     m_build = panelButton(QString::fromLatin1(texts.build), named(texts, "BuildButton").toLatin1().constData(), group, [this] { build(); });

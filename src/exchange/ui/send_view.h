@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace vn {
 
-class ChoiceList;
+class MultiChoiceList;
 class FileMailButton;
 
 // Window 4's Send Form and Send Data panels; their rules are SendPanel's.
@@ -24,8 +24,8 @@ private:
     void build();
 
     SendPanel m_panel;
-    ChoiceList* m_lists = nullptr;
-    ChoiceList* m_destinations = nullptr;
+    MultiChoiceList* m_lists = nullptr;
+    MultiChoiceList* m_destinations = nullptr;
     QLabel* m_description = nullptr;   // forms
     QLabel* m_transferDate = nullptr;  // data
     QPushButton* m_build = nullptr;

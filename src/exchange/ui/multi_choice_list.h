@@ -13,10 +13,10 @@ namespace vn {
 // A list to pick any number of entries from, under its caption, with "None" and "All" beside it.
 // Its children are named after `name`: <name>List, <name>Caption, <name>NoneButton,
 // <name>AllButton.
-class ChoiceList : public QWidget {
+class MultiChoiceList : public QWidget {
     Q_OBJECT
 public:
-    ChoiceList(const QString& caption, const QString& name, QWidget* parent);
+    MultiChoiceList(const QString& caption, const QString& name, QWidget* parent);
 
     void setCaption(const QString& caption);
     void render(const MultiChoice& choice, bool enabled);

@@ -1,4 +1,4 @@
-#include "exchange/ui/choice_list.h"
+#include "exchange/ui/multi_choice_list.h"
 
 #include "exchange/ui/panel_parts.h"
 
@@ -22,7 +22,7 @@ QString spokenName(const QString& caption) {
 
 }  // namespace
 
-ChoiceList::ChoiceList(const QString& caption, const QString& name, QWidget* parent) : QWidget(parent) {
+MultiChoiceList::MultiChoiceList(const QString& caption, const QString& name, QWidget* parent) : QWidget(parent) {
     setObjectName(name + QStringLiteral("Choice"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -56,12 +56,12 @@ ChoiceList::ChoiceList(const QString& caption, const QString& name, QWidget* par
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit pointed(m_list->row(item)); });
 }
 
-void ChoiceList::setCaption(const QString& caption) {
+void MultiChoiceList::setCaption(const QString& caption) {
     m_caption->setText(caption);
     m_list->setAccessibleName(spokenName(caption));
 }
 
-void ChoiceList::render(const MultiChoice& choice, bool enabled) {
+void MultiChoiceList::render(const MultiChoice& choice, bool enabled) {
     const QSignalBlocker quiet(m_list);
     bool same = m_list->count() == choice.entries.size();
     for (int r = 0; same && r < m_list->count(); ++r) same = m_list->item(r)->text() == choice.entries[r];
