@@ -1,5 +1,5 @@
 // Window 4 on a started program: its menu, the backup and restore panels, the e-mail set-up
-// panel and "Upgrade!".
+// panel and "Upgrade!". The exchange file panels have tests of their own.
 #include "archive/ui/archive_window.h"
 #include "exchange/backup/backup_writer.h"
 #include "exchange/ui/panel_parts.h"
@@ -23,12 +23,25 @@
 
 namespace vn {
 
+namespace {
+
+// Each menu entry's action and the panel it shows.
+const struct {
+    const char* action;
+    const char* view;
+} kPanels[] = {{"actionBackup", "backupView"},           {"actionRestore", "restoreView"},
+               {"actionSendData", "sendDataView"},       {"actionReceiveData", "receiveDataView"},
+               {"actionSendForm", "sendFormView"},       {"actionReceiveForm", "receiveFormView"},
+               {"actionSetupEmail", "emailSetupView"}};
+
+}  // namespace
+
 class ArchiveWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
     void cleanup();
-    void onePanelAtATimeAndTheRestWait();
+    void onePanelAtATime();
     void everyControlHasANameAndACaption();
     void aHardDiskBackupIsWrittenToBothFolders();
     void aRemovableMediumIsTestedAndOnlyItsListedFilesErased();
@@ -75,25 +88,18 @@ void ArchiveWindowTest::cleanup() {
     qunsetenv("VARNEDO_DRIVES");
 }
 
-void ArchiveWindowTest::onePanelAtATimeAndTheRestWait() {
+void ArchiveWindowTest::onePanelAtATime() {
     QStringList captions;
-    const QStringList carried{"Backup", "Restore", "Setup Email", "Upgrade!"};
     for (QAction* action : m_window->menuBar()->actions()) {
+        if (action->menu()) continue;  // Goto
         captions << action->text();
-        if (carried.contains(action->text()) || action->menu()) continue;
-        QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
-        QVERIFY(!action->toolTip().isEmpty());
+        QVERIFY2(action->isEnabled(), qPrintable(action->text()));
     }
-    for (const char* caption : {"Backup", "Restore", "Send Data", "Receive Data", "Send Form", "Receive Form", "Setup Email", "Upgrade!"})
-        QVERIFY2(captions.contains(caption), caption);
+    QCOMPARE(captions, (QStringList{"Backup", "Restore", "Send Data", "Receive Data", "Send Form", "Receive Form", "Setup Email", "Upgrade!"}));
     QVERIFY(m_window->windowTitle().endsWith("  Varnedo  [Archive Utilities]"));
-    const struct {
-        const char* action;
-        const char* view;
-    } panels[] = {{"actionBackup", "backupView"}, {"actionRestore", "restoreView"}, {"actionSetupEmail", "emailSetupView"}};
-    for (const auto& shown : panels) {
+    for (const auto& shown : kPanels) {
         find<QAction>(shown.action)->trigger();
-        for (const auto& other : panels) QCOMPARE(find<QWidget>(other.view)->isVisible(), &other == &shown);
+        for (const auto& other : kPanels) QCOMPARE(find<QWidget>(other.view)->isVisible(), &other == &shown);
         test::verifyFitsSmallScreen(*m_window, QString("archive-") + shown.view);
     }
     find<QPushButton>("emailSetupExitButton")->click();
@@ -101,8 +107,8 @@ void ArchiveWindowTest::onePanelAtATimeAndTheRestWait() {
 }
 
 void ArchiveWindowTest::everyControlHasANameAndACaption() {
-    for (const char* view : {"backupView", "restoreView"}) {
-        for (QWidget* w : find<QWidget>(view)->findChildren<QWidget*>()) {
+    for (const auto& panel : kPanels) {
+        for (QWidget* w : find<QWidget>(panel.view)->findChildren<QWidget*>()) {
             if (!(w->focusPolicy() & Qt::TabFocus)) continue;
             QVERIFY2(!w->objectName().isEmpty(), w->metaObject()->className());
             bool captioned = !w->accessibleName().isEmpty();

@@ -1,7 +1,9 @@
 #include "archive/ui/archive_window.h"
 
 #include "exchange/ui/backup_view.h"
+#include "exchange/ui/receive_view.h"
 #include "exchange/ui/restore_view.h"
+#include "exchange/ui/send_view.h"
 #include "mail/ui/email_setup_view.h"
 #include "platform/prompter.h"
 #include "shell/core/navigation.h"
@@ -30,10 +32,10 @@ QWidget* emailPanel(Window& window, PanelContext& context) {
 const Window::PanelEntry kPanels[] = {
     {"Backup", [](Window&, PanelContext& c) -> QWidget* { return new BackupView(c); }},
     {"Restore", [](Window&, PanelContext& c) -> QWidget* { return new RestoreView(c); }},
-    {"Send Data", nullptr},
-    {"Receive Data", nullptr},
-    {"Send Form", nullptr},
-    {"Receive Form", nullptr},
+    {"Send Data", [](Window&, PanelContext& c) -> QWidget* { return new SendView(c, TransferKind::Data); }},
+    {"Receive Data", [](Window&, PanelContext& c) -> QWidget* { return new ReceiveView(c, TransferKind::Data); }},
+    {"Send Form", [](Window&, PanelContext& c) -> QWidget* { return new SendView(c, TransferKind::Forms); }},
+    {"Receive Form", [](Window&, PanelContext& c) -> QWidget* { return new ReceiveView(c, TransferKind::Forms); }},
     {"Setup Email", emailPanel},
 };
 

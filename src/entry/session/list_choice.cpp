@@ -30,14 +30,6 @@ bool userAgrees(Prompter& prompter, const QString& text) {
 
 }  // namespace
 
-QStringList ListEntries(Session& session) {
-    QStringList entries;
-    for (const QString& code : session.listCodes)
-        if (session.access.FindRecord(kListSlot, code))
-            entries << code + QStringLiteral("  ") + session.access.GetFieldText(kListSlot, kTitleField);
-    return entries;
-}
-
 ListFacts ChooseList(Session& session, const QString& entry) {
     RecordAccess& access = session.access;
     const QString code = LowerCaseText(entry.left(kCodeLength));

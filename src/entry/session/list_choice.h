@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 namespace vn {
 
@@ -15,9 +14,6 @@ struct ListFacts {
     int headerLinkKind = 0;
     bool exists() const { return !code.isEmpty(); }
 };
-
-// "code  title" for every known list that has its List row.
-QStringList ListEntries(Session& session);
 
 // Makes the list of the entry (its first three characters) the current one and reads its
 // definitions; a list without List row changes nothing.

@@ -132,6 +132,26 @@ QLabel* addUnderCaption(QBoxLayout* layout, const QString& caption, const char* 
     return label;
 }
 
+QVBoxLayout* titledPanel(QWidget* view, const QString& name, const QString& title) {
+    view->setObjectName(name + QStringLiteral("View"));
+    auto* group = new QGroupBox(title, view);
+    group->setObjectName(name + QStringLiteral("Group"));
+    auto* outer = new QVBoxLayout(view);
+    outer->addWidget(group);
+    return new QVBoxLayout(group);
+}
+
+QLabel* valueLabel(const QString& name, QWidget* parent, int lines) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    label->setWordWrap(lines > 1);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMinimumHeight(lines * label->fontMetrics().lineSpacing() + 2 * label->frameWidth() + 4);
+    return label;
+}
+
 QPushButton* panelButton(const QString& caption, const char* name, QWidget* parent, std::function<void()> clicked) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QBoxLayout;
+class QVBoxLayout;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -90,6 +91,13 @@ private:
 
 // Adds a widget under its caption, which names it to assistive technology; the caption.
 QLabel* addUnderCaption(QBoxLayout* layout, const QString& caption, const char* captionName, QWidget* widget, int stretch = 0);
+
+// The panel's framing: names the view <name>View and gives it a group box <name>Group titled
+// `title`; the group's layout, for the panel's controls.
+QVBoxLayout* titledPanel(QWidget* view, const QString& name, const QString& title);
+
+// A framed label that shows a value (selectable, `lines` high at least) under a caption.
+QLabel* valueLabel(const QString& name, QWidget* parent, int lines = 1);
 
 // A button with its caption and object name, its click calling the given function.
 QPushButton* panelButton(const QString& caption, const char* name, QWidget* parent, std::function<void()> clicked);

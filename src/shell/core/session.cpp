@@ -1,5 +1,6 @@
 #include "shell/core/session.h"
 
+#include "store/catalogue/slots.h"
 #include "store/program_version.h"
 
 #include "platform/path_resolver.h"
@@ -23,10 +24,23 @@ QString Session::title() const {
            QString::fromLatin1(kProgramVersion) + QStringLiteral("]  ");
 }
 
+namespace {
+
+constexpr int kTitleField = 1;
+
+}  // namespace
+
 void reloadListCodes(Session& session) {
     // Every list, however many: a list left out of this array could never be chosen.
-    constexpr int kListSlot = 8;
     session.listCodes = session.access.KeysWithPrefix(kListSlot, QString());
+}
+
+QStringList ListEntries(Session& session) {
+    QStringList entries;
+    for (const QString& code : session.listCodes)
+        if (session.access.FindRecord(kListSlot, code))
+            entries << code + QStringLiteral("  ") + session.access.GetFieldText(kListSlot, kTitleField);
+    return entries;
 }
 
 QString menuPicture(const Session& session, int screen) {

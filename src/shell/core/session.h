@@ -94,6 +94,9 @@ public:
 // Reads the record codes of all data lists again (after a list is added, cloned or deleted).
 void reloadListCodes(Session& session);
 
+// "code  title" for every known list that has its List row.
+QStringList ListEntries(Session& session);
+
 // The background picture of menu screen n (1 to 12) when pictures are on and the file exists.
 QString menuPicture(const Session& session, int screen);
 
