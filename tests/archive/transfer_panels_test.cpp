@@ -132,6 +132,7 @@ void TransferPanelsTest::everyPanelFitsAndNamesItsControls() {
         county().open(action);
         QCOMPARE(test::unnamedControls(county().window), QStringList());
         test::verifyFitsSmallScreen(*county().window, QString("transfer-") + action);
+        test::keepScreenshot(*county().window, QString("transfer-") + action);
     }
 }
 
