@@ -1,5 +1,7 @@
 #include "exchange/transfer/transfer_receive.h"
 
+#include "exchange/codec/cut_values.h"
+#include "exchange/codec/form_questions.h"
 #include "exchange/transfer/received_file.h"
 #include "platform/prompter.h"
 #include "store/engine/database.h"
@@ -11,9 +13,6 @@ namespace vn {
 
 namespace {
 
-const QString kPresent = QStringLiteral(
-    "This form (or one using the same three letter code) is already present!  Are you sure you want to load this form "
-    "data?  Contact your Varnedo state supporter if you have any questions.");
 const QString kOneFile = QStringLiteral(
     "ONE file processed.  If you selected multiple files for processing, you will have to re-select the files for "
     "processing one at a time due to data file and program information mismatch!");
@@ -48,10 +47,7 @@ struct Findings {
             prompter.information(QStringLiteral("%1 record lines of lists this office does not have were skipped: %2.")
                                      .arg(skippedLines)
                                      .arg(unknownLists.join(QStringLiteral(", "))));
-        if (cutValues > 0)
-            prompter.information(QStringLiteral("%1 values were longer than their fields take and were cut to fit:\r\r%2%3")
-                                     .arg(cutValues)
-                                     .arg(cutExamples.join(QStringLiteral("\r")), cutValues > cutExamples.size() ? QStringLiteral("\r...") : QString()));
+        if (cutValues > 0) prompter.information(cutValuesMessage(cutValues, cutExamples));
     }
 };
 
@@ -98,7 +94,7 @@ private:
         if (otherVersionAccepted && !acceptOtherVersion(file)) return Step::StopDeclined;
         for (int i = 0; i < file.presentLists().size(); ++i) {
             m_prompter.beep();
-            if (m_prompter.confirmation(kPresent, Buttons::OkNo) != Answer::Ok) return otherVersionAccepted ? Step::StopDeclined : Step::Declined;
+            if (m_prompter.confirmation(QString::fromLatin1(kFormAlreadyPresent), Buttons::OkNo) != Answer::Ok) return otherVersionAccepted ? Step::StopDeclined : Step::Declined;
         }
         if (!merge(file)) return m_run.end == WorkEnd::Cancelled ? Step::Cancelled : Step::Next;
         if (!otherVersionAccepted) return Step::Next;

@@ -96,6 +96,7 @@ void readFilesAndDrives(Reader& r, Settings& s) {
     s.floppyDrive = r.text("FloppyDrive");
     s.wordProcessor = r.text("WordProcessor");
     s.backupDate = r.text("BackUpDate");
+    s.webHost = r.text("WebHost");
 }
 
 }  // namespace

@@ -48,6 +48,7 @@ struct Settings {
     int institution = 0;
     QString defaultPrinter;
     int printerIndex = 0;
+    QString webHost;  // the central web service, "https://..." without a trailing "/"
 };
 
 inline constexpr int kMenuImageCount = 12;

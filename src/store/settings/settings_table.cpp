@@ -80,6 +80,8 @@ constexpr Row kRows[] = {
     {"DefaultPrinter", "Corvello Default Printer", "T", kNone, "", "",
      "Current printer: its name and index are written at every start and the index is used for printing.",
      DefaultFrom::Printer},
+    {"WebHost", "Varnedo Central Web Service Host", "T", kNone, "0", VARNEDO_WEB_HOST,
+     "Address of the central web service's host (scheme and name, no trailing \"/\"); its pages are opened below it."},
 };
 
 QString text(const char* s) { return QString::fromUtf8(s); }

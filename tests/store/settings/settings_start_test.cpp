@@ -35,6 +35,12 @@ TEST_F(SettingsStartTest, FirstStartDefinesTheSetupSettingsUnset) {
     EXPECT_EQ(s.zipDrive, "D:");
     EXPECT_EQ(s.masterFont, "Arial");
     EXPECT_EQ(s.masterPrinter, "Office Laser");
+    EXPECT_EQ(s.webHost, "https://central.varnedo.example");
+}
+
+TEST_F(SettingsStartTest, StoredWebHostIsRead) {
+    setParm(access, "WebHost", "http://test-server.local");
+    EXPECT_EQ(start().webHost, "http://test-server.local");
 }
 
 TEST_F(SettingsStartTest, EveryStartCountsItselfAndRewritesTheVersion) {

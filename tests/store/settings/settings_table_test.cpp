@@ -25,7 +25,7 @@ TEST_F(SettingsTableTest, DefiningAllOnAnEmptyParmCreatesExactlyTheSystemSetting
                          "VersionNumber", "TransferDate", "MasterPrinter", "MasterFont", "Multimachine",
                          "Datareadonly", "MenuImages", "BackUpDate", "ZipDrive", "BackDrive", "FloppyDrive",
                          "AccessCount", "WordProcessor", "AgentHelp", "AgentNumber", "EMethod", "ESender", "EUser",
-                         "EServer", "EDomain", "EPassword", "EISPPhone", "ESendTo", "HelpWrite", "DefaultPrinter"};
+                         "EServer", "EDomain", "EPassword", "EISPPhone", "ESendTo", "HelpWrite", "DefaultPrinter", "WebHost"};
     for (int n = 1; n <= 12; ++n) expected << QStringLiteral("M%1").arg(n);
     expected.sort();
 
@@ -53,6 +53,7 @@ TEST_F(SettingsTableTest, DefinedRowsCarryTheTableTexts) {
         {"MasterPrinter", definedFields("VN Default Printer", "Office Laser", "0", {}, "T")},
         {"MasterFont", definedFields("VN Default Printer Font", "Arial", "0", {}, "T")},
         {"DefaultPrinter", definedFields("Corvello Default Printer", "Office Laser", "2", {}, "T")},
+        {"WebHost", definedFields("Varnedo Central Web Service Host", "https://central.varnedo.example", "0", {}, "T")},
     };
     defineAllSettings(access, kFacts);
     for (const Case& c : cases) EXPECT_EQ(parmFields(access, c.key), c.fields) << c.key.toStdString();
