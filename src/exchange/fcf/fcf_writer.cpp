@@ -2,13 +2,13 @@
 
 #include "exchange/codec/transfer_fields.h"
 #include "exchange/fcf/fcf_chunks.h"
+#include "platform/whole_file.h"
 #include "store/catalogue/table_catalogue.h"
 #include "store/engine/database.h"
 #include "store/engine/row_stream.h"
 #include "store/engine/store_error.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <vector>
 
 namespace vn {
@@ -81,10 +81,8 @@ FcfBuild FcfWriter::write(const QString& exchangeFolder, const FcfName& name) co
         build.error = QStringLiteral("The Web Form Control file [%1] was not built: %2").arg(QDir::toNativeSeparators(build.path), e.message());
         return build;
     }
-    QSaveFile file(build.path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content.bytes) != content.bytes.size() || !file.commit()) {
-        build.error = QStringLiteral("The Web Form Control file [%1] could not be written: %2")
-                          .arg(QDir::toNativeSeparators(build.path), file.errorString());
+    if (const QString reason = writeWholeFile(build.path, content.bytes); !reason.isEmpty()) {
+        build.error = QStringLiteral("The Web Form Control file [%1] could not be written: %2").arg(QDir::toNativeSeparators(build.path), reason);
         return build;
     }
     build.cutFields = content.cutFields;
