@@ -1,5 +1,6 @@
 #include "designer/lists/list_information.h"
 
+#include "lists/definitions/list_fields.h"
 #include "lists/records/list_clone.h"
 #include "lists/records/list_code.h"
 #include "lists/records/list_removal.h"
@@ -11,10 +12,10 @@ namespace vn {
 
 namespace {
 
-constexpr int kTitleField = 1;
-constexpr int kPasswordField = 10;
-constexpr int kHeaderVisibilityField = 13;
-constexpr int kDescriptionField = 15;
+constexpr int kTitleField = list_field::kTitle;
+constexpr int kPasswordField = list_field::kPassword;
+constexpr int kHeaderVisibilityField = list_field::kHeaderVisibility;
+constexpr int kDescriptionField = list_field::kDescription;
 const char* const kMasterPassword = "quillbarrow";
 using Focus = ListInformationView::Focus;
 

@@ -65,6 +65,9 @@ public:
     bool leavePageTitle(const QString& text);
     void confirmPageTitle(const QString& text);
     void closeDataNote();
+    // "Set Header Field Visibility": its view, or the data note when the list holds records.
+    void openHeaderVisibility();
+    void closeHeaderVisibility();  // its "Return"
     void copyPage(int fromPage);
     void erasePage();
     void exit();

@@ -44,6 +44,16 @@ void PageDesigner::confirmPageTitle(const QString& text) {
     load();
 }
 
+void PageDesigner::openHeaderVisibility() {
+    if (m_edit) return;
+    m_view.panel = m_listHasRecords ? DesignerPanel::DataNote : DesignerPanel::HeaderVisibility;
+    refreshView();
+}
+
+void PageDesigner::closeHeaderVisibility() {
+    if (m_view.panel == DesignerPanel::HeaderVisibility) showOptions();
+}
+
 void PageDesigner::closeDataNote() {
     if (m_view.panel == DesignerPanel::DataNote) showOptions();
 }

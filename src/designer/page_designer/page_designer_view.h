@@ -18,6 +18,7 @@ enum class DesignerPanel {
     Modify,   // the modify view of `kind`
     PageTitle,
     DataNote,  // the form holds data and should not be changed
+    HeaderVisibility,  // the header fields the web form shows
 };
 
 // Where the window should put the focus.

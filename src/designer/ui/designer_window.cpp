@@ -5,12 +5,20 @@
 #include "designer/ui/list_information_widget.h"
 #include "lists/ui/page_canvas.h"
 #include "designer/ui/page_designer_widget.h"
+#include "designer/ui/web_form_view.h"
+#include "designer/web/header_visibility.h"
+#include "designer/web/web_form_build.h"
+#include "exchange/central/service_address.h"
+#include "exchange/fcf/fcf_format.h"
+#include "platform/drive_map.h"
 #include "lists/records/record_key.h"
 #include "platform/prompter.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"
 #include "store/engine/store_error.h"
 
+#include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStackedWidget>
@@ -32,6 +40,8 @@ FormDesignerWindow::FormDesignerWindow(Session& session, Navigator& navigator, Q
     m_views->addWidget(m_pageView);
     m_defaultsView = new DefaultListsWidget(session.access, session.prompter, m_views);
     m_views->addWidget(m_defaultsView);
+    m_webFormView = new WebFormView(session.prompter, m_views);
+    m_views->addWidget(m_webFormView);
     setCentralWidget(m_views);
     resize(kPageWindowSize);
     buildMenus(navigator);
@@ -46,6 +56,8 @@ FormDesignerWindow::FormDesignerWindow(Session& session, Navigator& navigator, Q
     connect(m_pageView, &PageDesignerWidget::menuLockChanged, this, [this](bool enabled) { lockMenus(enabled); });
     connect(m_pageView, &PageDesignerWidget::exited, this, [this] { hideViews(); });
     connect(m_defaultsView, &DefaultListsWidget::exited, this, [this] { hideViews(); });
+    connect(m_webFormView, &WebFormView::exitClicked, this, [this] { m_views->setCurrentIndex(0); });
+    connect(m_webFormView, &WebFormView::buildConfirmed, this, [this] { buildWebFormFile(); });
 }
 
 void FormDesignerWindow::buildMenus(Navigator& navigator) {
@@ -75,9 +87,49 @@ void FormDesignerWindow::buildMenus(Navigator& navigator) {
     m_webForm = menuBar()->addAction(QStringLiteral("Build Web Based Form File"));
     m_webForm->setObjectName(QStringLiteral("actionBuildWebForm"));
     m_webForm->setEnabled(false);
+    connect(m_webForm, &QAction::triggered, this, [this] { showWebForm(); });
     m_webService = menuBar()->addMenu(QStringLiteral("Web Service"));
     m_webService->setObjectName(QStringLiteral("webServiceMenu"));
     m_webService->setEnabled(false);
+    buildWebServiceMenu();
+}
+
+void FormDesignerWindow::buildWebServiceMenu() {
+    const auto add = [this](const char* caption, const char* name, auto action) {
+        QAction* a = m_webService->addAction(QString::fromLatin1(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, action);
+    };
+    add("Varnedo Central Home Page", "actionCentralHomePage",
+        [this] { m_session.openAddress(serviceHomePage(m_session.settings.webHost)); });
+    add("Upload Form Control File", "actionUploadFormControlFile", [this] {
+        QDir().mkpath(m_session.folders.webFolder());  // where the browser saves and reads the service's files
+        openServicePage(int(ServicePage::FormUp));
+    });
+    add("Exclusive List Maintenance", "actionExclusiveListMaintenance", [this] { openServicePage(int(ServicePage::Exclist)); });
+    add("Build Direct Form Access URL", "actionBuildDirectFormAccessUrl", [this] {
+        const InstallationIdentity& id = m_session.identity;
+        const QString office = officeCodeFor(id.operationalLevel, id.countyCode, id.districtCode, id.stateCode);
+        m_pageView->showDirectAddress(serviceAddress(m_session.settings.webHost, ServicePage::Direct,
+                                                     {id.stateCode.toLower(), office.toLower(), m_session.currentListCode}));
+    });
+}
+
+void FormDesignerWindow::openServicePage(int page) {
+    const InstallationIdentity& id = m_session.identity;
+    const QString office = officeCodeFor(id.operationalLevel, id.countyCode, id.districtCode, id.stateCode);
+    m_session.openAddress(serviceAddress(m_session.settings.webHost, ServicePage(page),
+                                         {id.stateCode.toLower(), office.toLower(), m_session.currentListCode}));
+}
+
+void FormDesignerWindow::buildWebFormFile() {
+    const InstallationIdentity& id = m_session.identity;
+    const QString office = officeCodeFor(id.operationalLevel, id.countyCode, id.districtCode, id.stateCode);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const FcfName name{m_session.currentListCode, id.stateCode, office};
+    vn::buildWebFormFile(m_session.access, m_session.prompter, m_session.folders.exchangeFolder(), name,
+                     DriveMap::fromEnvironment().folder(u'C'));
+    QApplication::restoreOverrideCursor();
 }
 
 void FormDesignerWindow::showListInformation() {
@@ -102,9 +154,20 @@ void FormDesignerWindow::showPageDesigner() {
         m_session.prompter.error(e.message());
         return;
     }
+    m_pageView->setHeaderVisibility(std::make_unique<HeaderVisibility>(m_session.access, m_session.currentListCode));
     m_webFormAllowed = true;
     m_webForm->setEnabled(true);
     m_views->setCurrentWidget(m_pageView);
+}
+
+void FormDesignerWindow::showWebForm() {
+    try {
+        m_webFormView->open(std::make_unique<WebForm>(m_session.access, m_session.prompter, m_session.currentListCode));
+    } catch (const StoreError& e) {
+        m_session.prompter.error(e.message());
+        return;
+    }
+    m_views->setCurrentWidget(m_webFormView);
 }
 
 void FormDesignerWindow::showDefaultLists() {

@@ -11,6 +11,7 @@ namespace vn {
 class DefaultListsWidget;
 class ListInformationWidget;
 class PageDesignerWidget;
+class WebFormView;
 
 // Window 3, the list form designer: its menu and views. "Enter List Information" is the view of
 // the lists themselves; the page designer, the default lists and the web form come in their own
@@ -23,6 +24,7 @@ public:
     void showListInformation();
     void showPageDesigner();
     void showDefaultLists();
+    void showWebForm();
     void hideViews();
 
 protected:
@@ -31,6 +33,9 @@ protected:
 private:
     void buildMenus(Navigator& navigator);
     void lockMenus(bool enabled);
+    void buildWebFormFile();
+    void buildWebServiceMenu();
+    void openServicePage(int page);  // a ServicePage
 
     Session& m_session;
     ListInformation m_listRules;
@@ -38,6 +43,7 @@ private:
     ListInformationWidget* m_listView = nullptr;
     PageDesignerWidget* m_pageView = nullptr;
     DefaultListsWidget* m_defaultsView = nullptr;
+    WebFormView* m_webFormView = nullptr;
     QMenu* m_goto = nullptr;
     QAction* m_listInformation = nullptr;
     bool m_fieldsAllowed = false;   // the chosen list's password is satisfied

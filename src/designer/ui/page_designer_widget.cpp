@@ -1,6 +1,8 @@
 #include "designer/ui/page_designer_widget.h"
 
 #include "designer/page_designer/page_designer.h"
+#include "designer/ui/header_visibility_panel.h"
+#include "designer/web/header_visibility.h"
 #include "lists/pages/page_layout.h"
 #include "designer/ui/field_input_panel.h"
 #include "lists/ui/page_canvas.h"
@@ -65,6 +67,7 @@ PageDesignerWidget::PageDesignerWidget(Prompter& prompter, QWidget* parent)
     pageColumn->setMaximumWidth(scroll->minimumWidth());
     layout->addWidget(pageColumn);
     auto* right = new QVBoxLayout;
+    right->addWidget(buildWebRow());
     // The move buttons stay in sight above the views, whose inputs may be long (tables).
     right->addWidget(buildMoveButtons());
     m_panels = new QStackedWidget(this);
@@ -78,7 +81,12 @@ PageDesignerWidget::PageDesignerWidget(Prompter& prompter, QWidget* parent)
     fieldsScroll->setWidget(m_fields);
     m_titleView = buildTitleView();
     m_dataNote = buildDataNote();
-    for (QWidget* w : {m_options, m_palette, static_cast<QWidget*>(fieldsScroll), m_titleView, m_dataNote}) m_panels->addWidget(w);
+    m_headerVisibility = new HeaderVisibilityPanel(m_panels);
+    for (QWidget* w : {m_options, m_palette, static_cast<QWidget*>(fieldsScroll), m_titleView, m_dataNote,
+                       static_cast<QWidget*>(m_headerVisibility)})
+        m_panels->addWidget(w);
+    connect(m_headerVisibility, &HeaderVisibilityPanel::returnClicked, this,
+            [this] { act([this] { m_designer->closeHeaderVisibility(); }); });
     m_fieldsView = fieldsScroll;
     right->addWidget(m_panels, 1);
     layout->addLayout(right, 1);
@@ -224,6 +232,38 @@ QWidget* PageDesignerWidget::buildTitleView() {
     connect(ok, &QPushButton::clicked, this, [this] { act([this] { m_designer->confirmPageTitle(m_titleEdit->text()); }); });
     return box;
 }
+
+// "Set Header Field Visibility" and the direct form access address with its note.
+QWidget* PageDesignerWidget::buildWebRow() {
+    auto* row = new QWidget(this);
+    auto* grid = new QGridLayout(row);
+    grid->setContentsMargins(0, 0, 0, 0);
+    QPushButton* visibility =
+        button(QStringLiteral("Set Header Field Visibility"), QStringLiteral("headerVisibilityButton"), row);
+    connect(visibility, &QPushButton::clicked, this, [this] { act([this] { m_designer->openHeaderVisibility(); }); });
+    m_directAddress = new QLineEdit(row);
+    m_directAddress->setObjectName(QStringLiteral("directAddressEdit"));
+    m_directAddress->setReadOnly(true);
+    auto* caption = new QLabel(QStringLiteral("Direct Form Access URL:"), row);
+    caption->setBuddy(m_directAddress);
+    auto* hint = new QLabel(QStringLiteral("Note: Copy and paste the above URL into an email(s) to give the recipient "
+                                           "direct access to the form (skipping the state / list selection / password "
+                                           "data inputs)"),
+                            row);
+    hint->setWordWrap(true);
+    grid->addWidget(visibility, 0, 0, 1, 2);
+    grid->addWidget(caption, 1, 0);
+    grid->addWidget(m_directAddress, 1, 1);
+    grid->addWidget(hint, 2, 0, 1, 2);
+    grid->setColumnStretch(1, 1);
+    return row;
+}
+
+void PageDesignerWidget::setHeaderVisibility(std::unique_ptr<HeaderVisibility> flags) {
+    m_visibilityFlags = std::move(flags);
+}
+
+void PageDesignerWidget::showDirectAddress(const QString& address) { m_directAddress->setText(address); }
 
 QWidget* PageDesignerWidget::buildDataNote() {
     auto* box = new QGroupBox(QStringLiteral("Form Contains Data"), m_panels);
@@ -380,6 +420,10 @@ void PageDesignerWidget::renderPanel() {
         m_panels->setCurrentWidget(m_titleView);
         break;
     case DesignerPanel::DataNote: m_panels->setCurrentWidget(m_dataNote); break;
+    case DesignerPanel::HeaderVisibility:
+        if (m_panels->currentWidget() != m_headerVisibility) m_headerVisibility->open(m_visibilityFlags.get());
+        m_panels->setCurrentWidget(m_headerVisibility);
+        break;
     case DesignerPanel::None: break;
     }
 }

@@ -11,6 +11,9 @@ class QStackedWidget;
 
 namespace vn {
 
+class HeaderVisibility;
+class HeaderVisibilityPanel;
+
 class FieldInputPanel;
 class PageCanvas;
 class PageDesigner;
@@ -33,6 +36,10 @@ public:
     PageCanvas& canvas() const { return *m_canvas; }
     const QtTextMeasure& measure() const { return *m_measure; }
     void render();
+    // The header fields the list's web form shows, edited by "Set Header Field Visibility".
+    void setHeaderVisibility(std::unique_ptr<HeaderVisibility> flags);
+    // "Build Direct Form Access URL": the address shown in its box.
+    void showDirectAddress(const QString& address);
     // Enables the text field's selection list editor, which works on the tables directly.
     void setSelectionAccess(RecordAccess& access);
 
@@ -47,6 +54,7 @@ private:
     QWidget* buildPalette();
     QWidget* buildTitleView();
     QWidget* buildDataNote();
+    QWidget* buildWebRow();
     QWidget* buildMoveButtons();
     void act(const std::function<void()>& action);
     void renderPanel();
@@ -65,6 +73,9 @@ private:
     QWidget* m_fieldsView = nullptr;  // the panel in its scroll area
     QWidget* m_titleView = nullptr;
     QWidget* m_dataNote = nullptr;
+    HeaderVisibilityPanel* m_headerVisibility = nullptr;
+    std::unique_ptr<HeaderVisibility> m_visibilityFlags;
+    QLineEdit* m_directAddress = nullptr;
     SelectionListEditorWidget* m_selectionEditor = nullptr;
     std::array<QPushButton*, 5> m_copyButtons{};
     QPushButton* m_displayDeleted = nullptr;
