@@ -1,8 +1,8 @@
 #include "exchange/panels/receive_panel.h"
 
 #include "exchange/panels/own_office.h"
+#include "exchange/panels/received_lists.h"
 #include "exchange/transfer/transfer_receive.h"
-#include "lists/definitions/definition_cache.h"
 #include "shell/core/session.h"
 #include "store/catalogue/slots.h"
 
@@ -10,12 +10,6 @@
 #include <memory>
 
 namespace vn {
-
-namespace {
-
-constexpr int kTitleField = 1;
-
-}  // namespace
 
 ReceivePanel::ReceivePanel(Session& session, TransferKind kind, PanelHost& host, PasswordPrompt password)
     : m_session(session), m_kind(kind), m_password(std::move(password)), m_work(m_state.gauge, host) {
@@ -69,20 +63,11 @@ void ReceivePanel::process() {
     const ReceiveRun run = m_work.run([&](const WorkProgress& progress) {
         return ReceiveTransferFiles(m_session.access.database(kListSlot), m_session.prompter, request, progress);
     });
-    refreshLists(run.touchedLists);
+    refreshReceivedLists(m_session, run.touchedLists);
     // Erased files are no longer offered; nothing is chosen afterwards.
     findFiles();
     m_state.gauge.value = 0;
     m_state.gauge.maximum = 0;
-}
-
-// New lists are offered at once, and the current list shows what the files changed of it.
-void ReceivePanel::refreshLists(const QStringList& touched) {
-    reloadListCodes(m_session);
-    const QString& current = m_session.currentListCode;
-    if (current.isEmpty() || !touched.contains(current, Qt::CaseInsensitive)) return;
-    m_session.definitions = std::make_shared<const DefinitionCache>(LoadDefinitions(m_session.access, current));
-    if (m_session.access.FindRecord(kListSlot, current)) m_session.currentListTitle = m_session.access.GetFieldText(kListSlot, kTitleField);
 }
 
 }  // namespace vn

@@ -43,7 +43,6 @@ public:
 private:
     void findFiles();
     void updateEnabled();
-    void refreshLists(const QStringList& touched);
 
     Session& m_session;
     TransferKind m_kind;
