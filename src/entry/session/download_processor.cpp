@@ -96,9 +96,11 @@ private:
 
 }  // namespace
 
+QString webTransferFolder(const QString& base) { return resolveFolder(base, kWebFolder); }
+
 QString downloadFilePath(const QString& base, const QString& stateCode, const QString& countyCode) {
     const QString fileName = LowerCaseText(stateCode + countyCode + QStringLiteral("down.vnq"));
-    return resolvePath(resolveFolder(base, kWebFolder), fileName);
+    return resolvePath(webTransferFolder(base), fileName);
 }
 
 DownloadResult ProcessDownload(RecordAccess& access, const QString& base, const QString& stateCode,

@@ -22,8 +22,11 @@ struct DownloadResult {
 // Told after each line (done of total lines); answering false stops the processing.
 using DownloadStep = std::function<bool(qint64 done, qint64 total)>;
 
-// <base>/WebXfer/<state><county>down.vnq, the name in lower case, found in any case of its
-// folders; the WebXfer folder is created when missing.
+// <base>/WebXfer, where files downloaded from the central web service are saved; found in any
+// case, created when missing.
+QString webTransferFolder(const QString& base);
+
+// <base>/WebXfer/<state><county>down.vnq, the name in lower case, found in any case.
 QString downloadFilePath(const QString& base, const QString& stateCode, const QString& countyCode);
 
 // Reads that file: record lines make missing rows of Head or a page table, memo lines fill the
