@@ -2,10 +2,10 @@
 // request builder: its enabling, the pages it opens (recorded instead of opened), the web data
 // processing view and the upload view.
 #include "../requests/ui/builder_requests.h"
-#include "archive/ui/archive_window.h"
 #include "exchange/ui/panel_parts.h"
-#include "requests/ui/request_windows.h"
 #include "support/screen_fit.h"
+#include "web_program.h"
+#include "work_cancel.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,16 +76,9 @@ private:
 void WebExchangeTest::init() {
     m_program = std::make_unique<test::RunningProgram>();
     QVERIFY(m_program->started);
-    Session& s = session();
-    s.identity.operationalLevel = 1;
-    s.identity.stateCode = "wy";
-    s.identity.countyCode = "ALB";
-    test::putTwoMembers(s, m_opened);
-    test::putRow(s.access, kListSlot, "a&b", {{1, "Shared"}});
-    reloadListCodes(s);
-    WindowFactories windows = entryAndBuilderWindows();
-    windows.insert(ArchiveWindow, makeArchiveWindow);
-    m_program->openWindows(windows);
+    test::putTwoMembers(session(), m_opened);
+    test::putRow(session().access, kListSlot, "a&b", {{1, "Shared"}});
+    test::openWebWindows(*m_program);
     m_program->navigator->gotoWindow(MainWindowNo, ArchiveWindow);
     m_window = m_program->windows->window(ArchiveWindow);
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
@@ -197,18 +190,7 @@ void WebExchangeTest::cancelLeavesTheTablesAndTheFile() {
     for (int i = 0; i < 2000; ++i) text += QStringLiteral("2S~abcwyalb%1~Mr~Cy\r\n").arg(i, 9, 10, QChar('0')).toUtf8();
     writeDownload(text);
     dynamic_cast<PanelView&>(*find<QWidget>("webDataView")).setDialogDelay(0);
-    bool dialogShown = false;
-    QTimer cancel;  // fires whenever the work lets the window answer
-    connect(&cancel, &QTimer::timeout, this, [&] {
-        auto* dialog = m_window->findChild<QWidget*>("workDialog");
-        if (!dialog || !dialog->isVisible()) return;
-        dialogShown = true;
-        dialog->findChild<QPushButton*>("workCancelButton")->click();
-    });
-    cancel.start(0);
-    trigger("actionProcessDownloadedData");
-    cancel.stop();
-    QVERIFY(dialogShown);
+    QVERIFY(test::cancelWhenTheDialogShows(m_window, [this] { trigger("actionProcessDownloadedData"); }));
     QCOMPARE(session().access.RecordCount(kHeadSlot), 2);  // the two members only
     QVERIFY(QFile::exists(downloadFile()));
     QVERIFY(find<QLabel>("webDataSummaryLabel")->text().startsWith("Processing cancelled: nothing was changed"));

@@ -2,13 +2,11 @@
 // (offscreen, that is xdg-open), a stand-in browser fetches them from a loopback stand-in of the
 // service and saves the files, and the program processes what arrived.
 #include "../requests/ui/window_children.h"
-#include "archive/ui/archive_window.h"
 #include "lists/definitions/definition_rows.h"
 #include "lists/records/record_tables.h"
 #include "platform/document_opener.h"
-#include "requests/ui/request_windows.h"
-#include "support/running_program.h"
 #include "support/web_service.h"
+#include "web_program.h"
 
 #include <QAction>
 #include <QDir>
@@ -34,16 +32,9 @@ private:
 void WebServiceTest::init() {
     m_program = std::make_unique<test::RunningProgram>();
     QVERIFY(m_program->started);
-    Session& s = session();
-    s.identity.operationalLevel = 1;
-    s.identity.stateCode = "wy";
-    s.identity.countyCode = "ALB";
-    s.openAddress = [](const QString& address) { return OpenDocument(address); };
-    test::putRow(s.access, kListSlot, "abc", {{1, "Members"}});
-    reloadListCodes(s);
-    WindowFactories windows = entryAndBuilderWindows();
-    windows.insert(ArchiveWindow, makeArchiveWindow);
-    m_program->openWindows(windows);
+    session().openAddress = [](const QString& address) { return OpenDocument(address); };
+    test::putRow(session().access, kListSlot, "abc", {{1, "Members"}});
+    test::openWebWindows(*m_program);
 }
 
 void WebServiceTest::cleanup() { m_program.reset(); }
