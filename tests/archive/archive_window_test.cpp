@@ -9,6 +9,7 @@
 #include "store/settings/parameter_reading.h"
 #include "support/running_program.h"
 #include "support/screen_fit.h"
+#include "work_cancel.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -237,18 +238,7 @@ void ArchiveWindowTest::longWorkShowsItsProgressAndCancelLeavesTheTablesAsTheyWe
     dynamic_cast<PanelView&>(*find<QWidget>("restoreView")).setDialogDelay(0);
     find<QRadioButton>("location4Radio")->click();
     find<QPushButton>("openRestoreFileButton")->click();
-    bool dialogShown = false;
-    QTimer cancel;  // fires whenever the work lets the window answer
-    connect(&cancel, &QTimer::timeout, this, [&] {
-        auto* dialog = m_window->findChild<QWidget*>("workDialog");
-        if (!dialog || !dialog->isVisible()) return;
-        dialogShown = true;
-        dialog->findChild<QPushButton*>("workCancelButton")->click();
-    });
-    cancel.start(0);
-    find<QPushButton>("clearAndRestoreButton")->click();
-    cancel.stop();
-    QVERIFY(dialogShown);
+    QVERIFY(test::cancelWhenTheDialogShows(m_window, [this] { find<QPushButton>("clearAndRestoreButton")->click(); }));
     QVERIFY(!session().shutdownDone);
     QCOMPARE(session().access.RecordCount(kCountySlot), before);
     QVERIFY(find<QPushButton>("clearAndRestoreButton")->isEnabled());

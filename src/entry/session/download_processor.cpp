@@ -96,35 +96,58 @@ private:
 
 }  // namespace
 
-DownloadResult ProcessDownload(RecordAccess& access, const QString& base, const QString& stateCode,
-                               const QString& countyCode) {
+QString webTransferFolder(const QString& base) { return resolveFolder(base, kWebFolder); }
+
+QString downloadFilePath(const QString& base, const QString& stateCode, const QString& countyCode) {
     const QString fileName = LowerCaseText(stateCode + countyCode + QStringLiteral("down.vnq"));
-    const QString folder = resolveFolder(base, kWebFolder);
-    const QString path = resolvePath(folder, fileName);
+    return resolvePath(webTransferFolder(base), fileName);
+}
+
+DownloadResult ProcessDownload(RecordAccess& access, const QString& base, const QString& stateCode,
+                               const QString& countyCode, const DownloadStep& step) {
     DownloadResult result;
-    if (!QFile::exists(path)) {
-        result.message = QStringLiteral("Notice!  All data files downloaded from Varnedo Central [") + base + '/' +
-                         kWebFolder + '/' + fileName + QStringLiteral("] have been processed.");
+    result.path = downloadFilePath(base, stateCode, countyCode);
+    if (!QFile::exists(result.path)) {
+        result.message = QStringLiteral("Notice!  All data files downloaded from Varnedo Central [") + result.path +
+                         QStringLiteral("] have been processed.");
         return result;
     }
     result.fileFound = true;
-    const QStringList lines = readTextFile(path).split('\n');
+    QStringList lines = readTextFile(result.path).split('\n');
+    if (lines.last().isEmpty()) lines.removeLast();  // after the last line's end
+    const qint64 total = lines.size();
     Transaction tx(access.database(kHeadSlot));
     DownloadRun run(access, result);
-    for (qsizetype n = 0; n < lines.size(); ++n) {
+    for (qsizetype n = 0; n < total; ++n) {
         QString line = lines[n];
         if (line.endsWith('\r')) line.chop(1);
-        if (line.trimmed().isEmpty()) continue;
-        try {
-            run.line(fieldsOf(line));
-        } catch (const StoreError& e) {
-            throw StoreError(QStringLiteral("%1, line %2: %3").arg(path).arg(n + 1).arg(e.message()));
+        if (!line.trimmed().isEmpty()) {
+            try {
+                run.line(fieldsOf(line));
+            } catch (const StoreError& e) {
+                throw StoreError(QStringLiteral("%1, line %2: %3").arg(result.path).arg(n + 1).arg(e.message()));
+            }
+        }
+        if (step && !step(n + 1, total)) {
+            DownloadResult cancelled;
+            cancelled.fileFound = cancelled.cancelled = true;
+            cancelled.path = result.path;
+            return cancelled;  // the transaction rolls back
         }
     }
     run.writeMemo();
     tx.commit();
-    if (!QFile::remove(path)) throw StoreError(QStringLiteral("Cannot delete the processed file %1.").arg(path));
+    if (!QFile::remove(result.path)) throw StoreError(QStringLiteral("Cannot delete the processed file %1.").arg(result.path));
     return result;
+}
+
+QString downloadSummary(const DownloadResult& result) {
+    if (result.cancelled) return QStringLiteral("Processing cancelled: nothing was changed, the file %1 is kept.").arg(result.path);
+    return QStringLiteral("Downloaded data processed: %1 new rows, %2 rows already present, %3 memos, %4 lines skipped.")
+        .arg(result.created)
+        .arg(result.kept)
+        .arg(result.memos)
+        .arg(result.skippedLines);
 }
 
 }  // namespace vn

@@ -40,6 +40,7 @@ ListFacts ChooseList(Session& session, const QString& entry) {
     session.currentListCode = facts.code;
     session.currentListTitle = facts.title;
     session.definitions = std::make_shared<const DefinitionCache>(LoadDefinitions(access, code));
+    session.listChosenInEntry = true;
     return facts;
 }
 

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QStackedWidget>
+#include <utility>
 
 namespace vn {
 
@@ -41,11 +42,7 @@ RecordEntryWindow::RecordEntryWindow(Session& session, Navigator& navigator, QWi
         refreshGotoMenu();
         refreshSql();
     });
-    connect(m_lists, &ListSelectionView::openListRequested, this, [this] {
-        m_records->reset();
-        m_views->setCurrentWidget(m_records);
-        setOpenList(m_session.currentListTitle);
-    });
+    connect(m_lists, &ListSelectionView::openListRequested, this, [this] { openList(); });
     connect(m_records, &RecordSelectionView::newRecordRequested, this, [this] { startNewRecord(); });
     connect(m_records, &RecordSelectionView::recordChosen, this, [this](int position) { openRecord(position); });
     connect(m_records, &RecordSelectionView::selectNewListRequested, this, [this] { showListSelection(); });
@@ -83,7 +80,21 @@ void RecordEntryWindow::refreshSql() { m_sql->setEnabled(hasCurrentList(m_sessio
 
 void RecordEntryWindow::showEvent(QShowEvent* event) {
     refreshSql();
+    // Shown to look at downloaded records: the current list's record selection, or the lists
+    // when none is chosen yet.
+    if (std::exchange(m_session.entryShowsRecords, false)) {
+        if (hasCurrentList(m_session))
+            openList();
+        else
+            showListSelection();
+    }
     AppWindow::showEvent(event);
+}
+
+void RecordEntryWindow::openList() {
+    m_records->reset();
+    m_views->setCurrentWidget(m_records);
+    setOpenList(m_session.currentListTitle);
 }
 
 void RecordEntryWindow::showListSelection() {

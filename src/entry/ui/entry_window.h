@@ -37,6 +37,7 @@ protected:
 
 private:
     void buildMenus(Navigator& navigator);
+    void openList();
     void showRecordSelection(bool listAgain);
     void startNewRecord();
     void openRecord(int position);

@@ -3,6 +3,7 @@
 #include "entry/session/download_processor.h"
 #include "entry/session/list_choice.h"
 #include "entry/ui/form_printing.h"
+#include "exchange/web/web_logon.h"
 #include "platform/prompter.h"
 #include "shell/core/session.h"
 #include "store/engine/store_error.h"
@@ -11,8 +12,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QCoreApplication>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <climits>
 
 namespace vn {
 
@@ -55,9 +59,12 @@ ListSelectionView::ListSelectionView(Session& session, QWidget* parent) : QWidge
     m_deleteList = button(QStringLiteral("Delete Form and List"), "deleteFormAndListButton", this);
     m_print = button(QStringLiteral("Print Form"), "printFormButton", this);
     m_download = button(QStringLiteral("Download Web Based Data Collected by this Form Now."), "downloadButton", this);
-    m_download->setToolTip(QStringLiteral("The exchange with the central web service is not available in this version yet."));
     m_process = button(QStringLiteral("Process Downloaded Data"), "processDownloadButton", this);
     for (QPushButton* b : {m_open, m_deleteData, m_deleteList, m_print, m_download, m_process}) facts->addRow(b);
+    m_gauge = new QProgressBar(this);
+    m_gauge->setObjectName(QStringLiteral("downloadGauge"));
+    m_gauge->setAccessibleName(QStringLiteral("Downloaded data processed"));
+    facts->addRow(m_gauge);
     layout->addLayout(facts, 1);
     connect(m_lists, &QListWidget::itemClicked, this, [this] { choose(); });
     connect(m_open, &QPushButton::clicked, this, &ListSelectionView::openListRequested);
@@ -70,6 +77,7 @@ ListSelectionView::ListSelectionView(Session& session, QWidget* parent) : QWidge
         m_deleteData->setEnabled(false);
     });
     connect(m_print, &QPushButton::clicked, this, [this] { printBlankForm(m_session); });
+    connect(m_download, &QPushButton::clicked, this, [this] { download(); });
     connect(m_process, &QPushButton::clicked, this, [this] { processDownload(); });
     connect(m_deleteList, &QPushButton::clicked, this, [this] {
         try {
@@ -98,32 +106,47 @@ void ListSelectionView::enableListButtons(bool enabled) {
     m_deleteData->setEnabled(enabled);
     m_deleteList->setEnabled(enabled);
     m_print->setEnabled(enabled);
+    showWebButtons(enabled, false);
+}
+
+void ListSelectionView::showWebButtons(bool download, bool process) {
+    m_download->setVisible(download);
+    m_download->setEnabled(download);
+    m_process->setVisible(process);
+    m_process->setEnabled(process);
+    m_gauge->setVisible(process);
+    m_gauge->reset();
+}
+
+// The logon refuses while the last download waits; either way that file can be processed next.
+void ListSelectionView::download() {
+    dataDownloadLogon(m_session);
+    showWebButtons(true, true);
     m_download->setEnabled(false);
-    m_download->setVisible(enabled);
-    // Files placed in the web transfer folder can be processed although this version does not
-    // fetch them itself.
-    m_process->setVisible(enabled);
-    m_process->setEnabled(enabled);
 }
 
 void ListSelectionView::processDownload() {
+    const InstallationIdentity& id = m_session.identity;
+    qint64 shown = -1;
+    const auto step = [this, &shown](qint64 done, qint64 total) {
+        if (done == total || done - shown >= qMax<qint64>(1, total / 200)) {
+            shown = done;
+            m_gauge->setMaximum(int(qMin<qint64>(total, INT_MAX)));
+            m_gauge->setValue(int(qMin<qint64>(done, INT_MAX)));
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        return true;
+    };
     try {
-        const DownloadResult result = ProcessDownload(m_session.access, m_session.folders.base(), m_session.identity.stateCode,
-                                                      m_session.identity.countyCode);
+        const DownloadResult result = ProcessDownload(m_session.access, m_session.folders.base(), id.stateCode, id.countyCode, step);
         if (!result.fileFound) {
             m_session.prompter.beep();
             m_session.prompter.information(result.message);
             m_process->setEnabled(false);
             return;
         }
-        m_session.prompter.information(QStringLiteral("Downloaded data processed: %1 new rows, %2 rows already present, "
-                                                      "%3 memos, %4 lines skipped.")
-                                           .arg(result.created)
-                                           .arg(result.kept)
-                                           .arg(result.memos)
-                                           .arg(result.skippedLines));
-        m_download->setVisible(false);
-        m_process->setVisible(false);
+        m_session.prompter.information(downloadSummary(result));
+        showWebButtons(false, false);
     } catch (const StoreError& e) {
         m_session.prompter.error(e.message());
     }

@@ -4,6 +4,7 @@
 
 class QLabel;
 class QListWidget;
+class QProgressBar;
 class QPushButton;
 
 namespace vn {
@@ -24,7 +25,9 @@ signals:
 private:
     void choose();
     void enableListButtons(bool enabled);
+    void download();
     void processDownload();
+    void showWebButtons(bool download, bool process);
 
     Session& m_session;
     QListWidget* m_lists = nullptr;
@@ -37,6 +40,7 @@ private:
     QPushButton* m_print = nullptr;
     QPushButton* m_download = nullptr;
     QPushButton* m_process = nullptr;
+    QProgressBar* m_gauge = nullptr;  // over the downloaded file's lines
 };
 
 }  // namespace vn

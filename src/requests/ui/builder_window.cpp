@@ -33,6 +33,7 @@
 #include <QPointer>
 #include <QMenuBar>
 #include <QStackedWidget>
+#include <utility>
 
 namespace vn {
 
@@ -304,7 +305,19 @@ void RequestBuilderWindow::showEvent(QShowEvent* event) {
     if (m_session.cameFrom != BuilderWindow) m_session.builderReturn = m_session.cameFrom;
     if (m_builder.listCode() != m_session.currentListCode || !m_definitions || m_builder.state().step == BuilderStep::None)
         beginAgain();
+    startAskedRequest();
     AppWindow::showEvent(event);
+}
+
+// Another window may have shown this one to start a request, as its menu entry would.
+void RequestBuilderWindow::startAskedRequest() {
+    const int kind = std::exchange(m_session.builderStart, 0);
+    for (const RequestMenuEntry& entry : requestMenuEntries()) {
+        if (int(entry.kind) != kind || !requestEntryEnabled(entry, mailSetUp())) continue;
+        beginAgain();
+        m_drive([&entry](RequestBuilder& b) { b.startKind(entry.kind, entry.filter); });
+        return;
+    }
 }
 
 }  // namespace vn

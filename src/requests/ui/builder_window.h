@@ -74,6 +74,7 @@ protected:
 private:
     void buildMenus();
     void beginAgain();
+    void startAskedRequest();
     void refreshRequestMenu();
     void process();
     void evaluate();

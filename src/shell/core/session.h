@@ -84,6 +84,11 @@ public:
     bool saveFailed = false;  // the orderly exit could not save: the program ends with a failure
     int cameFrom = 1;
     int builderReturn = 0;
+    // What a window asks of the next one it shows, taken when that one shows: the request kind
+    // the request builder starts (0: none), the entry window's record selection.
+    int builderStart = 0;
+    bool entryShowsRecords = false;
+    bool listChosenInEntry = false;  // the record entry window chose a data list in this run
     QString helpContext = QStringLiteral("1");
     std::function<bool(const QString&)> openAddress;  // hands an address to the desktop
     // Run first by the orderly exit, while the tables are still open (a window drops an unsaved

@@ -13,9 +13,8 @@ Table::Table(std::shared_ptr<Database> db, const QString& name)
     : m_db(std::move(db)), m_def(m_db->describe(name)) {
     m_table = quotedName(m_def.name);
     m_key = quotedName(m_def.fields.value(0).name);
-    QStringList cols;
-    for (const FieldDef& f : m_def.fields) cols << quotedName(f.name);
-    m_columns = cols.join(", ");
+    for (const FieldDef& f : m_def.fields) m_quoted << quotedName(f.name);
+    m_columns = m_quoted.join(", ");
     m_generation = m_db->generationOf(m_def.name);
     m_values.resize(m_def.fields.size());
     m_hot.assign(m_def.fields.size(), 0);
@@ -296,9 +295,13 @@ bool Table::findKey(const QString& key) {
         return true;
     }
     m_db->flushPending();
-    m_live = &openStream(StreamKind::From);
-    m_live->bind(1, key);
-    if (stepStream() && m_currentKey == key) return true;
+    // A key just found missing is not looked up again while the table is unchanged.
+    const bool knownMissing = key == m_missKey && m_missGeneration == *m_generation;
+    if (!knownMissing) {
+        m_live = &openStream(StreamKind::From);
+        m_live->bind(1, key);
+        if (stepStream() && m_currentKey == key) return true;
+    }
     dropStream(false);
     m_hasRow = true;  // the first record, if any, is settled when read
     m_lazyFirst = true;
@@ -395,7 +398,7 @@ void Table::flush() {
     QStringList values;
     for (int i = 1; i < fieldCount(); ++i) {
         if (!m_dirty[i]) continue;
-        cols << quotedName(m_def.fields[i].name);
+        cols << m_quoted[i];
         values << m_values[i];
         m_dirty[i] = 0;
     }

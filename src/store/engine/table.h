@@ -108,6 +108,7 @@ private:
     QString m_table;    // quoted
     QString m_key;      // quoted name of field 0
     QString m_columns;  // every field, quoted, in field order
+    QStringList m_quoted;  // each field's quoted name, for the statements a write builds
     std::shared_ptr<quint64> m_generation;
     int m_index = -1;   // -1: primary key
 

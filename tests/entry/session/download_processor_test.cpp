@@ -67,6 +67,31 @@ TEST_F(DownloadProcessorTest, ABadLineWritesNothingAndKeepsTheFile) {
     EXPECT_TRUE(QFile::exists(file()));
 }
 
+TEST_F(DownloadProcessorTest, TheGaugeRunsOverEveryLineAndCancelWritesNothing) {
+    const QByteArray text = "2S~abcwyalb000000000~Mr~Ann\n3S~abcwyalb000000000~a\n3M~memo\n\n2S~abcwyalb000100000~Ms\n";
+    write(text);
+    QList<qint64> steps;
+    const DownloadResult done = ProcessDownload(fx.access, base(), "WY", "ALB", [&](qint64 n, qint64 total) {
+        EXPECT_EQ(total, 5);
+        steps << n;
+        return true;
+    });
+    EXPECT_EQ(steps, (QList<qint64>{1, 2, 3, 4, 5}));
+    EXPECT_EQ(done.created, 3);
+
+    fx.access.DeleteAllRecords(kHeadSlot, false);
+    fx.access.DeleteAllRecords(kPag1Slot, false);
+    for (const qint64 stopAt : {1, 3, 5}) {
+        SCOPED_TRACE(stopAt);
+        write(text);
+        const DownloadResult r = ProcessDownload(fx.access, base(), "WY", "ALB", [&](qint64 n, qint64) { return n < stopAt; });
+        EXPECT_TRUE(r.cancelled);
+        EXPECT_EQ(fx.access.RecordCount(kHeadSlot), 0);
+        EXPECT_EQ(fx.access.RecordCount(kPag1Slot), 0);
+        EXPECT_TRUE(QFile::exists(file()));
+    }
+}
+
 TEST_F(DownloadProcessorTest, AMissingFileGivesTheNotice) {
     const DownloadResult r = process();
     EXPECT_FALSE(r.fileFound);

@@ -15,6 +15,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -34,7 +36,7 @@ private slots:
     void enterSaveAndReopenARecord();
     void anEmptyHeaderSavesNothingAndSaysSo();
     void leavingANewRecordLeavesNoRows();
-    void processingDownloadsWithoutAFileSaysAllIsProcessed();
+    void theWebButtonsLogOnThenProcessTheDownloadedFile();
     void headerBoxesAreTidiedAndEnterWalksThem();
     void enterWalksTheGridThenGoesToSave();
     void captionAndGotoFollowTheList();
@@ -169,13 +171,46 @@ void EntryWindowTest::leavingANewRecordLeavesNoRows() {
     QCOMPARE(column(1, key, 1), "<none>");
 }
 
-void EntryWindowTest::processingDownloadsWithoutAFileSaysAllIsProcessed() {
+void EntryWindowTest::theWebButtonsLogOnThenProcessTheDownloadedFile() {
+    QStringList opened;
+    m_program->session->openAddress = [&opened](const QString& address) {
+        opened << address;
+        return true;
+    };
     find<QAction>("actionSelectDataList")->trigger();
+    QVERIFY(!find<QPushButton>("downloadButton")->isVisible());
     clickItem("currentListsList", 0);
+    QVERIFY(!find<QPushButton>("processDownloadButton")->isVisible());
+    click("downloadButton");
+    QCOMPARE(opened.size(), 1);
+    QVERIFY2(opened[0].endsWith("/cgi-bin/VNQ.dll?Param1=DataDown&Param2=wy&Param3=ALB&Param4=abc"), qPrintable(opened[0]));
+    QVERIFY(!find<QPushButton>("downloadButton")->isEnabled());
+    QVERIFY(find<QWidget>("downloadGauge")->isVisible());
+
+    // Nothing was saved from the browser.
     click("processDownloadButton");
     QVERIFY(m_program->prompter.texts().last().startsWith("Notice!  All data files downloaded from Varnedo Central ["));
     QVERIFY(m_program->prompter.texts().last().endsWith("wyalbdown.vnq] have been processed."));
     QVERIFY(!find<QPushButton>("processDownloadButton")->isEnabled());
+
+    // A file waiting refuses the next logon, naming it; processing loads it.
+    const QString file = QDir(m_program->session->folders.base()).filePath("WebXfer/wyalbdown.vnq");
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::WriteOnly));
+    saved.write("2S~abcwyalb000000001~Mr~Ann~Q~Smith\r\n3S~abcwyalb000000001~Annie\r\n3M~met at the fair\r\n");
+    saved.close();
+    clickItem("currentListsList", 0);
+    click("downloadButton");
+    QCOMPARE(opened.size(), 1);
+    QCOMPARE(m_program->prompter.texts().last(), "Warning!  The last data file downloaded from Varnedo Central [" + file +
+                                                     "] has not been processed.  This must be done before a new data file can "
+                                                     "be downloaded.");
+    click("processDownloadButton");
+    QCOMPARE(column(1, "abcwyalb000000001", 1), "Annie");
+    QCOMPARE(column(1, "abcwyalb000000001", kMemoColumn), "met at the fair\n");
+    QVERIFY(!QFile::exists(file));
+    QVERIFY(!find<QPushButton>("downloadButton")->isVisible());
+    QVERIFY(!find<QPushButton>("processDownloadButton")->isVisible());
 }
 
 void EntryWindowTest::headerBoxesAreTidiedAndEnterWalksThem() {

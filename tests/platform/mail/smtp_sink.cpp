@@ -5,23 +5,8 @@
 
 namespace vn::test {
 
-namespace {
-constexpr int kStartMs = 20000;
-}
-
-SmtpSink::SmtpSink(const QStringList& options) {
-    // Debian's own interpreter, which has aiosmtpd; another python3 on PATH may not.
-    m_process.start(QStringLiteral("/usr/bin/python3"), QStringList{QStringLiteral(VN_SMTP_SINK), m_folder.path()} + options);
-    if (!m_process.waitForStarted(kStartMs)) return;
-    while (!m_process.canReadLine() && m_process.waitForReadyRead(kStartMs)) {
-    }
-    m_port = m_process.readLine().trimmed().toInt();
-}
-
-SmtpSink::~SmtpSink() {
-    m_process.closeWriteChannel();  // the server stops when its input ends
-    if (!m_process.waitForFinished(kStartMs)) m_process.kill();
-}
+SmtpSink::SmtpSink(const QStringList& options)
+    : m_server(QStringLiteral(VN_SMTP_SINK), QStringList{m_folder.path()} + options) {}
 
 QByteArray SmtpSink::data(int n) const {
     QFile file(m_folder.file(QStringLiteral("%1.eml").arg(n)));

@@ -44,6 +44,16 @@ inline RequestBuilderWindow* openBuilderOnFirstList(RunningProgram& program) {
     return QTest::qWaitForWindowExposed(builder) ? builder : nullptr;
 }
 
+// Makes the request started as "Last" <> "" and processes it; false when "Process" was not
+// offered.
+inline bool finishLastNotEmpty(RequestBuilderWindow* builder) {
+    for (auto* box : child<QWidget>(builder, "fieldList")->findChildren<QCheckBox*>())
+        if (box->text() == "Last") QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, 8));
+    if (!clickButton(builder, "notEqualRadio")) return false;
+    QTest::keyClick(child<QLineEdit>(builder, "targetEdit"), Qt::Key_Return);
+    return clickButton(builder, "processButton");
+}
+
 // Starts the request of the menu entry as "Last" <> "" and processes it; false when the entry
 // or "Process" was not offered.
 inline bool processLastNotEmpty(RequestBuilderWindow* builder, const QString& menuEntry) {
@@ -51,11 +61,7 @@ inline bool processLastNotEmpty(RequestBuilderWindow* builder, const QString& me
     QAction* action = child<QAction>(builder, menuEntry);
     if (!action->isEnabled()) return false;
     action->trigger();
-    for (auto* box : child<QWidget>(builder, "fieldList")->findChildren<QCheckBox*>())
-        if (box->text() == "Last") QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(4, 8));
-    if (!clickButton(builder, "notEqualRadio")) return false;
-    QTest::keyClick(child<QLineEdit>(builder, "targetEdit"), Qt::Key_Return);
-    return clickButton(builder, "processButton");
+    return finishLastNotEmpty(builder);
 }
 
 }  // namespace vn::test
