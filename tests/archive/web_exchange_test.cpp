@@ -2,13 +2,17 @@
 // request builder: its enabling, the pages it opens (recorded instead of opened), the web data
 // processing view and the upload view.
 #include "../requests/ui/builder_requests.h"
+#include "exchange/fcf/fcf_writer.h"
 #include "exchange/ui/panel_parts.h"
+#include "lists/definitions/list_fields.h"
 #include "support/screen_fit.h"
 #include "web_program.h"
 #include "work_cancel.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -40,6 +44,7 @@ private slots:
     void processingShowsTheGaugeAndTheRowsThenTheRecords();
     void cancelLeavesTheTablesAndTheFile();
     void theUploadViewStartsATransmissionRequestInWindow9();
+    void aDownloadedFormIsListedAndLoaded();
 
 private:
     template <typename T>
@@ -194,6 +199,40 @@ void WebExchangeTest::cancelLeavesTheTablesAndTheFile() {
     QCOMPARE(session().access.RecordCount(kHeadSlot), 2);  // the two members only
     QVERIFY(QFile::exists(downloadFile()));
     QVERIFY(find<QLabel>("webDataSummaryLabel")->text().startsWith("Processing cancelled: nothing was changed"));
+}
+
+// A form downloaded from the service for list "trp" of another county: listed with its title,
+// loaded, its settings shown, the new list offered at once.
+void WebExchangeTest::aDownloadedFormIsListedAndLoaded() {
+    RecordAccess& a = session().access;
+    test::putRow(a, kListSlot, "trp", {{list_field::kTitle, "Field Trip"}, {list_field::kInstructions, "Bring lunch"},
+                                       {list_field::kDescription, "Spring outing"}, {list_field::kAgencyName, "Extension"}});
+    test::putRow(a, kFdisSlot, "trp101", {{1, "1"}, {2, "1"}, {3, "1"}, {4, "Grade"}});
+    const FcfBuild built = FcfWriter(a.database(kListSlot)).write(session().folders.exchangeFolder(), {"trp", "wy", "lar"});
+    QVERIFY2(built.ok(), qPrintable(built.error));
+    a.DeleteRecord(kListSlot, "trp");
+    a.DeleteRecord(kFdisSlot, "trp101");
+    reloadListCodes(session());
+    QVERIFY(!session().listCodes.contains("trp"));
+
+    trigger("actionFormDownloadLogon");
+    trigger("actionProcessDownloadForm");
+    QVERIFY(find<QWidget>("formDownloadView")->isVisible());
+    QCOMPARE(find<QLabel>("formsFoundLabel")->text(), "Forms Found: 1");
+    auto* files = find<QListWidget>("formFilesList");
+    QCOMPARE(files->item(0)->text(), "trpwylar.fcf.......Field Trip");
+    QVERIFY(!find<QPushButton>("processFormFileButton")->isEnabled());
+    test::verifyFitsSmallScreen(*m_window, "archive-downloaded-forms");
+    test::clickRow(files, 0);
+    QVERIFY(test::clickButton(m_window, "processFormFileButton"));
+    QCOMPARE(find<QLineEdit>("formListBox")->text(), "trp");
+    QCOMPARE(find<QLineEdit>("formStateBox")->text(), "wy");
+    QCOMPARE(find<QLineEdit>("formCountyBox")->text(), "lar");
+    QCOMPARE(find<QLineEdit>("formAgencyBox")->text(), "Extension");
+    QCOMPARE(find<QPlainTextEdit>("formDescriptionMemo")->toPlainText(), "Spring outing");
+    QCOMPARE(find<QPlainTextEdit>("formInstructionsMemo")->toPlainText(), "Bring lunch");
+    QVERIFY(a.FindRecord(kFdisSlot, "trp101"));
+    QVERIFY(session().listCodes.contains("trp"));
 }
 
 void WebExchangeTest::theUploadViewStartsATransmissionRequestInWindow9() {
