@@ -5,6 +5,8 @@
 #include "exchange/transfer/transfer_discovery.h"
 #include "exchange/transfer/transfer_offices.h"
 #include "store/settings/table_date_time.h"
+#include "support/file_size_limit.h"
+#include "store/engine/database.h"
 
 #include <gtest/gtest.h>
 
@@ -152,6 +154,30 @@ TEST(TransferSendTest, AFolderThatCannotTakeTheFileIsNamedInTheError) {
     ASSERT_EQ(fx.prompter.messages.size(), 1);
     EXPECT_TRUE(fx.prompter.messages[0].text.startsWith("The data send file could not be created.  Verify the existence of the " + missing +
                                                         " folder!"));
+}
+
+// A disk that fills up half way: the old file stays whole and the date is not moved on.
+TEST(TransferSendTest, AFullDiskKeepsTheOldFileAndTheDate) {
+    TransferFixture fx;
+    fx.put(kParmSlot, "TransferDate", {{2, "1/1/2020 1:00:00 AM"}});
+    for (int n = 1; n <= 300; ++n) {
+        const QString key = QStringLiteral("abcwyalb%1").arg(n, 4, 10, QChar(u'0')) + "00000";
+        fx.put(kHeadSlot, key, {{2, "Anna"}});
+        fx.put(kPag1Slot, key, {{121, QString(5000, u'm')}});  // memos: 1.5 MB in all
+    }
+    const QString path = fx.inExchange("albdata.vnd");
+    fx.writeFile("older", path);
+    fx.prompter.answers = {Answer::Ok};
+    Transaction(fx.access.database(kHeadSlot)).commit();  // the rows reach the tables before the limit
+    TransferBuild build;
+    {
+        test::FileSizeLimit limit(1024 * 1024);  // above the tables' own files, below the exchange file
+        build = fx.send(TransferKind::Data, {"abc"});
+    }
+    EXPECT_EQ(build.end, WorkEnd::Failed);
+    EXPECT_EQ(fx.bytes(path), "older");
+    fx.access.FindRecord(kParmSlot, "TransferDate");
+    EXPECT_EQ(fx.access.GetFieldText(kParmSlot, 2), "1/1/2020 1:00:00 AM");
 }
 
 TEST(TransferOfficesTest, DestinationsAreTheCountiesTheDistrictsOnTheirWayAndTheState) {

@@ -53,7 +53,9 @@ TransferPass writeFile(RecordAccess& access, const QString& path, const Transfer
     QSet<QByteArray> excluded;
     for (;;) {
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly)) throw WriteFailure{file.errorString()};
+        // Unbuffered: a write that fails (a full disk, a size limit) is seen by commit(), which then
+        // keeps the old file; the writer hands over large blocks.
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) throw WriteFailure{file.errorString()};
         TransferPass pass = writeTransfer(access, request, file, excluded, progress);
         if (pass.cancelled || !pass.refusal.isEmpty()) return pass;  // the temporary file goes with `file`
         if (pass.writeAgain) {
