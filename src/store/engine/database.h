@@ -40,6 +40,8 @@ public:
 
     void execute(const QString& sql);
     void createTable(const TableDef& def);
+    // The secondary indexes of def, named after its table.
+    void createIndexes(const TableDef& def);
     bool hasTable(const QString& name) const;
     QStringList tableNames() const;
     // The layout as stored: field names, declared sizes and memo flags, secondary indexes.
