@@ -158,11 +158,15 @@ TableDef Database::describe(const QString& table) const {
 
 void Database::pack() {
     if (m_depth > 0) throw StoreError(QStringLiteral("A table cannot be packed inside a transaction."));
+    releaseStatements();
+    execute(QStringLiteral("VACUUM"));
+}
+
+void Database::releaseStatements() {
     flushPending();
     dropAllStreams(true);
     bumpAll();
     m_statements.clear();
-    execute(QStringLiteral("VACUUM"));
 }
 
 void Database::copyTo(const QString& target) {

@@ -46,6 +46,9 @@ public:
     QStringList tableNames() const;
     // The layout as stored: field names, declared sizes and memo flags, secondary indexes.
     TableDef describe(const QString& table) const;
+    // Before a table is dropped or renamed: every cursor's open statement is let go, so the engine
+    // does not find the table in use.
+    void releaseStatements();
     // Rewrites the file without free space; records and keys are unchanged.
     void pack();
     // Writes a consistent copy of the whole database: to a temporary file, fsynced, then renamed

@@ -131,6 +131,7 @@ TableUpgradeResult upgradeTable(Database& live, const TableUpgrade& upgrade) {
     result.valuesCut = copyOutsideRows(*structure, upgrade.table, live, staged, true);
     result.valuesCut += countCuts(live, from, staged);
     result.rows = copyLiveRows(live, from, staged, upgrade);
+    live.releaseStatements();
     live.execute(QStringLiteral("DROP TABLE %1").arg(quotedName(upgrade.table)));
     live.execute(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(quotedName(staged.name), quotedName(upgrade.table)));
     live.createIndexes(newest);
