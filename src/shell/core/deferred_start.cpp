@@ -118,6 +118,7 @@ void DeferredStart(Session& session, ShellView& view, Navigator& navigator, cons
     showWhatsNew(session, view, navigator, false);
     reloadListCodes(session);
     view.setTitle(session.title() + QStringLiteral("  ") + QString::number(std::max<qint64>(0, session.settings.accessCount - 1)));
+    if (!session.firstTime && hooks.findUpgrades) hooks.findUpgrades();
 }
 
 }  // namespace vn

@@ -21,6 +21,8 @@ struct DeferredHooks {
     QDate today = QDate::currentDate();
     // Writes the backup a version change calls for. Unset, the version is recorded without one.
     std::function<VersionBackup()> versionBackup;
+    // Looks for pending table layout changes; not run on a first-time start.
+    std::function<void()> findUpgrades;
 };
 
 // The one-shot step once the main window is up: menus, first-time setup, the installation's

@@ -9,6 +9,7 @@
 #include "store/settings/parameter_reading.h"
 #include "store/settings/table_date_time.h"
 #include "store/text/case_conversion.h"
+#include "store/upgrades/factory_tables.h"
 
 #include <QFile>
 
@@ -27,6 +28,17 @@ void noteThePrinter(Session& session, const StartFacts& facts) {
     session.printer.laser = session.printer.name.contains(QLatin1String("LASER"));
 }
 
+// A factory file that is missing or refused is logged and tried again at the next start.
+void addNewFactoryTables(Session& session) {
+    const FactoryOutcome outcome = addFactoryTables(session.access.database(TableCatalogue::kSystemSlot),
+                                                    session.folders.newTablesFolder(), QDateTime::currentDateTime());
+    for (const QString& problem : outcome.problems) session.log.append(QString(problem).replace('\r', ' '));
+    for (const QString& table : outcome.loaded) {
+        session.prompter.beep();
+        session.prompter.information(QStringLiteral("Varnedo has loaded a new Factory Table [%1]").arg(table));
+    }
+}
+
 void prepareTables(Session& session) {
     session.log.append(QStringLiteral("Copy system file from saves folder..."));
     const bool refreshSaved = recoverLiveDatabase(session);
@@ -36,6 +48,7 @@ void prepareTables(Session& session) {
     session.access.OpenTable(TableCatalogue::kSystemSlot,
                              TableLocation::dataTable(session.folders.dataFolder(), TableCatalogue::kSystemSlot));
     session.log.append(QStringLiteral("Processing New Table Additions..."));
+    addNewFactoryTables(session);
     session.log.append(QStringLiteral("Check for all data files..."));
     replaceMissingTables(session, TableCatalogue::kFirstDataSlot, TableCatalogue::kLastDataSlot);
     session.log.append(QStringLiteral("Remove all file hidden and readonly flags..."));

@@ -113,6 +113,10 @@ void Database::createTable(const TableDef& def) {
                        (i == 0 ? QStringLiteral(" NOT NULL PRIMARY KEY") : QStringLiteral(" NOT NULL DEFAULT ''"));
     }
     execute(QStringLiteral("CREATE TABLE %1 (%2) WITHOUT ROWID").arg(quotedName(def.name), columns.join(", ")));
+    createIndexes(def);
+}
+
+void Database::createIndexes(const TableDef& def) {
     for (const IndexDef& index : def.indexes) {
         QStringList cols;
         for (int n : index.fields) cols << quotedName(def.fields.at(n).name);
@@ -154,11 +158,15 @@ TableDef Database::describe(const QString& table) const {
 
 void Database::pack() {
     if (m_depth > 0) throw StoreError(QStringLiteral("A table cannot be packed inside a transaction."));
+    releaseStatements();
+    execute(QStringLiteral("VACUUM"));
+}
+
+void Database::releaseStatements() {
     flushPending();
     dropAllStreams(true);
     bumpAll();
     m_statements.clear();
-    execute(QStringLiteral("VACUUM"));
 }
 
 void Database::copyTo(const QString& target) {

@@ -40,10 +40,15 @@ public:
 
     void execute(const QString& sql);
     void createTable(const TableDef& def);
+    // The secondary indexes of def, named after its table.
+    void createIndexes(const TableDef& def);
     bool hasTable(const QString& name) const;
     QStringList tableNames() const;
     // The layout as stored: field names, declared sizes and memo flags, secondary indexes.
     TableDef describe(const QString& table) const;
+    // Before a table is dropped or renamed: every cursor's open statement is let go, so the engine
+    // does not find the table in use.
+    void releaseStatements();
     // Rewrites the file without free space; records and keys are unchanged.
     void pack();
     // Writes a consistent copy of the whole database: to a temporary file, fsynced, then renamed

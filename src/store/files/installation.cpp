@@ -10,6 +10,7 @@
 #include "store/files/saved_copy.h"
 #include "store/files/seed_data.h"
 #include "store/schema/schema.h"
+#include "store/upgrades/upgrade_markers.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,6 +26,8 @@ void createDatabase(const QString& path, bool withSeedData) {
         Transaction tx(*db);
         for (const TableDef& def : schema::allTables()) db->createTable(def);
         tx.commit();
+        // The schema in code is the newest layout: nothing is left to upgrade.
+        markAllUpgradesDone(*db, QDateTime::currentDateTime());
         if (withSeedData) loadSeedData(*db);
         db->execute(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     }

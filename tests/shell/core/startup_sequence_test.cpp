@@ -1,6 +1,9 @@
 #include "shell/core/shutdown_sequence.h"
 #include "shell_fixture.h"
+#include "store/engine/database.h"
+#include "store/engine/table.h"
 #include "store/files/installation.h"
+#include "store/schema/schema.h"
 
 #include <QDir>
 #include <QFile>
@@ -186,6 +189,29 @@ TEST_F(StartupTest, FindsSiblingInstallationsReadingOnly) {
     EXPECT_FALSE(QFile::permissions(system) & QFileDevice::WriteOwner);
     EXPECT_FALSE(QFile::exists(system + "-wal"));
     EXPECT_FALSE(QFile::exists(system + "-shm"));
+}
+
+// A factory table whose marker is missing is added at step 8; one whose file is missing stays
+// pending and the start goes on.
+TEST_F(StartupTest, AddsTheFactoryTablesWhoseMarkersAreMissing) {
+    const FolderTree tree(shell.base());
+    {
+        auto db = Database::open(live());
+        db->execute("DELETE FROM System WHERE Key IN ('NTDsli051603', 'NTTdat081604')");
+        db->copyTo(shell.savedCopy());
+        auto factory = Database::create(QDir(tree.newTablesFolder()).filePath("Dsli1.db"));
+        factory->createTable(schema::table("Dsli"));
+        Table dsli(factory, "Dsli");
+        dsli.insert("NEW");
+        dsli.post();
+    }
+    ASSERT_TRUE(shell.start());
+    EXPECT_TRUE(shell.prompter.texts().contains("Varnedo has loaded a new Factory Table [Dsli]"));
+    EXPECT_FALSE(shell.prompter.texts().join('|').contains("[Tdat]"));
+    EXPECT_TRUE(shell.logLines().join('|').contains("Tdat1.db is missing"));
+    EXPECT_TRUE(shell.session->access.FindRecord(2, "NTDsli051603"));
+    EXPECT_FALSE(shell.session->access.FindRecord(2, "NTTdat081604"));
+    EXPECT_TRUE(shell.session->access.FindRecord(TableCatalogue::slotOfFileName("Dsli1.db"), "NEW"));
 }
 
 }  // namespace
