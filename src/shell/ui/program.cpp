@@ -13,6 +13,7 @@
 #include "shell/entry/entry_gate.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/splash_window.h"
+#include "shell/ui/upgrade_offer.h"
 #include "shell/ui/application_windows.h"
 #include "store/engine/store_error.h"
 
@@ -70,12 +71,14 @@ int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter,
     connectExitRequests(session, navigator, exitSignals);
     navigator.ShowPanel({});
     navigator.ShowWindow({MainWindowNo});
+    UpgradeOffer upgrades(session, windows, &windows.mainWindow());
     splash.close();
     QTimer::singleShot(0, &windows.mainWindow(), [&] {
         if (session.exitFlag) return;
         try {
             DeferredHooks hooks;
             hooks.versionBackup = [&session] { return writeVersionBackup(session, DriveMap::fromEnvironment()); };
+            hooks.findUpgrades = [&upgrades] { upgrades.FindNextUpgrade(); };
             DeferredStart(session, windows, navigator, hooks);
         } catch (const StoreError& e) {
             prompter.error(e.message());
