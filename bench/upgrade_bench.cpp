@@ -24,8 +24,8 @@ constexpr int kRows = 100000;
 constexpr int kAddedFields = 50;
 
 QTemporaryDir& dir() {
-    static auto* d = new QTemporaryDir;
-    return *d;
+    static QTemporaryDir d;  // removed at exit with the copies in it
+    return d;
 }
 
 QString path(const QString& name) { return QDir(dir().path()).filePath(name); }

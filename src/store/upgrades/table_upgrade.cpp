@@ -48,12 +48,13 @@ qint64 countCuts(Database& db, const TableDef& from, const TableDef& to) {
 }
 
 // Every live row by field name over the structure file's rows, in key order, a batch at a time.
-qint64 copyLiveRows(Database& db, const TableDef& from, const TableDef& to, const TableUpgrade& upgrade) {
+// Values are cut to the new sizes only when some are longer: cutting every value doubles the copy.
+qint64 copyLiveRows(Database& db, const TableDef& from, const TableDef& to, const TableUpgrade& upgrade, bool cut) {
     QStringList targets, sources, updates;
     for (const FieldDef& f : from.fields) {
         const FieldDef& target = to.fields[to.fieldNumber(f.name)];
         targets << quotedName(f.name);
-        sources << sizedColumn(target);
+        sources << (cut ? sizedColumn(target) : quotedName(f.name));
         if (targets.size() > 1) updates << QStringLiteral("%1=excluded.%1").arg(targets.last());
     }
     const QString key = targets.first();
@@ -129,8 +130,9 @@ TableUpgradeResult upgradeTable(Database& live, const TableUpgrade& upgrade) {
     live.execute(QStringLiteral("DROP TABLE IF EXISTS %1").arg(quotedName(staged.name)));
     live.createTable(staged);
     result.valuesCut = copyOutsideRows(*structure, upgrade.table, live, staged, true);
-    result.valuesCut += countCuts(live, from, staged);
-    result.rows = copyLiveRows(live, from, staged, upgrade);
+    const qint64 liveCuts = countCuts(live, from, staged);
+    result.valuesCut += liveCuts;
+    result.rows = copyLiveRows(live, from, staged, upgrade, liveCuts > 0);
     live.releaseStatements();
     live.execute(QStringLiteral("DROP TABLE %1").arg(quotedName(upgrade.table)));
     live.execute(QStringLiteral("ALTER TABLE %1 RENAME TO %2").arg(quotedName(staged.name), quotedName(upgrade.table)));
