@@ -11,9 +11,9 @@
 #include "exchange/central/service_address.h"
 #include "exchange/fcf/fcf_format.h"
 #include "platform/drive_map.h"
-#include "lists/records/record_key.h"
 #include "platform/prompter.h"
 #include "shell/core/navigation.h"
+#include "shell/core/own_office.h"
 #include "shell/core/session.h"
 #include "store/engine/store_error.h"
 
@@ -104,29 +104,23 @@ void FormDesignerWindow::buildWebServiceMenu() {
         [this] { m_session.openAddress(serviceHomePage(m_session.settings.webHost)); });
     add("Upload Form Control File", "actionUploadFormControlFile", [this] {
         QDir().mkpath(m_session.folders.webFolder());  // where the browser saves and reads the service's files
-        openServicePage(int(ServicePage::FormUp));
+        m_session.openAddress(servicePageAddress(ServicePage::FormUp));
     });
-    add("Exclusive List Maintenance", "actionExclusiveListMaintenance", [this] { openServicePage(int(ServicePage::Exclist)); });
-    add("Build Direct Form Access URL", "actionBuildDirectFormAccessUrl", [this] {
-        const InstallationIdentity& id = m_session.identity;
-        const QString office = officeCodeFor(id.operationalLevel, id.countyCode, id.districtCode, id.stateCode);
-        m_pageView->showDirectAddress(serviceAddress(m_session.settings.webHost, ServicePage::Direct,
-                                                     {id.stateCode.toLower(), office.toLower(), m_session.currentListCode}));
-    });
+    add("Exclusive List Maintenance", "actionExclusiveListMaintenance",
+        [this] { m_session.openAddress(servicePageAddress(ServicePage::Exclist)); });
+    add("Build Direct Form Access URL", "actionBuildDirectFormAccessUrl",
+        [this] { m_pageView->showDirectAddress(servicePageAddress(ServicePage::Direct)); });
 }
 
-void FormDesignerWindow::openServicePage(int page) {
-    const InstallationIdentity& id = m_session.identity;
-    const QString office = officeCodeFor(id.operationalLevel, id.countyCode, id.districtCode, id.stateCode);
-    m_session.openAddress(serviceAddress(m_session.settings.webHost, ServicePage(page),
-                                         {id.stateCode.toLower(), office.toLower(), m_session.currentListCode}));
+QString FormDesignerWindow::servicePageAddress(ServicePage page) const {
+    const QString state = m_session.identity.stateCode.toLower();
+    const QString office = ownOfficeCode(m_session.identity).toLower();
+    return serviceAddress(m_session.settings.webHost, page, {state, office, m_session.currentListCode});
 }
 
 void FormDesignerWindow::buildWebFormFile() {
-    const InstallationIdentity& id = m_session.identity;
-    const QString office = officeCodeFor(id.operationalLevel, id.countyCode, id.districtCode, id.stateCode);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const FcfName name{m_session.currentListCode, id.stateCode, office};
+    const FcfName name{m_session.currentListCode, m_session.identity.stateCode, ownOfficeCode(m_session.identity)};
     vn::buildWebFormFile(m_session.access, m_session.prompter, m_session.folders.exchangeFolder(), name,
                      DriveMap::fromEnvironment().folder(u'C'));
     QApplication::restoreOverrideCursor();
@@ -145,8 +139,7 @@ void FormDesignerWindow::showListInformation() {
 }
 
 void FormDesignerWindow::showPageDesigner() {
-    const InstallationIdentity& id = m_session.identity;
-    const QString office = officeCodeFor(id.operationalLevel, id.countyCode, id.districtCode, id.stateCode);
+    const QString office = ownOfficeCode(m_session.identity);
     try {
         m_pageView->open(std::make_unique<PageDesigner>(m_session.access, m_session.prompter, m_session.currentListCode,
                                                         office, m_pageView->measure(), m_listRules.listHasRecords()));

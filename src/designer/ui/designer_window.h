@@ -8,6 +8,8 @@ class QStackedWidget;
 
 namespace vn {
 
+enum class ServicePage;
+
 class DefaultListsWidget;
 class ListInformationWidget;
 class PageDesignerWidget;
@@ -35,7 +37,8 @@ private:
     void lockMenus(bool enabled);
     void buildWebFormFile();
     void buildWebServiceMenu();
-    void openServicePage(int page);  // a ServicePage
+    // The address of a page of the central web service for the current list.
+    QString servicePageAddress(ServicePage page) const;
 
     Session& m_session;
     ListInformation m_listRules;

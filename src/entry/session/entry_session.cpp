@@ -4,6 +4,7 @@
 #include "lists/records/record_key.h"
 #include "lists/records/record_rows.h"
 #include "platform/prompter.h"
+#include "shell/core/own_office.h"
 #include "shell/core/session.h"
 #include "store/engine/store_error.h"
 
@@ -30,7 +31,7 @@ const DefinitionCache& noDefinitions() {
 
 // Where this installation makes its records.
 KeyOrigin originOf(const InstallationIdentity& id) {
-    return {id.stateCode, officeCodeFor(id.operationalLevel, id.countyCode, id.districtCode, id.stateCode)};
+    return {id.stateCode, ownOfficeCode(id)};
 }
 
 QString emptyValueOf(int column) {

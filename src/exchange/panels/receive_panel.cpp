@@ -1,6 +1,6 @@
 #include "exchange/panels/receive_panel.h"
 
-#include "exchange/panels/own_office.h"
+#include "shell/core/own_office.h"
 #include "exchange/panels/received_lists.h"
 #include "exchange/transfer/transfer_receive.h"
 #include "shell/core/session.h"

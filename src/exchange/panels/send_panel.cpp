@@ -1,6 +1,6 @@
 #include "exchange/panels/send_panel.h"
 
-#include "exchange/panels/own_office.h"
+#include "shell/core/own_office.h"
 #include "exchange/transfer/transfer_offices.h"
 #include "exchange/transfer/transfer_send.h"
 #include "shell/core/session.h"

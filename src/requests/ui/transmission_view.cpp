@@ -2,12 +2,12 @@
 
 #include "exchange/transfer/transfer_offices.h"
 #include "exchange/transfer/transfer_send.h"
-#include "lists/records/record_key.h"
 #include "mail/ui/file_mail_button.h"
 #include "platform/mail/smtp_transport.h"
 #include "platform/prompter.h"
 #include "requests/ui/busy_cursor.h"
 #include "requests/ui/named_button.h"
+#include "shell/core/own_office.h"
 #include "shell/core/session.h"
 #include "store/engine/store_error.h"
 
@@ -97,10 +97,9 @@ QStringList TransmissionView::chosenCodes() const {
 
 void TransmissionView::build() {
     if (m_matches.isEmpty()) return;
-    const InstallationIdentity& id = m_session.identity;
     TransferRequest request;
     request.kind = TransferKind::Data;
-    request.ownCode = officeCodeFor(id.operationalLevel, id.countyCode, id.districtCode, id.stateCode);
+    request.ownCode = ownOfficeCode(m_session.identity);
     request.destinations = chosenCodes();
     request.listCodes = {m_session.currentListCode};
     request.keys = m_matches;

@@ -1,4 +1,4 @@
-#include "exchange/panels/own_office.h"
+#include "shell/core/own_office.h"
 
 #include "lists/records/record_key.h"
 #include "shell/core/session.h"
