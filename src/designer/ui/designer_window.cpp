@@ -11,13 +11,13 @@
 #include "exchange/central/service_address.h"
 #include "exchange/fcf/fcf_format.h"
 #include "platform/drive_map.h"
+#include "platform/ui/busy_cursor.h"
 #include "platform/prompter.h"
 #include "shell/core/navigation.h"
 #include "shell/core/own_office.h"
 #include "shell/core/session.h"
 #include "store/engine/store_error.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -119,11 +119,10 @@ QString FormDesignerWindow::servicePageAddress(ServicePage page) const {
 }
 
 void FormDesignerWindow::buildWebFormFile() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BusyCursor busy;
     const FcfName name{m_session.currentListCode, m_session.identity.stateCode, ownOfficeCode(m_session.identity)};
     vn::buildWebFormFile(m_session.access, m_session.prompter, m_session.folders.exchangeFolder(), name,
-                     DriveMap::fromEnvironment().folder(u'C'));
-    QApplication::restoreOverrideCursor();
+                         DriveMap::fromEnvironment().folder(u'C'));
 }
 
 void FormDesignerWindow::showListInformation() {

@@ -1,6 +1,7 @@
 #include "designer/ui/header_visibility_panel.h"
 
 #include "designer/web/header_visibility.h"
+#include "platform/ui/named_button.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -10,16 +11,6 @@
 #include <QVBoxLayout>
 
 namespace vn {
-
-namespace {
-
-QPushButton* namedButton(const QString& caption, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-}  // namespace
 
 HeaderVisibilityPanel::HeaderVisibilityPanel(QWidget* parent) : QGroupBox(QStringLiteral("Header Field Visibility"), parent) {
     setObjectName(QStringLiteral("headerVisibilityView"));
@@ -41,9 +32,9 @@ HeaderVisibilityPanel::HeaderVisibilityPanel(QWidget* parent) : QGroupBox(QStrin
     }
     layout->addLayout(grid);
     auto* row = new QHBoxLayout;
-    auto* all = namedButton(QStringLiteral("All"), QStringLiteral("allHeaderFieldsButton"), this);
-    auto* none = namedButton(QStringLiteral("None"), QStringLiteral("noHeaderFieldsButton"), this);
-    auto* back = namedButton(QStringLiteral("Return"), QStringLiteral("headerVisibilityReturnButton"), this);
+    auto* all = namedButton(QStringLiteral("All"), "allHeaderFieldsButton", this);
+    auto* none = namedButton(QStringLiteral("None"), "noHeaderFieldsButton", this);
+    auto* back = namedButton(QStringLiteral("Return"), "headerVisibilityReturnButton", this);
     for (QPushButton* b : {all, none, back}) row->addWidget(b);
     row->addStretch(1);
     layout->addLayout(row);

@@ -1,6 +1,7 @@
 #include "designer/ui/web_form_view.h"
 
 #include "platform/spelling/spell_checker.h"
+#include "platform/ui/named_button.h"
 #include "platform/ui/spell_check_dialog.h"
 
 #include <QApplication>
@@ -21,12 +22,6 @@ constexpr const char* kEditCaptions[] = {"Data Submission Agency Email Address: 
                                          "Data Submission Agency Name: (Required)", "Form Password: (Required)",
                                          "Form Auto Expiration Date (MM/DD/YY format only):"};
 constexpr const char* kEditNames[] = {"returnAddressEdit", "agencyNameEdit", "formPasswordEdit", "expirationDateEdit"};
-
-QPushButton* namedButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    return b;
-}
 
 }  // namespace
 

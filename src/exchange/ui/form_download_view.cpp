@@ -1,9 +1,9 @@
 #include "exchange/ui/form_download_view.h"
 
 #include "exchange/ui/panel_parts.h"
+#include "platform/ui/busy_cursor.h"
 #include "shell/core/session.h"
 
-#include <QApplication>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -49,9 +49,10 @@ FormDownloadView::FormDownloadView(PanelContext& context, QWidget* parent) : QWi
     layout->addWidget(m_files, 1);
     auto* buttons = new QHBoxLayout;
     m_process = panelButton(QStringLiteral("Process Selected File"), "processFormFileButton", this, [this] {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_panel.process();
-        QApplication::restoreOverrideCursor();
+        {
+            BusyCursor busy;
+            m_panel.process();
+        }
         render();
     });
     auto* exit = panelButton(QStringLiteral("Exit"), "formDownloadExitButton", this, context.close);

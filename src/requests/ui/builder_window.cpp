@@ -10,7 +10,7 @@
 #include "requests/labels/label_order.h"
 #include "requests/queue/target_change.h"
 #include "requests/ui/builder_view.h"
-#include "requests/ui/busy_cursor.h"
+#include "platform/ui/busy_cursor.h"
 #include "requests/ui/email_message_view.h"
 #include "requests/ui/checks_view.h"
 #include "requests/ui/label_setup_view.h"

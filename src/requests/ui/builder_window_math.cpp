@@ -6,7 +6,7 @@
 #include "platform/prompter.h"
 #include "requests/math/calc_runner.h"
 #include "requests/math/numeric_fields.h"
-#include "requests/ui/busy_cursor.h"
+#include "platform/ui/busy_cursor.h"
 #include "requests/ui/math_instructions_view.h"
 #include "requests/ui/math_view.h"
 #include "shell/core/session.h"

@@ -7,7 +7,7 @@
 #include "platform/prompter.h"
 #include "requests/merge/merge_file.h"
 #include "requests/report/report_records.h"
-#include "requests/ui/busy_cursor.h"
+#include "platform/ui/busy_cursor.h"
 #include "requests/ui/report_choices_view.h"
 #include "requests/ui/report_output.h"
 #include "requests/ui/report_screen_view.h"

@@ -10,8 +10,8 @@
 #include "requests/labels/label_order.h"
 #include "requests/ui/queue_name_box.h"
 #include "requests/output/recipient_list.h"
-#include "requests/ui/busy_cursor.h"
-#include "requests/ui/named_button.h"
+#include "platform/ui/busy_cursor.h"
+#include "platform/ui/named_button.h"
 #include "shell/core/session.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "requests/ui/label_setup_view.h"
 
-#include "requests/ui/named_button.h"
+#include "platform/ui/named_button.h"
 #include "requests/ui/queue_name_box.h"
 
 #include <QButtonGroup>

@@ -1,8 +1,8 @@
 #include "requests/ui/label_sheet_window.h"
 
-#include "requests/ui/busy_cursor.h"
+#include "platform/ui/busy_cursor.h"
 #include "requests/ui/label_sheet_picture.h"
-#include "requests/ui/named_button.h"
+#include "platform/ui/named_button.h"
 #include "requests/ui/printer_choice.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"

@@ -1,7 +1,7 @@
 #include "requests/ui/math_instructions_view.h"
 
 #include "requests/math/math_instructions.h"
-#include "requests/ui/named_button.h"
+#include "platform/ui/named_button.h"
 #include "requests/ui/printer_choice.h"
 
 #include <QHBoxLayout>

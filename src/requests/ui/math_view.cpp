@@ -1,6 +1,6 @@
 #include "requests/ui/math_view.h"
 
-#include "requests/ui/named_button.h"
+#include "platform/ui/named_button.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>

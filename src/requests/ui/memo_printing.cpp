@@ -2,7 +2,7 @@
 
 #include "platform/prompter.h"
 #include "requests/memo/memo_document.h"
-#include "requests/ui/busy_cursor.h"
+#include "platform/ui/busy_cursor.h"
 #include "shell/core/session.h"
 #include "store/engine/store_error.h"
 

@@ -2,7 +2,7 @@
 
 #include "requests/ui/field_list_widget.h"
 
-#include "requests/ui/named_button.h"
+#include "platform/ui/named_button.h"
 #include "requests/ui/queue_name_box.h"
 
 #include <QGroupBox>

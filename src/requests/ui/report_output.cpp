@@ -5,7 +5,7 @@
 #include "platform/ui/preview_destination.h"
 #include "requests/report/print_report.h"
 #include "requests/report/report_file.h"
-#include "requests/ui/busy_cursor.h"
+#include "platform/ui/busy_cursor.h"
 #include "shell/core/session.h"
 
 #include <QApplication>

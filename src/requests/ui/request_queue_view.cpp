@@ -1,6 +1,6 @@
 #include "requests/ui/request_queue_view.h"
 
-#include "requests/ui/named_button.h"
+#include "platform/ui/named_button.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "requests/ui/target_change_view.h"
 
-#include "requests/ui/named_button.h"
+#include "platform/ui/named_button.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
