@@ -2,12 +2,10 @@
 
 #include "exchange/ui/multi_choice_list.h"
 #include "mail/ui/file_mail_button.h"
-#include "platform/mail/smtp_transport.h"
 #include "shell/core/session.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -71,17 +69,12 @@ SendView::SendView(PanelContext& context, TransferKind kind, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     m_build = panelButton(QString::fromLatin1(texts.build), named(texts, "BuildButton").toLatin1().constData(), group, [this] { build(); });
-    m_mail = new FileMailButton(std::make_unique<SmtpTransport>(), session.settings.mail, session.identity.installationName,
-                                session.prompter, named(texts, "EmailButton"), group);
+    m_mail = new FileMailButton(session.settings.mail, session.identity.installationName, session.prompter,
+                                session.beforeShutdown, named(texts, "EmailButton"), group);
     m_exit = panelButton(QString::fromLatin1(texts.exit), named(texts, "ExitButton").toLatin1().constData(), group, context.close);
     for (QPushButton* b : {m_build, static_cast<QPushButton*>(m_mail), m_exit}) buttons->addWidget(b);
     buttons->addStretch(1);
     layout->addLayout(buttons);
-    // A transfer in progress is stopped by the orderly exit.
-    QPointer<FileMailButton> mail(m_mail);
-    session.beforeShutdown.push_back([mail] {
-        if (mail) mail->stop();
-    });
     render();
 }
 

@@ -1,14 +1,21 @@
 #include "mail/ui/file_mail_button.h"
 
+#include "platform/mail/smtp_transport.h"
 #include "platform/prompter.h"
+
+#include <QPointer>
 
 namespace vn {
 
-FileMailButton::FileMailButton(std::unique_ptr<MailTransport> transport, const MailSettings& mail,
-                               QString installationName, Prompter& prompter, const QString& objectName, QWidget* parent)
-    : QPushButton(QStringLiteral("Email File Now"), parent), m_transport(std::move(transport)), m_mailer(*m_transport),
-      m_mail(mail), m_installation(std::move(installationName)), m_prompter(prompter) {
+FileMailButton::FileMailButton(const MailSettings& mail, QString installationName, Prompter& prompter,
+                               StopHooks& beforeShutdown, const QString& objectName, QWidget* parent)
+    : QPushButton(QStringLiteral("Email File Now"), parent), m_transport(std::make_unique<SmtpTransport>()),
+      m_mailer(*m_transport), m_mail(mail), m_installation(std::move(installationName)), m_prompter(prompter) {
     setObjectName(objectName);
+    QPointer<FileMailButton> self(this);
+    beforeShutdown.push_back([self] {
+        if (self) self->stop();
+    });
     connect(this, &QPushButton::clicked, this, [this] { send(); });
     refresh();
 }

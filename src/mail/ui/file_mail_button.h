@@ -3,7 +3,9 @@
 #include "mail/file_mail.h"
 
 #include <QPushButton>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace vn {
 
@@ -11,12 +13,13 @@ class Prompter;
 
 // "Email File Now": offered once an exchange file was built in this visit and e-mail is set up
 // (its tool tip names what is missing); sends that file to the office's send-to address and
-// shows how it went.
+// shows how it went. A transfer in progress is stopped by the hooks the orderly exit runs.
 class FileMailButton : public QPushButton {
     Q_OBJECT
 public:
-    FileMailButton(std::unique_ptr<MailTransport> transport, const MailSettings& mail, QString installationName,
-                   Prompter& prompter, const QString& objectName, QWidget* parent);
+    using StopHooks = std::vector<std::function<void()>>;
+    FileMailButton(const MailSettings& mail, QString installationName, Prompter& prompter, StopHooks& beforeShutdown,
+                   const QString& objectName, QWidget* parent);
     ~FileMailButton() override;
 
     // The file just built and its first three lines.

@@ -3,7 +3,6 @@
 #include "exchange/transfer/transfer_offices.h"
 #include "exchange/transfer/transfer_send.h"
 #include "mail/ui/file_mail_button.h"
-#include "platform/mail/smtp_transport.h"
 #include "platform/prompter.h"
 #include "platform/ui/busy_cursor.h"
 #include "platform/ui/named_button.h"
@@ -14,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QPointer>
 #include <QVBoxLayout>
 
 namespace vn {
@@ -53,8 +51,8 @@ TransmissionView::TransmissionView(Session& session, QWidget* parent) : QWidget(
     layout->addWidget(group, 1);
     auto* actions = new QHBoxLayout;
     m_build = namedButton(QStringLiteral("Build Data Transmission/Upload File"), "buildTransmissionButton", this);
-    m_mail = new FileMailButton(std::make_unique<SmtpTransport>(), session.settings.mail, session.identity.installationName,
-                                session.prompter, QStringLiteral("transmissionEmailButton"), this);
+    m_mail = new FileMailButton(session.settings.mail, session.identity.installationName, session.prompter,
+                                session.beforeShutdown, QStringLiteral("transmissionEmailButton"), this);
     actions->addWidget(m_build);
     actions->addWidget(m_mail);
     actions->addStretch(1);
@@ -64,10 +62,6 @@ TransmissionView::TransmissionView(Session& session, QWidget* parent) : QWidget(
     connect(m_destinations, &QListWidget::itemSelectionChanged, this,
             [this] { m_build->setEnabled(!m_destinations->selectedItems().isEmpty()); });
     connect(m_build, &QPushButton::clicked, this, [this] { build(); });
-    QPointer<FileMailButton> mail(m_mail);
-    session.beforeShutdown.push_back([mail] {
-        if (mail) mail->stop();
-    });
 }
 
 void TransmissionView::open(const MatchList& matches) {
