@@ -4,6 +4,8 @@
 #include "lists/definitions/definition_rows.h"
 #include "lists/records/record_tables.h"
 #include "requests/ui/builder_window.h"
+#include "requests/ui/request_windows.h"
+#include "shell/core/session.h"
 #include "shell/core/navigation.h"
 #include "support/running_program.h"
 #include "window_children.h"
@@ -13,6 +15,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <functional>
+#include <memory>
 
 namespace vn::test {
 
@@ -63,5 +67,31 @@ inline bool processLastNotEmpty(RequestBuilderWindow* builder, const QString& me
     action->trigger();
     return finishLastNotEmpty(builder);
 }
+
+// A started program with window 9 open on the list "abc" of two members (putTwoMembers);
+// `prepare` adds to the session after them, before the windows are made.
+struct BuilderOnTwoMembers {
+    std::unique_ptr<RunningProgram> program;
+    RequestBuilderWindow* builder = nullptr;
+    QStringList opened;  // the addresses the program opened
+
+    // False when the program did not start or window 9 did not show.
+    bool start(const std::function<void(Session&)>& prepare = {}) {
+        program = std::make_unique<RunningProgram>();
+        if (!program->started) return false;
+        Session& session = *program->session;
+        putTwoMembers(session, opened);
+        if (prepare) prepare(session);
+        reloadListCodes(session);
+        program->openWindows(entryAndBuilderWindows());
+        builder = openBuilderOnFirstList(*program);
+        return builder != nullptr;
+    }
+    void stop() {
+        program.reset();
+        builder = nullptr;
+        opened.clear();
+    }
+};
 
 }  // namespace vn::test

@@ -39,9 +39,9 @@ private slots:
 private:
     template <typename T>
     T* find(const QString& name) {
-        return test::child<T>(m_builder, name);
+        return test::child<T>(m_on.builder, name);
     }
-    bool click(const QString& name) { return test::clickButton(m_builder, name); }
+    bool click(const QString& name) { return test::clickButton(m_on.builder, name); }
     bool shown(const QString& name) { return find<QWidget>(name)->isVisible(); }
     bool checked(const QString& name) { return find<QRadioButton>(name)->isChecked(); }
     QString text(const QString& name) { return find<QLabel>(name)->text(); }
@@ -53,42 +53,33 @@ private:
         QTest::keyClick(find<QLineEdit>(box), Qt::Key_Tab);
     }
 
-    std::unique_ptr<test::RunningProgram> m_program;
-    RequestBuilderWindow* m_builder = nullptr;
-    QStringList m_opened;
+    test::BuilderOnTwoMembers m_on;
     QList<LabelRun> m_runs;
 };
 
 // Smith and Carlson share an address in Laramie; Jones lives in Casper. Only Smith has an
 // e-mail address.
 void LabelSetupViewTest::init() {
-    m_program = std::make_unique<test::RunningProgram>();
-    QVERIFY(m_program->started);
-    Session& s = *m_program->session;
-    test::putTwoMembers(s, m_opened);
-    const auto address = [&s](const QString& key, const QString& street, const QString& city, const QString& zip) {
-        test::putRow(s.access, kHeadSlot, key, {{kAddress1, street}, {kCity, city}, {kState, "WY"}, {kZip, zip}});
-    };
-    address(test::kSmith, "12 Elm St", "Laramie", "82070");
-    address(test::kJones, "4 Oak Ave", "Casper", "82601");
-    test::putRow(s.access, kHeadSlot, kCarlson, {{4, "Carlson"}, {2, "Cy"}});
-    address(kCarlson, "12 Elm St", "Laramie", "82070");
-    test::putRow(s.access, kHeadSlot, test::kSmith, {{kEmail, "ann@example.net"}});
-    reloadListCodes(s);
-    m_program->openWindows(entryAndBuilderWindows());
-    m_builder = test::openBuilderOnFirstList(*m_program);
-    QVERIFY(m_builder);
-    m_builder->setOpenLabels([this](const LabelRun& run) { m_runs << run; });
+    QVERIFY(m_on.start([](Session& s) {
+        const auto address = [&s](const QString& key, const QString& street, const QString& city, const QString& zip) {
+            test::putRow(s.access, kHeadSlot, key, {{kAddress1, street}, {kCity, city}, {kState, "WY"}, {kZip, zip}});
+        };
+        address(test::kSmith, "12 Elm St", "Laramie", "82070");
+        address(test::kJones, "4 Oak Ave", "Casper", "82601");
+        test::putRow(s.access, kHeadSlot, kCarlson, {{4, "Carlson"}, {2, "Cy"}});
+        address(kCarlson, "12 Elm St", "Laramie", "82070");
+        test::putRow(s.access, kHeadSlot, test::kSmith, {{kEmail, "ann@example.net"}});
+    }));
+    m_on.builder->setOpenLabels([this](const LabelRun& run) { m_runs << run; });
 }
 
 void LabelSetupViewTest::cleanup() {
-    m_program.reset();
-    m_opened.clear();
+    m_on.stop();
     m_runs.clear();
 }
 
 void LabelSetupViewTest::oneLabelPerAddressGoesToTheSheetWithItsSetup() {
-    QVERIFY(test::processLastNotEmpty(m_builder, "actionLabels"));
+    QVERIFY(test::processLastNotEmpty(m_on.builder, "actionLabels"));
     QVERIFY(shown("labelSetupView"));
     QCOMPARE(text("labelSetupTitle"), "Select Label Setup...");
     QCOMPARE(text("labelMatchesLabel"), "3");
@@ -96,7 +87,7 @@ void LabelSetupViewTest::oneLabelPerAddressGoesToTheSheetWithItsSetup() {
     QVERIFY(checked("asStoredRadio") && checked("byZipRadio"));
     QVERIFY(!shown("firstLineGroup") && !shown("labelLayoutGroup") && !shown("labelOutputGroup"));
     QVERIFY(shown("labelAddToQueueGroup"));
-    test::verifyFitsSmallScreen(*m_builder, "builder-label-setup");
+    test::verifyFitsSmallScreen(*m_on.builder, "builder-label-setup");
 
     QVERIFY(click("perAddressRadio"));
     QCOMPARE(find<QGroupBox>("firstLineGroup")->title(), "Select label first line (Required)...");
@@ -113,14 +104,14 @@ void LabelSetupViewTest::oneLabelPerAddressGoesToTheSheetWithItsSetup() {
     QVERIFY(click("normalCaseRadio"));
     QVERIFY(click("byNameRadio"));
     QVERIFY(shown("labelOutputGroup"));
-    test::verifyFitsSmallScreen(*m_builder, "builder-label-setup-address");
-    QCOMPARE(test::unnamedControls(m_builder).join(" "), QString());
+    test::verifyFitsSmallScreen(*m_on.builder, "builder-label-setup-address");
+    QCOMPARE(test::unnamedControls(m_on.builder).join(" "), QString());
 
     QVERIFY(click("labelFileButton"));
     QCOMPARE(m_runs.size(), 1);
     QCOMPARE(m_runs[0].output, LabelOutput::File);
     QCOMPARE(m_runs[0].keys, (MatchList{kCarlson, test::kJones}));  // by name
-    const LabelSetup& labels = m_program->session->labels;
+    const LabelSetup& labels = m_on.program->session->labels;
     QCOMPARE(labels.layout, *standardLayout(DuplicateMode::Address, 1));
     QCOMPARE(labels.firstLine, "Extension Client's at");
     QCOMPARE(labels.casing, LabelCasing::Normal);
@@ -130,7 +121,7 @@ void LabelSetupViewTest::oneLabelPerAddressGoesToTheSheetWithItsSetup() {
 }
 
 void LabelSetupViewTest::aCustomLayoutIsTypedLineByLine() {
-    QVERIFY(test::processLastNotEmpty(m_builder, "actionLabels"));
+    QVERIFY(test::processLastNotEmpty(m_on.builder, "actionLabels"));
     QVERIFY(click("perRecordRadio"));
     QCOMPARE(find<QGroupBox>("firstLineGroup")->title(), "Select label first line (Optional)...");
     QVERIFY(click("recordStyleCustomRadio"));
@@ -150,24 +141,24 @@ void LabelSetupViewTest::aCustomLayoutIsTypedLineByLine() {
     QVERIFY(shown("userFirstLineEdit"));
     QTRY_VERIFY(find<QLineEdit>("userFirstLineEdit")->hasFocus());
     QTest::keyClicks(find<QLineEdit>("userFirstLineEdit"), "Friends at");
-    test::verifyFitsSmallScreen(*m_builder, "builder-label-setup-custom");
-    QCOMPARE(test::unnamedControls(m_builder).join(" "), QString());
+    test::verifyFitsSmallScreen(*m_on.builder, "builder-label-setup-custom");
+    QCOMPARE(test::unnamedControls(m_on.builder).join(" "), QString());
 
     QVERIFY(click("labelScreenButton"));
     QCOMPARE(m_runs.size(), 1);
     QCOMPARE(m_runs[0].output, LabelOutput::Screen);
     // By zip: Smith and Carlson (the same zip and title) in the reverse of their key order.
     QCOMPARE(m_runs[0].keys, (MatchList{test::kSmith, kCarlson, test::kJones}));
-    const LabelSetup& labels = m_program->session->labels;
+    const LabelSetup& labels = m_on.program->session->labels;
     QCOMPARE(labels.layout, (LabelLayout{LabelEntry::FirstLine, LabelEntry::Name}));
     QCOMPARE(labels.firstLine, "Friends at");
     QCOMPARE(labels.sort, LabelSort::ByZip);
 }
 
 void LabelSetupViewTest::missingEmailLabelsNeedAMailMethod() {
-    QVERIFY(!test::processLastNotEmpty(m_builder, "actionMissingEmailLabels"));
-    m_program->session->settings.mail.method = 2;
-    QVERIFY(test::processLastNotEmpty(m_builder, "actionMissingEmailLabels"));
+    QVERIFY(!test::processLastNotEmpty(m_on.builder, "actionMissingEmailLabels"));
+    m_on.program->session->settings.mail.method = 2;
+    QVERIFY(test::processLastNotEmpty(m_on.builder, "actionMissingEmailLabels"));
     QVERIFY(shown("labelSetupView"));
     QCOMPARE(text("labelMatchesLabel"), "2");  // Jones and Carlson have no address
 }

@@ -37,44 +37,33 @@ private slots:
 private:
     template <typename T>
     T* find(const QString& name) {
-        return test::child<T>(m_builder, name);
+        return test::child<T>(m_on.builder, name);
     }
-    bool click(const QString& name) { return test::clickButton(m_builder, name); }
+    bool click(const QString& name) { return test::clickButton(m_on.builder, name); }
     QString label(const QString& name) { return find<QLabel>(name)->text(); }
     void processMemoRequest();
 
-    std::unique_ptr<test::RunningProgram> m_program;
-    RequestBuilderWindow* m_builder = nullptr;
-    QStringList m_opened;
+    test::BuilderOnTwoMembers m_on;
 };
 
 using test::kJones;
 using test::kSmith;
 
 void MemoViewTest::init() {
-    m_program = std::make_unique<test::RunningProgram>();
-    QVERIFY(m_program->started);
-    Session& session = *m_program->session;
-    test::putTwoMembers(session, m_opened);
-    RecordAccess& a = session.access;
-    test::putDefinition(a, "abc101", 2, 1, {{fdis::kCaption, "Notes"}});
-    test::putRow(a, pageSlot(1), kSmith, {{kMemoColumn, "Called\tin May\nSecond line"}});
-    test::putRow(a, pageSlot(3), kSmith, {{kMemoColumn, "Third page memo"}});
-    test::putRow(a, pageSlot(1), kJones, {{kMemoColumn, "Bob's memo"}});
-    reloadListCodes(session);
-    m_program->openWindows(entryAndBuilderWindows());
-    m_builder = test::openBuilderOnFirstList(*m_program);
-    QVERIFY(m_builder);
+    QVERIFY(m_on.start([](Session& session) {
+        RecordAccess& a = session.access;
+        test::putDefinition(a, "abc101", 2, 1, {{fdis::kCaption, "Notes"}});
+        test::putRow(a, pageSlot(1), kSmith, {{kMemoColumn, "Called\tin May\nSecond line"}});
+        test::putRow(a, pageSlot(3), kSmith, {{kMemoColumn, "Third page memo"}});
+        test::putRow(a, pageSlot(1), kJones, {{kMemoColumn, "Bob's memo"}});
+    }));
 }
 
-void MemoViewTest::cleanup() {
-    m_program.reset();
-    m_opened.clear();
-}
+void MemoViewTest::cleanup() { m_on.stop(); }
 
 // "Last" <> "": both records.
 void MemoViewTest::processMemoRequest() {
-    QVERIFY(test::processLastNotEmpty(m_builder, "actionMemoPrinting"));
+    QVERIFY(test::processLastNotEmpty(m_on.builder, "actionMemoPrinting"));
     QVERIFY(find<QWidget>("memoView")->isVisible());
 }
 
@@ -93,7 +82,7 @@ void MemoViewTest::theMatchesMemosAreListedChosenAndPrinted() {
     QVERIFY(list->item(2)->text().endsWith("Third page memo"));
     QCOMPARE(label("selectedCountLabel"), "0");
     QVERIFY(!find<QPushButton>("printMemosButton")->isEnabled());
-    test::verifyFitsSmallScreen(*m_builder, "builder-memo-printing");
+    test::verifyFitsSmallScreen(*m_on.builder, "builder-memo-printing");
 
     QVERIFY(click("allButton"));
     QCOMPARE(label("selectedCountLabel"), "3");
@@ -104,9 +93,9 @@ void MemoViewTest::theMatchesMemosAreListedChosenAndPrinted() {
     QCOMPARE(label("selectedCountLabel"), "2");
     QVERIFY(click("printMemosButton"));
 
-    const QString pdf = QDir(m_program->session->folders.outputFolder()).filePath("MP.pdf");
-    QCOMPARE(m_opened, QStringList{pdf});
-    QCOMPARE(m_program->prompter.texts(), QStringList());
+    const QString pdf = QDir(m_on.program->session->folders.outputFolder()).filePath("MP.pdf");
+    QCOMPARE(m_on.opened, QStringList{pdf});
+    QCOMPARE(m_on.program->prompter.texts(), QStringList());
     const QString text = test::pdfText(pdf).simplified();  // the tab reads as spaces
     for (const char* needle : {"Varnedo [abc] Memo Printings...", "abcwyalb1000000000", "Smith, Q Ann", "Notes",
                                "Called in May", "Second line", "Third page memo"})
@@ -118,14 +107,14 @@ void MemoViewTest::theMatchesMemosAreListedChosenAndPrinted() {
 }
 
 void MemoViewTest::aFailedPrintSaysWhy() {
-    const QString files = m_program->session->folders.outputFolder();
+    const QString files = m_on.program->session->folders.outputFolder();
     const QString pdf = QDir(files).filePath("MP.pdf");
     QVERIFY(QDir().mkpath(pdf + "/in the way"));  // a folder where the file would go
     processMemoRequest();
     QVERIFY(click("allButton"));
     QVERIFY(click("printMemosButton"));
-    QVERIFY(m_opened.isEmpty());
-    const QStringList texts = m_program->prompter.texts();
+    QVERIFY(m_on.opened.isEmpty());
+    const QStringList texts = m_on.program->prompter.texts();
     QCOMPARE(texts.size(), 1);
     QVERIFY2(texts[0].startsWith("The memos could not be saved as\r\r" + pdf + "\r\r"), qPrintable(texts[0]));
     QVERIFY(QFileInfo(pdf + "/in the way").isDir());

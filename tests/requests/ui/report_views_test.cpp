@@ -50,9 +50,9 @@ private slots:
 private:
     template <typename T>
     T* find(const QString& name) {
-        return test::child<T>(m_builder, name);
+        return test::child<T>(m_on.builder, name);
     }
-    bool click(const QString& name) { return test::clickButton(m_builder, name); }
+    bool click(const QString& name) { return test::clickButton(m_on.builder, name); }
     QString label(const QString& name) { return find<QLabel>(name)->text(); }
     // The report view's tick box of a listed field, by its caption.
     QCheckBox* reportBox(const QString& caption);
@@ -67,28 +67,14 @@ private:
     // Stores the request under the name with the sort view's "Add Now", replays it from the
     // queue and returns the file it wrote again.
     QByteArray storeAndReplay(const QString& name, const QString& file);
-    QString filesPath(const QString& name) const { return QDir(m_program->session->folders.outputFolder()).filePath(name); }
+    QString filesPath(const QString& name) const { return QDir(m_on.program->session->folders.outputFolder()).filePath(name); }
 
-    std::unique_ptr<test::RunningProgram> m_program;
-    RequestBuilderWindow* m_builder = nullptr;
-    QStringList m_opened;
+    test::BuilderOnTwoMembers m_on;
 };
 
-void ReportViewsTest::init() {
-    m_program = std::make_unique<test::RunningProgram>();
-    QVERIFY(m_program->started);
-    Session& session = *m_program->session;
-    test::putTwoMembers(session, m_opened);
-    reloadListCodes(session);
-    m_program->openWindows(entryAndBuilderWindows());
-    m_builder = test::openBuilderOnFirstList(*m_program);
-    QVERIFY(m_builder);
-}
+void ReportViewsTest::init() { QVERIFY(m_on.start()); }
 
-void ReportViewsTest::cleanup() {
-    m_program.reset();
-    m_opened.clear();
-}
+void ReportViewsTest::cleanup() { m_on.stop(); }
 
 QCheckBox* ReportViewsTest::reportBox(const QString& caption) {
     for (auto* box : find<QWidget>("reportChoicesView")->findChildren<QCheckBox*>())
@@ -99,7 +85,7 @@ QCheckBox* ReportViewsTest::reportBox(const QString& caption) {
 
 // "Last" <> "": both records.
 void ReportViewsTest::processReportRequest() {
-    QVERIFY(test::processLastNotEmpty(m_builder, "actionReport"));
+    QVERIFY(test::processLastNotEmpty(m_on.builder, "actionReport"));
     QVERIFY(find<QWidget>("reportChoicesView")->isVisible());
 }
 
@@ -135,7 +121,7 @@ void ReportViewsTest::printAndSortFieldsAreNumberedInTheOrderTicked() {
     QCOMPARE(order("Last"), "");
     QCOMPARE(order("First"), "1");
     QCOMPARE(order("City"), "2");
-    test::verifyFitsSmallScreen(*m_builder, "builder-report-print-fields");
+    test::verifyFitsSmallScreen(*m_on.builder, "builder-report-print-fields");
 
     QVERIFY(click("clearReportFieldsButton"));
     QCOMPARE(order("First"), "");
@@ -166,12 +152,12 @@ void ReportViewsTest::theReportGoesToAFile() {
     chooseLastFirstByLast();
     QVERIFY(click("fileOutputButton"));
     const QString path = filesPath("VNRpt.Txt");
-    QCOMPARE(m_program->prompter.texts(), QStringList{"Task Completed! Report is in File\r\r" + path + "."});
+    QCOMPARE(m_on.program->prompter.texts(), QStringList{"Task Completed! Report is in File\r\r" + path + "."});
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("Jones~Bob~\r\nSmith~Ann~\r\nRecords Listed:  2~\r\n"));
     QVERIFY(queueOffered());
-    test::verifyFitsSmallScreen(*m_builder, "builder-report-sort-output");
+    test::verifyFitsSmallScreen(*m_on.builder, "builder-report-sort-output");
 }
 
 void ReportViewsTest::theReportGoesToTheScreen() {
@@ -180,7 +166,7 @@ void ReportViewsTest::theReportGoesToTheScreen() {
     QVERIFY(QFileInfo::exists(filesPath("View1.bmp")));
     QVERIFY(find<QWidget>("reportScreenView")->isVisible());
     QVERIFY(!find<QLabel>("reportPicture")->pixmap().isNull());
-    test::verifyFitsSmallScreen(*m_builder, "builder-report-screen");
+    test::verifyFitsSmallScreen(*m_on.builder, "builder-report-screen");
     for (const char* name : {"priorViewButton", "nextViewButton"}) {
         QCOMPARE(find<QPushButton>(name)->text(), "Only View");
         QVERIFY(!find<QPushButton>(name)->isEnabled());
@@ -194,7 +180,7 @@ void ReportViewsTest::theReportGoesToTheScreen() {
 
 void ReportViewsTest::aLongScreenReportIsWalkedViewByView() {
     for (int i = 1; i <= 30; ++i)
-        test::putRow(m_program->session->access, kHeadSlot, QStringLiteral("abcwyalb%1").arg(i + 100, 9, 10, QChar('0')),
+        test::putRow(m_on.program->session->access, kHeadSlot, QStringLiteral("abcwyalb%1").arg(i + 100, 9, 10, QChar('0')),
                      {{4, QStringLiteral("Member%1").arg(i)}});
     chooseLastFirstByLast();
     QVERIFY(click("screenOutputButton"));
@@ -215,11 +201,11 @@ void ReportViewsTest::aLongScreenReportIsWalkedViewByView() {
 
 void ReportViewsTest::thePrinterPreviewIsAPdf() {
     chooseLastFirstByLast();
-    m_program->prompter.answers = {Answer::Yes};
+    m_on.program->prompter.answers = {Answer::Yes};
     QVERIFY(click("printerOutputButton"));
     const QString pdf = filesPath("VNRpt.pdf");
-    QCOMPARE(m_program->prompter.texts(), QStringList{"Preview report in PDF format?"});
-    QCOMPARE(m_opened, QStringList{pdf});
+    QCOMPARE(m_on.program->prompter.texts(), QStringList{"Preview report in PDF format?"});
+    QCOMPARE(m_on.opened, QStringList{pdf});
     const QString text = test::pdfText(pdf).simplified();
     for (const char* needle : {"Varnedo SQL Report for Records", "Jones", "Bob", "Smith", "Ann", "Records Listed: 2"})
         QVERIFY2(text.contains(needle), qPrintable(needle + QString(" in:\n") + text));
@@ -231,23 +217,23 @@ void ReportViewsTest::thePrinterPreviewIsAPdf() {
 void ReportViewsTest::withoutPreviewTheReportGoesToThePrintJob() {
     if (!installedPrinterNames().isEmpty()) QSKIP("a printer is installed here");
     chooseLastFirstByLast();
-    m_program->prompter.answers = {Answer::No};
+    m_on.program->prompter.answers = {Answer::No};
     QVERIFY(click("printerOutputButton"));
     const QString pdf = filesPath("VNRpt.pdf");
-    QCOMPARE(m_program->prompter.texts(),
+    QCOMPARE(m_on.program->prompter.texts(),
              (QStringList{"Preview report in PDF format?", "No printer is installed, so the printout was saved as\r\r" + pdf}));
-    QCOMPARE(m_opened, QStringList{pdf});
+    QCOMPARE(m_on.opened, QStringList{pdf});
     QVERIFY(test::pdfText(pdf).contains("Records Listed:"));
     QVERIFY(queueOffered());
 }
 
 void ReportViewsTest::numericColumnsAreSummedInThePrintedReport() {
-    RecordAccess& a = m_program->session->access;
+    RecordAccess& a = m_on.program->session->access;
     test::putDefinition(a, "abc101", 1, 1, {{fdis::kCaption, "Dues"}, {fdis::kCharacterType, "3"}});
     test::putRow(a, pageSlot(1), test::kSmith, {{1, "12.5"}});
     test::putRow(a, pageSlot(1), test::kJones, {{1, "30"}});
     emit find<QMenu>("requestMenu")->aboutToShow();  // the new field is read
-    QVERIFY(test::processLastNotEmpty(m_builder, "actionReport"));
+    QVERIFY(test::processLastNotEmpty(m_on.builder, "actionReport"));
     tick("Last");
     QVERIFY(click("reportPage1Button"));
     tick("Dues");
@@ -257,7 +243,7 @@ void ReportViewsTest::numericColumnsAreSummedInThePrintedReport() {
     QVERIFY(find<QWidget>("reportSummingView")->isVisible());
     QVERIFY(!find<QPushButton>("processSummingButton")->isEnabled());
     QCOMPARE(find<QCheckBox>("totals1Check")->text(), "Dues");
-    test::verifyFitsSmallScreen(*m_builder, "builder-report-summing");
+    test::verifyFitsSmallScreen(*m_on.builder, "builder-report-summing");
     QCOMPARE(find<QListWidget>("availableBreakList")->item(0)->text(), " 1   0   Last");
     QTest::mouseClick(find<QCheckBox>("totals1Check"), Qt::LeftButton, {}, QPoint(4, 8));
     QVERIFY(find<QCheckBox>("totals1Check")->isChecked());
@@ -265,14 +251,14 @@ void ReportViewsTest::numericColumnsAreSummedInThePrintedReport() {
     QVERIFY(click("processSummingButton"));
     QVERIFY(find<QGroupBox>("outputGroup")->isVisible());
 
-    m_program->prompter.answers = {Answer::Yes};
+    m_on.program->prompter.answers = {Answer::Yes};
     QVERIFY(click("printerOutputButton"));
     const QString text = test::pdfText(filesPath("VNRpt.pdf")).simplified();
     QVERIFY2(text.contains("42.5"), qPrintable(text));  // the subtotal and the grand total
 }
 
 void ReportViewsTest::mergeLastTitleByLast() {
-    QVERIFY(test::processLastNotEmpty(m_builder, "actionMailMerge"));
+    QVERIFY(test::processLastNotEmpty(m_on.builder, "actionMailMerge"));
     QCOMPARE(find<QWidget>("reportHint")->property("plainText").toString(),
              "Hint:  The field selection, target matching, etc. for your Mail-merge request is now completed.");
     tick("Last");
@@ -287,41 +273,41 @@ void ReportViewsTest::mergeLastTitleByLast() {
 }
 
 void ReportViewsTest::aMailMergeWritesItsFileAtOnceForTheWordProcessor() {
-    Session& s = *m_program->session;
+    Session& s = *m_on.program->session;
     test::putRow(s.access, kHeadSlot, test::kSmith, {{1, "Dr. \"Annie\""}});
     QStringList started;
-    m_builder->setStartProgram([&started](const QString& program, const QStringList& arguments) {
+    m_on.builder->setStartProgram([&started](const QString& program, const QStringList& arguments) {
         started << program << arguments;
         return true;
     });
     mergeLastTitleByLast();
     const QString path = filesPath("VNMail.dat");
-    QCOMPARE(m_program->prompter.texts(), QStringList{"Task Completed! Merge Fields are in File\r\r" + path});
+    QCOMPARE(m_on.program->prompter.texts(), QStringList{"Task Completed! Merge Fields are in File\r\r" + path});
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("\"Last\",\"Title\"\r\n\"Jones\",\"\"\r\n\"Smith\",\"Dr. \"\"Annie\"\"\"\r\n"));
     QVERIFY(queueOffered());
-    test::verifyFitsSmallScreen(*m_builder, "builder-mail-merge-sort");
+    test::verifyFitsSmallScreen(*m_on.builder, "builder-mail-merge-sort");
 
     s.settings.wordProcessor = "sh";  // a program on the PATH, started with the file as its one argument
     QVERIFY(click("openWordProcessorButton"));
     QCOMPARE(started, (QStringList{QStandardPaths::findExecutable("sh"), path}));
-    QVERIFY(m_opened.isEmpty());
+    QVERIFY(m_on.opened.isEmpty());
     s.settings.wordProcessor = "C:\\Program Files\\Word\\WINWORD.EXE";  // none here: the desktop opens it
     QVERIFY(click("openWordProcessorButton"));
-    QCOMPARE(m_opened, QStringList{path});
+    QCOMPARE(m_on.opened, QStringList{path});
     QCOMPARE(started.size(), 2);
 }
 
 void ReportViewsTest::aMailMergeWithoutMatchesLeavesAnEmptyFileQuietly() {
-    RecordAccess& a = m_program->session->access;
+    RecordAccess& a = m_on.program->session->access;
     for (const QString& key : {test::kSmith, test::kJones}) test::putRow(a, kHeadSlot, key, {{4, ""}});
     mergeLastTitleByLast();
     QCOMPARE(label("reportMatchesLabel"), "0");
     QFile file(filesPath("VNMail.dat"));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.size(), 0);
-    QVERIFY(m_program->prompter.texts().isEmpty());
+    QVERIFY(m_on.program->prompter.texts().isEmpty());
     QVERIFY(!queueOffered());
     QVERIFY(find<QPushButton>("openWordProcessorButton")->isEnabled());
 }

@@ -26,37 +26,23 @@ private slots:
 private:
     template <typename T>
     T* find(const QString& name) {
-        return test::child<T>(m_builder, name);
+        return test::child<T>(m_on.builder, name);
     }
-    bool click(const QString& name) { return test::clickButton(m_builder, name); }
+    bool click(const QString& name) { return test::clickButton(m_on.builder, name); }
     bool shown(const QString& name) { return find<QWidget>(name)->isVisible(); }
     void countLastIs(const QString& last);
     bool storeAs(const QString& name);
     void displayQueue() { find<QAction>("actionQueueDisplay")->trigger(); }
     QStringList rows(const QString& list);
-    RequestQueue queue() { return RequestQueue(m_program->session->access); }
-    test::RecordingPrompter& prompter() { return m_program->prompter; }
+    RequestQueue queue() { return RequestQueue(m_on.program->session->access); }
+    test::RecordingPrompter& prompter() { return m_on.program->prompter; }
 
-    std::unique_ptr<test::RunningProgram> m_program;
-    RequestBuilderWindow* m_builder = nullptr;
-    QStringList m_opened;
+    test::BuilderOnTwoMembers m_on;
 };
 
-void RequestQueueWindowTest::init() {
-    m_program = std::make_unique<test::RunningProgram>();
-    QVERIFY(m_program->started);
-    Session& session = *m_program->session;
-    test::putTwoMembers(session, m_opened);
-    reloadListCodes(session);
-    m_program->openWindows(entryAndBuilderWindows());
-    m_builder = test::openBuilderOnFirstList(*m_program);
-    QVERIFY(m_builder);
-}
+void RequestQueueWindowTest::init() { QVERIFY(m_on.start()); }
 
-void RequestQueueWindowTest::cleanup() {
-    m_program.reset();
-    m_opened.clear();
-}
+void RequestQueueWindowTest::cleanup() { m_on.stop(); }
 
 // LBCount Records with "Last" = <last>, evaluated.
 void RequestQueueWindowTest::countLastIs(const QString& last) {
@@ -120,13 +106,13 @@ void RequestQueueWindowTest::aCountIsStoredChangedAndReplayed() {
     const std::optional<StoredRequest> stored = queue().load("abc  Smiths");  // written at once
     QCOMPARE(stored->request.conditions[0].target, "Jones");
     QCOMPARE(stored->request.displayText, "LBCount Records with \"Last\" = \"Jones\" ");
-    test::verifyFitsSmallScreen(*m_builder, "builder-target-change");
-    test::keepScreenshot(*m_builder, "builder-target-change");
+    test::verifyFitsSmallScreen(*m_on.builder, "builder-target-change");
+    test::keepScreenshot(*m_on.builder, "builder-target-change");
 
     QVERIFY(click("replayProcessButton"));
     QVERIFY(shown("builderView"));
     QCOMPARE(find<QLabel>("matchesLabel")->text(), "1");
-    QCOMPARE(m_builder->builder().matchList(), QStringList{test::kJones});
+    QCOMPARE(m_on.builder->builder().matchList(), QStringList{test::kJones});
     QVERIFY(!shown("addToQueueGroup"));  // never for a replay
     QVERIFY(click("replayContinueButton"));
     QVERIFY(shown("targetChangeView"));
@@ -143,8 +129,8 @@ void RequestQueueWindowTest::aCountIsStoredChangedAndReplayed() {
     QVERIFY(find<QPlainTextEdit>("queueRequestText")->toPlainText().isEmpty());
     QVERIFY(!find<QPushButton>("deleteRequestButton")->isEnabled());
     QVERIFY(queue().keys("abc").isEmpty());
-    test::verifyFitsSmallScreen(*m_builder, "builder-queue-view");
-    QVERIFY(test::unnamedControls(m_builder).isEmpty());
+    test::verifyFitsSmallScreen(*m_on.builder, "builder-queue-view");
+    QVERIFY(test::unnamedControls(m_on.builder).isEmpty());
     QVERIFY(click("queueExitButton"));
     QVERIFY(shown("builderView"));
 }
@@ -171,7 +157,7 @@ void RequestQueueWindowTest::aTakenNameIsRefusedAndTheNameAskedAgain() {
 void RequestQueueWindowTest::clearRemovesTheStoredRequestsOfEveryList() {
     countLastIs("Smith");
     QVERIFY(storeAs(""));  // an empty name is a name
-    SqlRequest other = m_builder->builder().request();
+    SqlRequest other = m_on.builder->builder().request();
     QCOMPARE(queue().save("xyz", "Other list", other).result, SaveOutcome::Result::Saved);
     prompter().answers = {Answer::No};
     find<QAction>("actionQueueClear")->trigger();

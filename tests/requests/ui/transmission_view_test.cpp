@@ -26,46 +26,36 @@ private slots:
 private:
     template <typename T>
     T* find(const QString& name) {
-        return test::child<T>(m_builder, name);
+        return test::child<T>(m_on.builder, name);
     }
-    bool click(const QString& name) { return test::clickButton(m_builder, name); }
+    bool click(const QString& name) { return test::clickButton(m_on.builder, name); }
     QByteArray fileBytes() const;
 
-    std::unique_ptr<test::RunningProgram> m_program;
-    RequestBuilderWindow* m_builder = nullptr;
-    QStringList m_opened;
+    test::BuilderOnTwoMembers m_on;
 };
 
+// A county office.
 void TransmissionViewTest::init() {
-    m_program = std::make_unique<test::RunningProgram>();
-    QVERIFY(m_program->started);
-    Session& session = *m_program->session;
-    session.identity.operationalLevel = 1;
-    session.identity.countyCode = "ALB";
-    session.identity.stateCode = "wy";
-    session.identity.stateName = "Wyoming";
-    session.identity.installationName = "Albany County";
-    session.settings.dataFlow = 1;
-    test::putTwoMembers(session, m_opened);
-    reloadListCodes(session);
-    m_program->openWindows(entryAndBuilderWindows());
-    m_builder = test::openBuilderOnFirstList(*m_program);
-    QVERIFY(m_builder);
+    QVERIFY(m_on.start([](Session& session) {
+        session.identity.operationalLevel = 1;
+        session.identity.countyCode = "ALB";
+        session.identity.stateCode = "wy";
+        session.identity.stateName = "Wyoming";
+        session.identity.installationName = "Albany County";
+        session.settings.dataFlow = 1;
+    }));
 }
 
-void TransmissionViewTest::cleanup() {
-    m_program.reset();
-    m_opened.clear();
-}
+void TransmissionViewTest::cleanup() { m_on.stop(); }
 
 QByteArray TransmissionViewTest::fileBytes() const {
-    QFile file(QDir(m_program->session->folders.exchangeFolder()).filePath("albdata.vnd"));
+    QFile file(QDir(m_on.program->session->folders.exchangeFolder()).filePath("albdata.vnd"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void TransmissionViewTest::theSelectedRecordsGoToTheChosenDestinations() {
-    Session& session = *m_program->session;
-    QVERIFY(test::processLastNotEmpty(m_builder, "actionTransmission"));
+    Session& session = *m_on.program->session;
+    QVERIFY(test::processLastNotEmpty(m_on.builder, "actionTransmission"));
     QVERIFY(find<QWidget>("transmissionView")->isVisible());
     QCOMPARE(find<QLabel>("transmissionCountLabel")->text(), "2");
     auto* list = find<QListWidget>("transmissionDestinationList");
@@ -83,11 +73,11 @@ void TransmissionViewTest::theSelectedRecordsGoToTheChosenDestinations() {
     QVERIFY(click("allDestinationsButton"));
     auto* mail = find<QPushButton>("transmissionEmailButton");
     QVERIFY(!mail->isEnabled());
-    test::verifyFitsSmallScreen(*m_builder, "builder-transmission");
-    QVERIFY(test::unnamedControls(m_builder).isEmpty());
+    test::verifyFitsSmallScreen(*m_on.builder, "builder-transmission");
+    QVERIFY(test::unnamedControls(m_on.builder).isEmpty());
 
     QVERIFY(click("buildTransmissionButton"));
-    QCOMPARE(m_program->prompter.texts().last(), "The Data Send file was successfully created.");
+    QCOMPARE(m_on.program->prompter.texts().last(), "The Data Send file was successfully created.");
     const QList<QByteArray> lines = fileBytes().split('\n');
     QVERIFY(lines.size() > 4);
     QCOMPARE(lines[1], destinations + '\r');
@@ -103,7 +93,7 @@ void TransmissionViewTest::theSelectedRecordsGoToTheChosenDestinations() {
     QVERIFY(mail->isEnabled());
     QVERIFY(click("transmissionEmailButton"));
     QTRY_COMPARE_WITH_TIMEOUT(sink.count(), 1, 20000);
-    QTRY_VERIFY(m_program->prompter.texts().last().startsWith("The file albdata.vnd was sent to state@example.org."));
+    QTRY_VERIFY(m_on.program->prompter.texts().last().startsWith("The file albdata.vnd was sent to state@example.org."));
     const test::ReadMessage message = test::readMessage(sink.data(1));
     QCOMPARE(test::decodeHeader(message.top.headers.value("subject")), "albdata.vnd from Albany County");
     QCOMPARE(message.parts.size(), 2);
