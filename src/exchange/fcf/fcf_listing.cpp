@@ -3,6 +3,7 @@
 #include "exchange/codec/file_encoding.h"
 #include "exchange/fcf/fcf_chunks.h"
 #include "exchange/fcf/fcf_format.h"
+#include "lists/definitions/list_fields.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,6 @@ namespace vn {
 namespace {
 
 constexpr int kListCode = 1;
-constexpr int kTitleField = 1;
 // Any field number a file can hold: only the title is wanted here, the file is judged later.
 constexpr int kAnyField = 255;
 
@@ -24,7 +24,7 @@ QString readTitle(const QString& path) {
     for (FcfRow row; chunks.next(row);) {
         if (row.tableCode != kListCode) continue;
         for (const auto& [field, value] : row.values)
-            if (field == kTitleField) return decodeFileText(value, FileEncoding::Utf8);
+            if (field == list_field::kTitle) return decodeFileText(value, FileEncoding::Utf8);
         return {};
     }
     return {};

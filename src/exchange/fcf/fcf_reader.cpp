@@ -3,6 +3,8 @@
 #include "exchange/codec/file_encoding.h"
 #include "exchange/codec/transfer_fields.h"
 #include "exchange/fcf/fcf_chunks.h"
+#include "lists/definitions/definition_keys.h"
+#include "lists/definitions/list_fields.h"
 #include "store/catalogue/slots.h"
 #include "store/catalogue/table_catalogue.h"
 #include "store/engine/database.h"
@@ -21,10 +23,6 @@ namespace vn {
 namespace {
 
 constexpr int kShownCuts = 10;
-constexpr int kListCodeLength = 3;
-constexpr int kInstructionsField = 14;
-constexpr int kDescriptionField = 15;
-constexpr int kAgencyField = 16;
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
@@ -161,9 +159,9 @@ FcfApplied FcfReader::apply() {
         writer->write(row.fields[0].toUtf8(), values);
         ++applied.rows;
         if (slot == kListSlot) {
-            applied.instructions = row.fields.value(kInstructionsField);
-            applied.description = row.fields.value(kDescriptionField);
-            applied.agency = row.fields.value(kAgencyField);
+            applied.instructions = row.fields.value(list_field::kInstructions);
+            applied.description = row.fields.value(list_field::kDescription);
+            applied.agency = row.fields.value(list_field::kAgencyName);
         }
     }
     transaction.commit();

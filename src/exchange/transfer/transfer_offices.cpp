@@ -1,6 +1,7 @@
 #include "exchange/transfer/transfer_offices.h"
 
 #include "exchange/transfer/transfer_format.h"
+#include "lists/definitions/list_fields.h"
 #include "store/access/record_access.h"
 #include "store/catalogue/slots.h"
 #include "store/text/case_conversion.h"
@@ -10,7 +11,6 @@ namespace vn {
 namespace {
 
 constexpr int kNameField = 2;
-constexpr int kDescriptionField = 15;
 constexpr int kDataFlowThroughDistricts = 2;
 
 void appendOffices(RecordAccess& access, int slot, QStringList& entries) {
@@ -44,7 +44,7 @@ QString senderText(RecordAccess& access, const QString& fileName) {
 
 QString listDescription(RecordAccess& access, const QString& listCode) {
     const QString key = LowerCaseText(listCode);
-    return access.FindRecord(kListSlot, key) ? access.GetFieldText(kListSlot, kDescriptionField) : QString();
+    return access.FindRecord(kListSlot, key) ? access.GetFieldText(kListSlot, list_field::kDescription) : QString();
 }
 
 }  // namespace vn

@@ -1,5 +1,6 @@
 #include "requests/math/calc_runner.h"
 
+#include "lists/definitions/definition_keys.h"
 #include "lists/records/record_tables.h"
 #include "store/access/record_access.h"
 #include "store/catalogue/slots.h"
@@ -12,7 +13,6 @@ namespace vn {
 namespace {
 
 constexpr int kHeadLast = 4;
-constexpr int kListCodeLength = 3;
 
 // A value as read: its text, and its number when the arithmetic needs one.
 struct Value {
