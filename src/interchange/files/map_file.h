@@ -1,0 +1,59 @@
+#pragma once
+
+#include "interchange/export/export_values.h"
+#include "interchange/export/field_order.h"
+#include "interchange/import/import_mapping.h"
+#include "interchange/text/cut_settings.h"
+
+#include <QString>
+#include <optional>
+
+namespace vn {
+
+class DefinitionCache;
+
+// The settings a map or layout file may give; what it leaves out stays unset.
+struct TextFileSettings {
+    std::optional<FieldMethod> method;   // method = fixed | delimited | tab
+    std::optional<int> size;             // size = N (at least 1)
+    std::optional<QChar> delimiter;      // delimiter = C | tab | space | none (a null QChar)
+    std::optional<QChar> separator;      // separator = C | tab | space
+    std::optional<int> skip;             // skip = N heading lines
+    std::optional<TextCharset> charset;  // charset = windows-1252 | utf-8
+    std::optional<SelectionOutput> selection;  // selection = text | index
+};
+
+// A map file ("N = FIELD": import field N, 1-120, fills FIELD; N may repeat, a FIELD may not) or a
+// layout file ("field = FIELD", in order). UTF-8, "name = value" lines, "#" comments, values
+// trimmed. FIELD: a header caption (Title ... Zip, any case), "page P: CAPTION" (the one active
+// field so captioned), "page P text|check|radio S" (S the field's slot), "page P memo",
+// "page P cell R,C". A map's targets are header and page text fields.
+struct MapFile {
+    TextFileSettings settings;
+    ImportMapping mapping;  // map files
+};
+struct LayoutFile {
+    TextFileSettings settings;
+    QList<OrderEntry> order;  // layout files; captions as the export view shows them
+};
+
+struct MapFileProblem {
+    int line = 0;  // 1-based; 0 for the file as a whole
+    QString message;
+};
+
+// Reading checks everything against the list's fields before anything is used.
+std::optional<MapFile> parseMapFile(const QString& text, const DefinitionCache& definitions, MapFileProblem& problem);
+std::optional<LayoutFile> parseLayoutFile(const QString& text, const DefinitionCache& definitions,
+                                          MapFileProblem& problem);
+std::optional<MapFile> readMapFile(const QString& path, const DefinitionCache& definitions, MapFileProblem& problem);
+std::optional<LayoutFile> readLayoutFile(const QString& path, const DefinitionCache& definitions,
+                                         MapFileProblem& problem);
+
+// The text of a file that reads back as the same settings and fields.
+QString mapFileText(const TextFileSettings& settings, const ImportMapping& mapping);
+QString layoutFileText(const TextFileSettings& settings, const QList<OrderEntry>& order);
+// FIELD as these files write it: the header caption, else "page P text S", "page P memo", ...
+QString fieldSpec(FieldRef field);
+
+}  // namespace vn

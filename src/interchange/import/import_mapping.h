@@ -1,0 +1,33 @@
+#pragma once
+
+#include "interchange/fields/field_ref.h"
+
+#include <QList>
+#include <map>
+#include <optional>
+
+namespace vn {
+
+// Which import field fills which target: import fields 1 to 120, each to any number of targets
+// (header fields and page text fields); a target takes one import field. Every target mapped is
+// filled.
+class ImportMapping {
+public:
+    static constexpr int kMaxFields = 120;
+
+    // False when the number is outside 1-120 or the target already has a field.
+    bool map(int field, FieldRef target);
+    void unmap(FieldRef target);
+    void clear();
+
+    std::optional<int> fieldOf(FieldRef target) const;
+    QList<FieldRef> targetsOf(int field) const;  // in FieldRef order
+    QList<int> mappedFields() const;             // ascending, each once
+    int count() const;                           // targets mapped
+    bool isEmpty() const { return m_fields.empty(); }
+
+private:
+    std::map<FieldRef, int> m_fields;
+};
+
+}  // namespace vn

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "exchange/codec/work_progress.h"
+#include "interchange/import/import_mapping.h"
+#include "interchange/text/import_text.h"
+#include "lists/records/record_key.h"
+
+namespace vn {
+
+class RecordAccess;
+
+// What an import writes and where.
+struct ImportPlan {
+    QString listCode;
+    KeyOrigin origin;
+    int highestPage = 1;  // every record gets its Head row and page rows 1 to this
+    int fieldCount = 0;   // import fields a record has (the split preview's); surplus ones dropped
+    ImportMapping mapping;
+};
+
+// What an import did, for the closing message; "first" lines are the file's 1-based lines.
+struct ImportSummary {
+    int imported = 0;
+    int skipped = 0;
+    int droppedFields = 0;  // beyond fieldCount
+    int firstDroppedLine = 0;
+    int droppedTails = 0;   // FixedLength: characters after the last whole field
+    int firstTailLine = 0;
+    int cutValues = 0;      // longer than their field
+    int firstCutLine = 0;
+    QStringList keys;       // the records made, in order
+
+    // "n records imported." and a sentence for each count above 0, naming its first line.
+    QString message() const;
+};
+
+// Imports cut records into the list. Each record: the import key, its Head and page rows
+// (EnsureRecordRows), every mapped target's value, the counter.
+class ImportRun {
+public:
+    ImportRun(RecordAccess& access, ImportPlan plan, QList<ImportRecord> records);
+
+    int recordCount() const { return int(m_records.size()); }
+    const ImportRecord& record(int index) const { return m_records[index]; }
+    const ImportSummary& summary() const { return m_summary; }
+    const QString& failure() const { return m_failure; }  // the store's message after Failed
+
+    // "Automatically": records first..end in one transaction with the counter; a false step or a
+    // store failure rolls everything back (the summary then counts nothing).
+    WorkEnd importAll(const WorkProgress& progress, int first = 0);
+    // "Line by Line": one record in a transaction of its own.
+    void importOne(int index);
+    void skipOne(int index);
+
+private:
+    RecordAccess& m_access;
+    ImportPlan m_plan;
+    QList<ImportRecord> m_records;
+    ImportSummary m_summary;
+    QString m_failure;
+};
+
+}  // namespace vn
