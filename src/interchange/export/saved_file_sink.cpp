@@ -15,7 +15,8 @@ QString fileFailure(const QSaveFile& file) {
 SavedFileSink::SavedFileSink(const QString& path) : m_file(path) {}
 
 bool SavedFileSink::open(QString& failure) {
-    if (m_file.open(QIODevice::WriteOnly)) return true;
+    // Unbuffered, and each block's write checked: Qt's buffer lets a short write pass unnoticed.
+    if (m_file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return true;
     failure = fileFailure(m_file);
     return false;
 }
@@ -25,17 +26,20 @@ void SavedFileSink::append(QByteArrayView bytes) {
     if (m_buffer.size() >= kFlushSize) flush();
 }
 
-// A short write is remembered by QSaveFile, which then refuses to commit.
 void SavedFileSink::flush() {
-    if (m_buffer.isEmpty()) return;
-    m_file.write(m_buffer);
+    if (m_buffer.isEmpty() || m_writeFailed) return;
+    if (m_file.write(m_buffer) != m_buffer.size()) {
+        m_writeFailed = true;
+        m_failure = fileFailure(m_file);
+        m_file.cancelWriting();  // commit then keeps the old file
+    }
     m_buffer.clear();
 }
 
 bool SavedFileSink::commit(QString& failure) {
     flush();
-    if (m_file.commit()) return true;
-    failure = fileFailure(m_file);
+    if (!m_writeFailed && m_file.commit()) return true;
+    failure = m_writeFailed ? m_failure : fileFailure(m_file);
     return false;
 }
 

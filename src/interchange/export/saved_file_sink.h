@@ -23,6 +23,8 @@ private:
 
     QSaveFile m_file;
     QByteArray m_buffer;
+    bool m_writeFailed = false;
+    QString m_failure;
 };
 
 }  // namespace vn

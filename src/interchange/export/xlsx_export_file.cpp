@@ -1,5 +1,6 @@
 #include "interchange/export/xlsx_export_file.h"
 
+#include "interchange/export/workbook_check.h"
 #include "store/engine/file_commit.h"
 #include "store/engine/store_error.h"
 
@@ -17,13 +18,19 @@ constexpr QFileDevice::Permissions kNewFilePermissions =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser |
     QFileDevice::ReadGroup | QFileDevice::ReadOther;
 
-// The value as a cell takes it: at most 32,767 characters, a surrogate pair never split.
-QString cellText(const QString& value, int& cut) {
+// The value as a cell takes it: line breaks as the LF a cell uses (XML would turn a bare CR LF into
+// LF anyway), at most 32,767 characters, a surrogate pair never split.
+QString cellText(QString value, int& cut) {
+    if (value.contains(QLatin1Char('\r'))) {
+        value.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        value.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    }
     if (value.size() <= XlsxExportFile::kCellCharacters) return value;
     ++cut;
     qsizetype size = XlsxExportFile::kCellCharacters;
     if (value[size - 1].isHighSurrogate()) --size;
-    return value.left(size);
+    value.truncate(size);
+    return value;
 }
 
 QString workbookFailure(const QString& path, int error) {
@@ -48,8 +55,11 @@ bool XlsxExportFile::open(QString& failure) {
     m_temporary = reserved.fileName();
     reserved.setPermissions(QFile::exists(m_path) ? QFile::permissions(m_path) : kNewFilePermissions);
     reserved.close();
+    // Rows go to disk as they are written, on the target's disk rather than /tmp.
+    QByteArray folder = QFile::encodeName(QFileInfo(m_path).absolutePath());
     lxw_workbook_options options{};
-    options.constant_memory = LXW_TRUE;  // rows go to disk as they are written
+    options.constant_memory = LXW_TRUE;
+    options.tmpdir = folder.data();
     m_workbook = workbook_new_opt(QFile::encodeName(m_temporary).constData(), &options);
     if (!m_workbook) {
         failure = QStringLiteral("%1: the workbook cannot be made").arg(m_path);
@@ -104,6 +114,11 @@ bool XlsxExportFile::commit(QString& failure) {
     m_workbook = nullptr;
     if (closed != LXW_NO_ERROR) {
         failure = workbookFailure(m_path, closed);
+        discard();
+        return false;
+    }
+    if (!workbookIsWhole(m_temporary, QStringLiteral("xl/worksheets/sheet1.xml"), m_row)) {
+        failure = QStringLiteral("%1: the workbook could not be written completely").arg(m_path);
         discard();
         return false;
     }

@@ -11,7 +11,7 @@ struct lxw_format;
 namespace vn {
 
 // A workbook of one sheet named by the list code: a bold caption row kept in view, then a row a
-// record, every value a string cell ("01234" keeps its zero). Values beyond a cell's 32,767
+// record, every value a string cell ("01234" keeps its zero), line breaks as LF. Values beyond a cell's 32,767
 // characters are cut and counted. The workbook is written to a temporary file beside the target
 // and renamed over it when complete.
 class XlsxExportFile : public ExportSink {
