@@ -18,7 +18,7 @@ WorkEnd exportList(RecordAccess& access, const ExportPlan& plan, const WorkProgr
     if (!sink->open(failure)) return WorkEnd::Failed;
     sink->writeCaptions(orderCaptions(plan.order));
     const QStringList keys = listRecordKeys(access, plan.listCode);
-    ExportValueReader reader(access, plan.listCode, plan.order, plan.selection);
+    ExportValueReader reader(access, plan.listCode, plan.order, plan.selection, ExportValueReader::Reading::InKeyOrder);
     for (qsizetype i = 0; i < keys.size(); ++i) {
         if (!progress.advance(i, keys.size())) return WorkEnd::Cancelled;  // the sink, dropped, keeps the old file
         sink->writeRecord(reader.values(keys[i]));

@@ -3,6 +3,7 @@
 #include "lists/definitions/definition_keys.h"
 #include "lists/records/record_tables.h"
 #include "store/access/record_access.h"
+#include "store/engine/table.h"
 #include "store/catalogue/slots.h"
 
 #include <array>
@@ -17,8 +18,17 @@ constexpr int kItemPositionField = 1;
 }  // namespace
 
 ExportValueReader::ExportValueReader(RecordAccess& access, QString listCode, QList<OrderEntry> order,
-                                     SelectionOutput selection)
-    : m_access(access), m_listCode(std::move(listCode)), m_order(std::move(order)), m_selection(selection) {}
+                                     SelectionOutput selection, Reading reading)
+    : m_access(access), m_listCode(std::move(listCode)), m_order(std::move(order)), m_selection(selection) {
+    if (reading != Reading::InKeyOrder) return;
+    for (int source = 0; source <= kPageCount; ++source)
+        m_followers[source].emplace(access.catalogue().table(FieldRef{source, 0}.tableSlot()));
+}
+
+bool ExportValueReader::findRow(int source, const QString& key) {
+    if (m_followers[source]) return m_followers[source]->find(key);
+    return m_access.FindRecord(FieldRef{source, 0}.tableSlot(), key);
+}
 
 QStringList ExportValueReader::values(const QString& key) {
     // Each table is looked up once a record; its current row then serves every field read from it.
@@ -32,7 +42,7 @@ QStringList ExportValueReader::values(const QString& key) {
             continue;
         }
         const int slot = entry.field.tableSlot();
-        if (!found[source]) found[source] = m_access.FindRecord(slot, key);
+        if (!found[source]) found[source] = findRow(source, key);
         if (!*found[source]) values << QString();
         else values << (entry.field.isHeader() ? m_access.GetFieldText(slot, entry.field.column) : pageValue(entry));
     }
