@@ -1,6 +1,8 @@
 #include "export_fixture.h"
 #include "support/file_size_limit.h"
 
+#include <functional>
+
 using namespace vn;
 using namespace vn::test;
 
@@ -28,39 +30,37 @@ struct FilledFixture : ExportFixture {
     }
 };
 
-TEST(ExportFailure, AWriteFailureIsReportedAndKeepsTheOldFile) {
-    FilledFixture f;
+// Runs an export of each format over an old file; the run must end as expected and leave the old
+// file alone, with nothing else beside it.
+void expectOldFileKept(FilledFixture& f, WorkEnd expected, const std::function<WorkEnd(const ExportPlan&)>& run) {
     for (const Format& format : kFormats) {
         const ExportPlan plan = f.plan(format.format, format.name, kOrder);
         writeBytes(plan.path, kOld);
-        WorkEnd end;
-        {
-            FileSizeLimit limit(20000);
-            end = f.run(plan);
-        }
-        EXPECT_EQ(end, WorkEnd::Failed) << format.name;
-        EXPECT_FALSE(f.failure.isEmpty()) << format.name;
+        EXPECT_EQ(run(plan), expected) << format.name;
         EXPECT_EQ(fileBytes(plan.path), kOld) << format.name;
         EXPECT_EQ(f.leftFiles(), QStringList{format.name}) << format.name;
         QFile::remove(plan.path);
     }
 }
 
+TEST(ExportFailure, AWriteFailureIsReportedAndKeepsTheOldFile) {
+    FilledFixture f;
+    expectOldFileKept(f, WorkEnd::Failed, [&](const ExportPlan& plan) {
+        const FileSizeLimit limit(20000);
+        const WorkEnd end = f.run(plan);
+        EXPECT_FALSE(f.failure.isEmpty());
+        return end;
+    });
+}
+
 TEST(ExportFailure, CancelKeepsTheOldFile) {
     FilledFixture f;
-    for (const Format& format : kFormats) {
-        const ExportPlan plan = f.plan(format.format, format.name, kOrder);
-        writeBytes(plan.path, kOld);
-        WorkProgress progress;
-        progress.step = [](qint64 done, qint64 total) {
-            EXPECT_EQ(total, 40);
-            return done < 30;
-        };
-        EXPECT_EQ(f.run(plan, progress), WorkEnd::Cancelled) << format.name;
-        EXPECT_EQ(fileBytes(plan.path), kOld) << format.name;
-        EXPECT_EQ(f.leftFiles(), QStringList{format.name}) << format.name;
-        QFile::remove(plan.path);
-    }
+    WorkProgress progress;
+    progress.step = [](qint64 done, qint64 total) {
+        EXPECT_EQ(total, 40);
+        return done < 30;
+    };
+    expectOldFileKept(f, WorkEnd::Cancelled, [&](const ExportPlan& plan) { return f.run(plan, progress); });
 }
 
 TEST(ExportFailure, AFileThatCannotBeCreatedIsReported) {
