@@ -8,6 +8,8 @@ namespace {
 
 bool oneCharacter(const QString& text) { return text.size() == 1; }
 
+QChar firstCharacter(const QString& text) { return text.isEmpty() ? QChar() : text.front(); }
+
 // A one-character edit that holds more is emptied and keeps the focus.
 bool refuseLonger(QString& text, bool& beep) {
     beep = text.size() > 1;
@@ -38,8 +40,8 @@ CutSettings ExportChoices::cutSettings() const {
         break;
     case ExportMethod::Delimited:
         settings.method = FieldMethod::Delimited;
-        settings.delimiter = delimiterText.value(0);
-        settings.separator = separatorText.value(0);
+        settings.delimiter = firstCharacter(delimiterText);
+        settings.separator = firstCharacter(separatorText);
         break;
     case ExportMethod::Tab: settings.method = FieldMethod::Tab; break;
     default: break;
