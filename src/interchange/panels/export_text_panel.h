@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <utility>
 
 namespace vn {
 
@@ -46,6 +47,8 @@ public:
     const ExportTextState& state() const { return m_state; }
     const FieldOrder& order() const { return m_order; }
     std::optional<int> orderNumber(FieldRef field) const { return m_order.numberOf(field); }
+    // Where the last action wants the keyboard focus, once.
+    ExportFocus takeFocus() { return std::exchange(m_state.focus, ExportFocus::None); }
 
     // "Export To Text File": false, saying so, without a current list.
     bool open();
