@@ -28,7 +28,7 @@ ExportCellsGrid::ExportCellsGrid(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("exportTable"));
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(2);
+    grid->setSpacing(1);
     m_name = gridLabel(QStringLiteral("tableNameLabel"), this);
     grid->addWidget(m_name, 0, 0);
     for (int c = 1; c <= kColumns; ++c) {
@@ -44,7 +44,7 @@ ExportCellsGrid::ExportCellsGrid(QWidget* parent) : QWidget(parent) {
             cell->setAccessibleName(QStringLiteral("Row %1 Column %2").arg(r).arg(c));
             cell->setFlat(true);
             cell->setAutoFillBackground(true);
-            cell->setFixedSize(44, 20);
+            cell->setFixedSize(44, 18);
             connect(cell, &QPushButton::clicked, this, [this, r, c] { emit cellClicked(r, c); });
             grid->addWidget(cell, r, c);
             m_cells << cell;

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace vn {
@@ -32,12 +33,13 @@ QList<NumberedBox*> boxGrid(QWidget* parent, const QString& name, int count, int
     QList<NumberedBox*> boxes;
     for (int i = 0; i < count; ++i) {
         auto* box = new NumberedBox(name + QString::number(i + 1), parent);
-        box->setMaximumWidth(190);
+        box->setMaximumWidth(260);
         grid->addWidget(box, i % rows, i / rows);
         QObject::connect(box, &NumberedBox::clicked, parent, [clicked, i] { clicked(i); });
         boxes << box;
     }
     grid->setRowStretch(rows, 1);
+    grid->setColumnStretch((count + rows - 1) / rows, 1);
     return boxes;
 }
 
@@ -74,6 +76,7 @@ ExportTextView::ExportTextView(Session& session, QWidget* parent) : PanelView(pa
     layout->addWidget(m_choices);
     layout->addWidget(bottomRows());
     layout->addStretch();
+    render();  // the boxes of no page hidden before the window first takes its size
 }
 
 QWidget* ExportTextView::topRow() {
@@ -113,6 +116,8 @@ QWidget* ExportTextView::pageGroup() {
     row->setContentsMargins(4, 2, 4, 2);
     auto* tabs = new QTabWidget(group);
     tabs->setObjectName(QStringLiteral("pageFieldTabs"));
+    tabs->setAccessibleName(QStringLiteral("Page Fields"));
+    tabs->tabBar()->setAccessibleName(QStringLiteral("Page Field Groups"));
     // A tab of boxes standing for the group's boxes from `first` on (0-based).
     const auto tab = [&](const QString& title, const QString& name, QList<ExportBox> ExportPageBoxes::*kind, int first,
                          int count, int rows) {
