@@ -8,17 +8,10 @@
 #include "interchange/files/settings_lines.h"
 #include "lists/definitions/definition_cache.h"
 #include "lists/definitions/definition_tables.h"
-#include "platform/prompter.h"
 #include "platform/text_lines.h"
-#include "store/access/record_access.h"
-#include "store/catalogue/table_catalogue.h"
-#include "store/engine/database.h"
-#include "store/schema/schema.h"
 
-#include "fuzz_expect.h"
+#include "fuzz_tables.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -30,24 +23,11 @@ using namespace vn::definition_tables;
 
 using fuzz::expect;
 
-struct Silent : Prompter {
-    void beep() override {}
-    Answer information(const QString&, Buttons) override { return Answer::Ok; }
-    Answer warning(const QString&, Buttons) override { return Answer::Ok; }
-    Answer error(const QString&, Buttons) override { return Answer::Ok; }
-    Answer confirmation(const QString&, Buttons) override { return Answer::Ok; }
-};
-
 // The list abc: on page 1 text fields Name, Phone (with a selection list), City and a deleted
 // Old, check boxes Member and city, a radio group Size, a memo Notes and a label; on page 2 a
 // table of 3 rows and 2 columns.
-struct ListFields {
-    ListFields() {
-        const QString path = QDir(base.path()).filePath("Varnedo1.db");
-        auto db = Database::create(path);
-        for (const TableDef& def : schema::allTables()) db->createTable(def);
-        db.reset();
-        for (int slot : {kListSlot, kFdisSlot, kTdatSlot, kHelpSlot}) catalogue.open(slot, {path, TableCatalogue::tableName(slot)});
+struct ListFields : fuzz::FolderDataSet {
+    ListFields() : FolderDataSet({kListSlot, kFdisSlot, kTdatSlot, kHelpSlot}) {
         define("abc101", 1, 1, "Name");
         define("abc102", 1, 2, "Phone");
         access.SetFieldText(kFdisSlot, fdis::kHasList, "1");
@@ -72,10 +52,6 @@ struct ListFields {
         access.SetFieldText(kFdisSlot, fdis::kSlot, QString::number(slot));
         access.SetFieldText(kFdisSlot, fdis::kCaption, caption);
     }
-    QTemporaryDir base;
-    Silent prompter;
-    TableCatalogue catalogue;
-    RecordAccess access{catalogue, prompter};
     DefinitionCache definitions;
 };
 
