@@ -155,6 +155,7 @@ QWidget* ImportTextView::buildFieldsColumn() {
     m_fields->setHeaderLabels({QStringLiteral("Used"), QStringLiteral("Import Field")});
     m_fields->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     m_fields->setRootIsDecorated(false);
+    m_fields->setAccessibleName(QStringLiteral("Used Import Text Fields"));  // a tree takes no name from its caption
     m_fields->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(m_fields, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) {
         act([this, item] { m_panel.selectField(m_fields->indexOfTopLevelItem(item) + 1); });

@@ -24,6 +24,7 @@ TargetBoxGrid::TargetBoxGrid(const QString& title, const QString& name, int capa
         stems << name + QString::number(i + 1);
     }
     grid->setRowStretch(rows, 1);
+    grid->setColumnStretch(2 * ((capacity + rows - 1) / rows), 1);
     setNames(stems);
 }
 
