@@ -40,9 +40,15 @@ struct ExportSummary {
     QString message(const QString& path) const;
 };
 
+// The keys of the list's records: Head keys whose first three characters equal the code in any
+// case, in key order, taken at once so no walk stays open.
+QStringList listRecordKeys(RecordAccess& access, const QString& listCode);
+
 // "Automatically": every record of the list (Head keys whose first three characters equal the
-// code, any case) in key order, written through QSaveFile: on a write failure or Cancel the file
-// that was there stays. Failures are told through failure.
+// code, any case) in key order, written beside the old file and renamed over it when complete: on
+// a write failure or Cancel the file that was there stays. Failures are told through failure;
+// a store error is thrown (StoreError), the old file kept likewise. Csv and Xlsx begin with a row
+// of the order's captions.
 WorkEnd exportList(RecordAccess& access, const ExportPlan& plan, const WorkProgress& progress,
                    ExportSummary& summary, QString& failure);
 

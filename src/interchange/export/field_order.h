@@ -14,6 +14,9 @@ struct OrderEntry {
     bool hasList = false;  // a text field with a selection list (definition field 12)
 };
 
+// The entries' captions in order.
+QStringList orderCaptions(const QList<OrderEntry>& entries);
+
 // The fields chosen for an export, numbered 1 to count() without gaps in the order chosen. Every
 // field of a list fits: 15 header fields and 121 columns on each of six pages.
 class FieldOrder {
@@ -31,7 +34,7 @@ public:
     int count() const { return int(m_entries.size()); }
     const OrderEntry& entry(int number) const { return m_entries[number - 1]; }  // 1-based
     const QList<OrderEntry>& entries() const { return m_entries; }
-    QStringList captions() const;
+    QStringList captions() const { return orderCaptions(m_entries); }
 
 private:
     QList<OrderEntry> m_entries;

@@ -3,6 +3,7 @@
 #include "interchange/fields/field_ref.h"
 
 #include <QList>
+#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -25,6 +26,9 @@ public:
     QList<int> mappedFields() const;             // ascending, each once
     int count() const;                           // targets mapped
     bool isEmpty() const { return m_fields.empty(); }
+    int highestPage() const;                     // the highest page mapped, 0 for the header only
+    // Every target with its field, in FieldRef order (the header first, then page by page).
+    const std::map<FieldRef, int>& targets() const { return m_fields; }
 
 private:
     std::map<FieldRef, int> m_fields;

@@ -14,7 +14,7 @@ struct ImportPlan {
     QString listCode;
     KeyOrigin origin;
     int highestPage = 1;  // every record gets its Head row and page rows 1 to this
-    int fieldCount = 0;   // import fields a record has (the split preview's); surplus ones dropped
+    int fieldCount = 0;   // import fields a record has (the split preview's); surplus ones dropped; 0: all kept
     ImportMapping mapping;
 };
 
@@ -48,11 +48,15 @@ public:
     // "Automatically": records first..end in one transaction with the counter; a false step or a
     // store failure rolls everything back (the summary then counts nothing).
     WorkEnd importAll(const WorkProgress& progress, int first = 0);
-    // "Line by Line": one record in a transaction of its own.
+    // "Line by Line": one record in a transaction of its own; a store failure throws StoreError and
+    // leaves nothing of the record.
     void importOne(int index);
     void skipOne(int index);
 
 private:
+    QString valueOf(const ImportRecord& record, int field) const;
+    void writeRecord(const ImportRecord& record, const QString& key, ImportSummary& summary);
+
     RecordAccess& m_access;
     ImportPlan m_plan;
     QList<ImportRecord> m_records;

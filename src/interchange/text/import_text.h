@@ -30,6 +30,9 @@ std::optional<TextFileLines> decodeImportText(QByteArrayView bytes, std::optiona
                                               TextProblem& problem);
 std::optional<TextFileLines> readImportText(const QString& path, std::optional<TextCharset> charset,
                                             TextProblem& problem);
+// The problem as the user reads it: "<path>, line <n>: <message>", or the message alone for line 0
+// (a file that cannot be read names itself).
+QString textProblemMessage(const QString& path, const TextProblem& problem);
 
 // One record of the file: usually one line; a delimited value may hold line breaks.
 struct ImportRecord {
@@ -46,7 +49,8 @@ struct ImportRecord {
 std::optional<QList<ImportRecord>> cutImportRecords(const TextFileLines& file, const CutSettings& settings,
                                                     TextProblem& problem);
 
-// The fields of one record as "Split Text Fields" numbers them (1, 2, ...).
+// The fields of one record as "Split Text Fields" numbers them (1, 2, ...): the same cut applied to
+// the record's text; empty when the settings are not ready or a delimited field is left open.
 QStringList splitPreview(const QString& recordText, const CutSettings& settings);
 
 }  // namespace vn
