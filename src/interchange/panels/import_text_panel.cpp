@@ -116,7 +116,7 @@ void ImportTextPanel::chooseMethod(FieldMethod method) {
     m_state.method = method;
     m_state.sizeShown = method == FieldMethod::FixedLength;
     m_state.delimitersShown = method == FieldMethod::Delimited;
-    m_state.splitEnabled = method == FieldMethod::Tab;
+    m_state.splitEnabled = enteredSettings().isReady();  // tab at once; the others once their entries hold
     if (method == FieldMethod::FixedLength) requestFocus(ImportFocus::Size);
     if (method == FieldMethod::Delimited) requestFocus(ImportFocus::Delimiter);
     if (!m_lines.lines.isEmpty() && !m_run) showLine(m_lines.lines.first());
@@ -125,15 +125,22 @@ void ImportTextPanel::chooseMethod(FieldMethod method) {
 
 void ImportTextPanel::enterSize(const QString& text, Leave how) {
     if (m_state.method != FieldMethod::FixedLength) return;
-    if (fieldSize(text)) {
-        m_state.sizeText = text;
-        m_state.splitEnabled = true;
+    takeMethodEntry(m_state.sizeText, text, fieldSize(text).has_value(), how, ImportFocus::Size, false);
+}
+
+// An entry that completes the method: a valid one enables the split and moves the focus there; an
+// invalid one is emptied and, unless an empty box was just left, keeps the focus.
+void ImportTextPanel::takeMethodEntry(QString& stored, const QString& text, bool valid, Leave how, ImportFocus own,
+                                      bool beep) {
+    m_state.splitEnabled = valid;
+    stored = valid ? text : QString();
+    if (valid) {
         requestFocus(ImportFocus::Split);
         return;
     }
-    m_state.sizeText.clear();
-    m_state.splitEnabled = false;
-    if (how == Leave::Enter || !text.isEmpty()) requestFocus(ImportFocus::Size);
+    if (text.isEmpty() && how == Leave::Focus) return;
+    if (beep) m_session.prompter.beep();
+    requestFocus(own);
 }
 
 void ImportTextPanel::enterDelimiter(const QString& text, Leave how) {
@@ -152,18 +159,7 @@ void ImportTextPanel::enterDelimiter(const QString& text, Leave how) {
 void ImportTextPanel::enterSeparator(const QString& text, Leave how) {
     if (m_state.method != FieldMethod::Delimited) return;
     const bool valid = text.size() == 1 && text != m_state.delimiterText;
-    if (valid) {
-        m_state.separatorText = text;
-        m_state.splitEnabled = true;
-        requestFocus(ImportFocus::Split);
-        return;
-    }
-    m_state.separatorText.clear();
-    m_state.splitEnabled = false;
-    if (!text.isEmpty() || how == Leave::Enter) {
-        m_session.prompter.beep();
-        requestFocus(ImportFocus::Separator);
-    }
+    takeMethodEntry(m_state.separatorText, text, valid, how, ImportFocus::Separator, true);
 }
 
 // The whole file is cut now, so a file the method cannot read is refused before any mapping.

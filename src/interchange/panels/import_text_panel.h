@@ -58,6 +58,7 @@ public:
 private:
     CutSettings enteredSettings() const;
     void requestFocus(ImportFocus focus);
+    void takeMethodEntry(QString& stored, const QString& text, bool valid, Leave how, ImportFocus own, bool beep);
     void showLine(const QString& text);
     void loadFile(const QString& path, TextFileLines lines);
     std::optional<QList<ImportRecord>> cutFile(const CutSettings& settings, bool reread);

@@ -45,6 +45,16 @@ QStringList headerNames() {
     return names;
 }
 
+// A part of the view with its layout, edge to edge.
+template <typename Layout>
+Layout* viewPart(QWidget* parent, const char* name, QWidget*& part) {
+    part = new QWidget(parent);
+    part->setObjectName(QString::fromLatin1(name));
+    auto* layout = new Layout(part);
+    layout->setContentsMargins(0, 0, 0, 0);
+    return layout;
+}
+
 }  // namespace
 
 ImportTextView::ImportTextView(Session& session, std::function<void()> close, QWidget* parent)
@@ -67,10 +77,8 @@ ImportTextView::ImportTextView(Session& session, std::function<void()> close, QW
 }
 
 QWidget* ImportTextView::buildFileColumn() {
-    auto* column = new QWidget(this);
-    column->setObjectName(QStringLiteral("importFileColumn"));
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
+    QWidget* column = nullptr;
+    auto* layout = viewPart<QVBoxLayout>(this, "importFileColumn", column);
     layout->addWidget(panelButton(QStringLiteral("Select Text File"), "selectTextFileButton", column,
                                   [this] { act([this] { m_panel.selectFile(m_chooseFile(FileRole::TextFile)); }); }));
     m_fileName = valueLabel(QStringLiteral("textFileLabel"), column);
@@ -89,9 +97,7 @@ QWidget* ImportTextView::buildFileColumn() {
     m_size->setAccessibleName(QStringLiteral("Enter Field Size"));
     (new QVBoxLayout(sizeGroup))->addWidget(m_size);
     m_sizeLeaving = new LeavingEdit(m_size, this);
-    connect(m_sizeLeaving, &LeavingEdit::left, this, [this](const QString& text, bool enter) {
-        act([&] { m_panel.enterSize(text, enter ? ImportTextPanel::Leave::Enter : ImportTextPanel::Leave::Focus); });
-    });
+    onLeaving(m_sizeLeaving, &ImportTextPanel::enterSize);
     m_sizeGroup = sizeGroup;
     layout->addWidget(sizeGroup);
 
@@ -109,12 +115,8 @@ QWidget* ImportTextView::buildFileColumn() {
     dl->addWidget(exampleLine(QStringLiteral("Smith,John  Smith-John  Smith~John"), "fieldSeparatorExample", delimiters));
     m_delimiterLeaving = new LeavingEdit(m_delimiter, this);
     m_separatorLeaving = new LeavingEdit(m_separator, this);
-    connect(m_delimiterLeaving, &LeavingEdit::left, this, [this](const QString& text, bool enter) {
-        act([&] { m_panel.enterDelimiter(text, enter ? ImportTextPanel::Leave::Enter : ImportTextPanel::Leave::Focus); });
-    });
-    connect(m_separatorLeaving, &LeavingEdit::left, this, [this](const QString& text, bool enter) {
-        act([&] { m_panel.enterSeparator(text, enter ? ImportTextPanel::Leave::Enter : ImportTextPanel::Leave::Focus); });
-    });
+    onLeaving(m_delimiterLeaving, &ImportTextPanel::enterDelimiter);
+    onLeaving(m_separatorLeaving, &ImportTextPanel::enterSeparator);
     m_delimitersGroup = delimiters;
     layout->addWidget(delimiters);
 
@@ -145,10 +147,8 @@ QWidget* ImportTextView::buildFileColumn() {
 }
 
 QWidget* ImportTextView::buildFieldsColumn() {
-    auto* column = new QWidget(this);
-    column->setObjectName(QStringLiteral("importFieldsColumn"));
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
+    QWidget* column = nullptr;
+    auto* layout = viewPart<QVBoxLayout>(this, "importFieldsColumn", column);
     m_fields = new QTreeWidget(column);
     m_fields->setObjectName(QStringLiteral("importFieldsList"));
     m_fields->setColumnCount(2);
@@ -165,10 +165,8 @@ QWidget* ImportTextView::buildFieldsColumn() {
 }
 
 QWidget* ImportTextView::buildMappingColumn() {
-    auto* column = new QWidget(this);
-    column->setObjectName(QStringLiteral("importMappingColumn"));
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, 0, 0, 0);
+    QWidget* column = nullptr;
+    auto* layout = viewPart<QVBoxLayout>(this, "importMappingColumn", column);
     auto* instruction = new QLabel(importInstruction(), column);
     instruction->setObjectName(QStringLiteral("mappingInstructionLabel"));
     instruction->setWordWrap(true);
@@ -207,10 +205,8 @@ QWidget* ImportTextView::buildMappingColumn() {
 }
 
 QWidget* ImportTextView::buildPreviewRow() {
-    auto* row = new QWidget(this);
-    row->setObjectName(QStringLiteral("importPreviewRow"));
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
+    QWidget* row = nullptr;
+    auto* layout = viewPart<QHBoxLayout>(this, "importPreviewRow", row);
     m_preview = new QLineEdit(row);
     m_preview->setObjectName(QStringLiteral("previewEdit"));
     m_preview->setReadOnly(true);
@@ -224,6 +220,12 @@ QWidget* ImportTextView::buildPreviewRow() {
     layout->addWidget(m_preview, 1);
     layout->addWidget(m_counter);
     return row;
+}
+
+void ImportTextView::onLeaving(LeavingEdit* edit, void (ImportTextPanel::*enter)(const QString&, ImportTextPanel::Leave)) {
+    connect(edit, &LeavingEdit::left, this, [this, enter](const QString& text, bool byEnter) {
+        act([&] { (m_panel.*enter)(text, byEnter ? ImportTextPanel::Leave::Enter : ImportTextPanel::Leave::Focus); });
+    });
 }
 
 bool ImportTextView::open() {

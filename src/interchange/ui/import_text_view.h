@@ -47,6 +47,7 @@ private:
     void applyFocus(const ImportTextState& s);
     void clickTarget(const QList<TargetBox>& boxes, int index);
     void act(const std::function<void()>& action);
+    void onLeaving(LeavingEdit* edit, void (ImportTextPanel::*enter)(const QString&, ImportTextPanel::Leave));
     QString chooseFile(FileRole role);
 
     Session& m_session;
