@@ -1,5 +1,6 @@
 #include "archive/ui/archive_window.h"
 #include "designer/ui/designer_window.h"
+#include "interchange/ui/export_data_window.h"
 #include "interchange/ui/import_data_window.h"
 #include "platform/drive_map.h"
 #include "platform/exit_signals.h"
@@ -56,6 +57,7 @@ int main(int argc, char* argv[]) {
         {vn::SetupWindow, vn::makeSetupWindow},
         {vn::ArchiveWindow, vn::makeArchiveWindow},
         {vn::ImportWindow, vn::makeImportDataWindow},
+        {vn::ExportWindow, vn::makeExportDataWindow},
     };
     windows.insert(vn::entryAndBuilderWindows(vn::printListedMatches));
     return vn::runProgram(app, gate, prompter, exitSignals, windows);

@@ -2,7 +2,7 @@
 
 #include "interchange/export/field_order.h"
 
-#include "requests/evaluation/key_follower.h"
+#include "store/access/key_follower.h"
 #include "lists/records/record_tables.h"
 
 #include <QHash>

@@ -172,8 +172,7 @@ QWidget* ImportTextView::buildMappingColumn() {
     instruction->setWordWrap(true);
     layout->addWidget(instruction);
     auto* groups = new QHBoxLayout;
-    m_header = new TargetBoxGrid(QStringLiteral("Header Fields"), QStringLiteral("header"), kHeaderFieldCount, kHeaderRows, column);
-    m_header->setNames(headerNames());
+    m_header = new TargetBoxGrid(QStringLiteral("Header Fields"), QStringLiteral("header"), headerNames(), kHeaderRows, column);
     connect(m_header, &TargetBoxGrid::clicked, this, [this](int i) {
         const auto& boxes = m_panel.state().headerBoxes;
         clickTarget(QList<TargetBox>(boxes.begin(), boxes.end()), i);
@@ -188,7 +187,9 @@ QWidget* ImportTextView::buildMappingColumn() {
         buttons->addWidget(b);
     }
     pageSide->addLayout(buttons);
-    m_page = new TargetBoxGrid(QString(), QStringLiteral("pageField"), kPageTextBoxes, kPageRows, column);
+    QStringList pageNames;
+    for (int i = 1; i <= kPageTextBoxes; ++i) pageNames << QStringLiteral("pageField%1").arg(i);
+    m_page = new TargetBoxGrid(QString(), QStringLiteral("pageField"), pageNames, kPageRows, column);
     connect(m_page, &TargetBoxGrid::clicked, this, [this](int i) { clickTarget(m_panel.state().pageBoxes, i); });
     pageSide->addWidget(m_page, 1);
     auto* mapping = new QHBoxLayout;

@@ -1,6 +1,6 @@
 #include "requests/evaluation/condition_test.h"
 
-#include "requests/evaluation/text_order.h"
+#include "store/text/text_order.h"
 #include "store/engine/text_size.h"
 #include "store/text/case_conversion.h"
 

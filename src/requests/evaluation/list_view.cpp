@@ -1,6 +1,6 @@
 #include "requests/evaluation/evaluation.h"
 
-#include "requests/evaluation/text_order.h"
+#include "store/text/text_order.h"
 #include "store/access/record_access.h"
 #include "store/catalogue/slots.h"
 

@@ -1,6 +1,6 @@
 #include "requests/evaluation/list_walk.h"
 
-#include "requests/evaluation/text_order.h"
+#include "store/text/text_order.h"
 #include "store/engine/table.h"
 #include "store/text/case_conversion.h"
 

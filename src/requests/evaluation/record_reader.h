@@ -2,7 +2,7 @@
 
 #include "lists/records/record_tables.h"
 #include "requests/evaluation/evaluation.h"
-#include "requests/evaluation/key_follower.h"
+#include "store/access/key_follower.h"
 #include "requests/evaluation/prepared_request.h"
 
 #include <array>

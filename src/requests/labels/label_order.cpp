@@ -1,6 +1,6 @@
 #include "requests/labels/label_order.h"
 
-#include "requests/evaluation/text_order.h"
+#include "store/text/text_order.h"
 #include "requests/report/record_order.h"
 #include "store/access/record_access.h"
 #include "store/catalogue/slots.h"

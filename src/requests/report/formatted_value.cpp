@@ -1,7 +1,7 @@
 #include "requests/report/formatted_value.h"
 
 #include "lists/definitions/field_definition.h"
-#include "requests/evaluation/text_order.h"
+#include "store/text/text_order.h"
 #include "store/text/phone_format.h"
 #include "store/text/zip_format.h"
 

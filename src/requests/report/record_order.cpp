@@ -1,6 +1,6 @@
 #include "requests/report/record_order.h"
 
-#include "requests/evaluation/text_order.h"
+#include "store/text/text_order.h"
 
 #include "store/text/case_conversion.h"
 

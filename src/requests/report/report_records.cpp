@@ -2,9 +2,9 @@
 
 #include "lists/definitions/definition_cache.h"
 #include "lists/records/record_tables.h"
-#include "requests/evaluation/key_follower.h"
+#include "store/access/key_follower.h"
 #include "requests/evaluation/prepared_request.h"
-#include "requests/evaluation/text_order.h"
+#include "store/text/text_order.h"
 #include "requests/report/formatted_value.h"
 #include "store/access/record_access.h"
 #include "store/catalogue/slots.h"

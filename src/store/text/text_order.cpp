@@ -1,4 +1,4 @@
-#include "requests/evaluation/text_order.h"
+#include "store/text/text_order.h"
 
 #include <algorithm>
 

@@ -10,7 +10,7 @@
 #include "support/running_program.h"
 #include "support/screen_fit.h"
 
-#include "../requests/ui/window_children.h"
+#include "../../requests/ui/window_children.h"
 #include "lists/definitions/definition_rows.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
-#include "requests/evaluation/key_follower.h"
+#include "store/access/key_follower.h"
 
-#include "requests/evaluation/text_order.h"
+#include "store/text/text_order.h"
 #include "store/engine/table.h"
 
 namespace vn {

@@ -1,0 +1,228 @@
+// Window 12 on a started program: its menu, the text view composed by clicks, and export.vnd
+// built automatically and line by line.
+#include "interchange/ui/export_data_window.h"
+#include "interchange/ui/export_text_view.h"
+#include "lists/definitions/definition_cache.h"
+#include "lists/definitions/definition_keys.h"
+#include "lists/definitions/definition_tables.h"
+#include "lists/records/record_tables.h"
+#include "support/running_program.h"
+#include "support/screen_fit.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+namespace vn {
+
+class ExportWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void theMenuOpensTheTextViewThatFitsASmallScreen();
+    void everyControlHasANameAndACaption();
+    void withoutACurrentListTheViewStaysClosed();
+    void anOrderComposedByClicksBuildsExportVnd();
+    void lineByLineWritesTheAcceptedRecords();
+
+private:
+    template <typename T>
+    T* find(const QString& name) {
+        T* found = m_window->findChild<T*>(name);
+        if (!found) qFatal("no %s", qPrintable(name));
+        return found;
+    }
+    void click(const QString& name) { find<QAbstractButton>(name)->click(); }
+    void put(int slot, const QString& key, std::initializer_list<std::pair<int, QString>> fields);
+    void define(int number, FieldKind kind, int slot, const QString& caption, int page = 1);
+    void openTextView();
+    void chooseDelimited(const char* mode);
+    QByteArray exported() const;
+    Session& session() { return *m_program->session; }
+
+    std::unique_ptr<test::RunningProgram> m_program;
+    AppWindow* m_window = nullptr;
+};
+
+void ExportWindowTest::put(int slot, const QString& key, std::initializer_list<std::pair<int, QString>> fields) {
+    session().access.EnsureRecord(slot, key);
+    for (const auto& [field, value] : fields) session().access.SetFieldText(slot, field, value);
+}
+
+void ExportWindowTest::define(int number, FieldKind kind, int slot, const QString& caption, int page) {
+    using namespace definition_tables;
+    put(kFdisSlot, definitionKey("abc", page, number),
+        {{fdis::kActive, "1"}, {fdis::kKind, QString::number(int(kind))}, {fdis::kSlot, QString::number(slot)}, {fdis::kCaption, caption}});
+}
+
+// List "abc": two text fields, a check box, a radio group, a memo and a 3 x 2 table on page 1,
+// every box and a full table on page 2; three records.
+void ExportWindowTest::init() {
+    using namespace definition_tables;
+    m_program = std::make_unique<test::RunningProgram>();
+    QVERIFY(m_program->started);
+    define(1, FieldKind::Text, 1, "Grade");
+    define(2, FieldKind::Text, 2, "School");
+    define(3, FieldKind::CheckBox, 1, "Paid");
+    define(4, FieldKind::RadioGroup, 1, "Shirt");
+    define(5, FieldKind::Memo, 1, "Notes");
+    define(6, FieldKind::Table, 1, "Table");
+    put(kTdatSlot, definitionKey("abc", 1, 6), {{tdat::kName, "Grades"}, {tdat::kColumnCount, "2"}, {tdat::kRowCount, "3"}});
+    int number = 0;
+    for (const auto& [kind, count] : {std::pair{FieldKind::Text, 20}, {FieldKind::CheckBox, 40}, {FieldKind::RadioGroup, 10}})
+        for (int slot = 1; slot <= count; ++slot)
+            define(++number, kind, slot, QStringLiteral("%1 field number %2").arg(fieldKindName(kind)).arg(slot), 2);
+    define(++number, FieldKind::Memo, 1, "Long notes", 2);
+    define(++number, FieldKind::Table, 1, "Table", 2);
+    put(kTdatSlot, definitionKey("abc", 2, number), {{tdat::kName, "Scores"}, {tdat::kColumnCount, "5"}, {tdat::kRowCount, "10"}});
+    put(kHeadSlot, "abcwyalb000100000", {{2, "Ann"}, {4, "Smith"}});
+    put(kPag1Slot, "abcwyalb000100000", {{2, "North"}, {82, "A+"}});
+    put(kHeadSlot, "abcwyalb000200000", {{2, "Bo"}, {4, "Doe"}});
+    put(kHeadSlot, "abcwyalb000300000", {{2, "Cy"}, {4, "Roe"}});
+    session().currentListCode = "abc";
+    session().currentListTitle = "Members";
+    session().definitions = std::make_shared<const DefinitionCache>(LoadDefinitions(session().access, "abc"));
+    QDir().mkpath(session().folders.exchangeFolder());
+    m_program->openWindows({{ExportWindow, makeExportDataWindow}});
+    m_program->navigator->gotoWindow(MainWindowNo, ExportWindow);
+    m_window = m_program->windows->window(ExportWindow);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+}
+
+void ExportWindowTest::cleanup() { m_program.reset(); }
+
+void ExportWindowTest::openTextView() {
+    find<QAction>("actionExportToTextFile")->trigger();
+    QVERIFY(find<QWidget>("exportTextView")->isVisible());
+}
+
+void ExportWindowTest::chooseDelimited(const char* mode) {
+    click("delimitedRadio");
+    QVERIFY(find<QLineEdit>("dataDelimiterEdit")->hasFocus());
+    QTest::keyClicks(find<QLineEdit>("dataDelimiterEdit"), "~");
+    QTest::keyClick(find<QLineEdit>("dataDelimiterEdit"), Qt::Key_Return);
+    QVERIFY(find<QLineEdit>("fieldSeparatorEdit")->hasFocus());
+    QTest::keyClicks(find<QLineEdit>("fieldSeparatorEdit"), ",");
+    click(mode);
+    QVERIFY(!find<QPushButton>("processButton")->isEnabled());
+    click("exportTextRadio");  // the last of the four
+}
+
+QByteArray ExportWindowTest::exported() const {
+    QFile file(QDir(m_program->session->folders.exchangeFolder()).filePath("export.vnd"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+void ExportWindowTest::theMenuOpensTheTextViewThatFitsASmallScreen() {
+    QVERIFY(m_window->windowTitle().endsWith("  Varnedo  [Data Export]"));
+    QVERIFY(!find<QWidget>("exportTextView")->isVisible());
+    for (const char* name : {"actionExportParadox", "actionExportDbase"}) {
+        QVERIFY(!find<QAction>(name)->isEnabled());
+        QVERIFY(!find<QAction>(name)->toolTip().isEmpty());
+    }
+    openTextView();
+    QCOMPARE(find<QLineEdit>("listCodeEdit")->text(), "abc");
+    QCOMPARE(find<QLineEdit>("listTitleEdit")->text(), "Members");
+    QVERIFY(find<QLabel>("instructionLabel")->text().startsWith("Click the desired fields to export in the order"));
+    QVERIFY(find<QWidget>("text2Box")->isVisible() && !find<QWidget>("text3Box")->isVisible());
+    QVERIFY(find<QWidget>("cellR3C2Button")->isVisible() && !find<QWidget>("cellR4C1Button")->isVisible());
+    QVERIFY(find<QPushButton>("page1Button")->font().bold());
+    QVERIFY(!find<QPushButton>("page3Button")->isVisible());
+    click("page2Button");
+    QCOMPARE(find<QGroupBox>("pageFieldsGroup")->title(), "Page Two Fields...");
+    QVERIFY(find<QPushButton>("page2Button")->font().bold() && !find<QPushButton>("page1Button")->font().bold());
+    QVERIFY(find<QWidget>("text20Box")->isVisible() && find<QWidget>("cellR10C5Button")->isVisible());
+    click("fixedLengthRadio");
+    QVERIFY(find<QLineEdit>("fieldSizeEdit")->hasFocus());
+    test::verifyFitsSmallScreen(*m_window, "export-text");
+    click("csvRadio");
+    QVERIFY(find<QCheckBox>("byteOrderMarkCheck")->isChecked() && find<QCheckBox>("guardFormulasCheck")->isChecked());
+    test::verifyFitsSmallScreen(*m_window, "export-text-csv");
+    click("returnButton");
+    QVERIFY(!find<QWidget>("exportTextView")->isVisible());
+}
+
+void ExportWindowTest::everyControlHasANameAndACaption() {
+    openTextView();
+    for (QWidget* w : find<QWidget>("exportTextView")->findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus)) continue;
+        QVERIFY2(!w->objectName().isEmpty(), w->metaObject()->className());
+        bool captioned = !w->accessibleName().isEmpty();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) captioned = captioned || !button->text().isEmpty();
+        for (QLabel* label : m_window->findChildren<QLabel*>()) captioned = captioned || label->buddy() == w;
+        // Boxes of fields the page does not have are hidden and captioned when shown.
+        QVERIFY2(captioned || !w->isVisibleTo(m_window), qPrintable(w->objectName()));
+    }
+}
+
+void ExportWindowTest::withoutACurrentListTheViewStaysClosed() {
+    session().currentListCode.clear();
+    find<QAction>("actionExportToTextFile")->trigger();
+    QVERIFY(!find<QWidget>("exportTextView")->isVisible());
+    QCOMPARE(m_program->prompter.texts(), QStringList{ExportTextPanel::kNoList});
+}
+
+void ExportWindowTest::anOrderComposedByClicksBuildsExportVnd() {
+    openTextView();
+    click("header4Check");            // Last
+    click("text2Check");              // School
+    click("cellR3C2Button");
+    click("header2Check");            // First
+    QCOMPARE(find<QLabel>("header4NumberLabel")->text(), "1");
+    QCOMPARE(find<QLabel>("text2NumberLabel")->text(), "2");
+    QCOMPARE(find<QPushButton>("cellR3C2Button")->text(), "3");
+    QVERIFY(find<QPushButton>("cellR3C2Button")->styleSheet().contains("255, 255, 255"));
+    QVERIFY(find<QPushButton>("cellR1C1Button")->styleSheet().contains("253, 209, 170"));
+    click("header4Check");            // Last out: the others move up
+    QCOMPARE(find<QLabel>("header4NumberLabel")->text(), "");
+    QCOMPARE(find<QPushButton>("cellR3C2Button")->text(), "2");
+    click("header4Check");
+    chooseDelimited("automaticallyRadio");
+    QCOMPARE(find<QLineEdit>("textLineEdit")->text(), "~School~,~T:1C:2R:3~,~First~,~Last~");
+    QVERIFY(find<QPushButton>("processButton")->isEnabled());
+    test::keepScreenshot(*m_window, "export-text-composed");
+    click("processButton");
+    QCOMPARE(exported(), "~North~,~A+~,~Ann~,~Smith~\r\n~~,~~,~Bo~,~Doe~\r\n~~,~~,~Cy~,~Roe~\r\n");
+    const QString path = QDir(session().folders.exchangeFolder()).filePath("export.vnd");
+    QCOMPARE(m_program->prompter.texts(), QStringList{"The export text file [" + path + "] has  been successfully built."});
+    QVERIFY(!find<QPushButton>("processButton")->isEnabled());
+}
+
+void ExportWindowTest::lineByLineWritesTheAcceptedRecords() {
+    openTextView();
+    click("header4Check");
+    chooseDelimited("lineByLineRadio");
+    click("processButton");
+    QCOMPARE(find<QLabel>("textLineLabel")->text(), "Current Text Line...");
+    QCOMPARE(find<QLineEdit>("textLineEdit")->text(), "~Smith~");
+    test::keepScreenshot(*m_window, "export-text-line-by-line");
+    click("acceptRecordButton");
+    QCOMPARE(find<QLineEdit>("textLineEdit")->text(), "~Doe~");
+    click("skipRecordButton");
+    click("acceptRecordButton");
+    QVERIFY(!find<QPushButton>("acceptRecordButton")->isEnabled());
+    QCOMPARE(exported(), "~Smith~\r\n~Roe~\r\n");
+    QCOMPARE(m_program->prompter.texts().size(), 1);
+
+    // A run left with Return keeps what it accepted.
+    click("exportTextRadio");
+    click("processButton");
+    click("acceptRecordButton");
+    click("returnButton");
+    QCOMPARE(exported(), "~Smith~\r\n");
+    QCOMPARE(m_program->prompter.texts().size(), 1);
+}
+
+}  // namespace vn
+
+QTEST_MAIN(vn::ExportWindowTest)
+#include "export_window_test.moc"
