@@ -10,6 +10,7 @@
 #include "support/running_program.h"
 #include "support/screen_fit.h"
 
+#include "../../archive/work_cancel.h"
 #include "../../requests/ui/window_children.h"
 #include "lists/definitions/definition_rows.h"
 
@@ -40,6 +41,7 @@ private slots:
     void theMenuOffersTheTextImportAndWaitsWithTheTables();
     void withoutACurrentListTheViewStaysClosed();
     void aDelimitedFileIsMappedByClicksAndImportedBothWays();
+    void cancellingAnAutomaticImportLeavesNoRecord();
 
 private:
     template <typename T>
@@ -48,6 +50,7 @@ private:
     }
     bool click(const QString& name) { return test::clickButton(m_window, name); }
     void clickField(int row);
+    void chooseFile(const QByteArray& content);
     void openTextView();
     QString field(int slot, const QString& key, int number) {
         RecordAccess& a = m_program->session->access;
@@ -91,6 +94,17 @@ void ImportDataWindowTest::clickField(int row) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
+// The file the "Select Text File" dialog would give.
+void ImportDataWindowTest::chooseFile(const QByteArray& content) {
+    const QString path = m_program->tmp.file("people.csv");
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(content);
+    find<ImportTextView>("importTextView")->setFileChooser([path](ImportTextView::FileRole role) {
+        return role == ImportTextView::FileRole::TextFile ? path : QString();
+    });
+}
+
 void ImportDataWindowTest::theMenuOffersTheTextImportAndWaitsWithTheTables() {
     QVERIFY(m_window->windowTitle().endsWith("  Varnedo  [Data Import]"));
     QVERIFY(!find<QWidget>("importTextView")->isVisible());
@@ -128,16 +142,8 @@ void ImportDataWindowTest::withoutACurrentListTheViewStaysClosed() {
 }
 
 void ImportDataWindowTest::aDelimitedFileIsMappedByClicksAndImportedBothWays() {
-    const QString path = m_program->tmp.file("people.csv");
-    {
-        QFile out(path);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write("Smith,Ann,555-1234\r\nJones,Bob,555-9876\r\n");
-    }
     openTextView();
-    find<ImportTextView>("importTextView")->setFileChooser([&](ImportTextView::FileRole role) {
-        return role == ImportTextView::FileRole::TextFile ? path : QString();
-    });
+    chooseFile("Smith,Ann,555-1234\r\nJones,Bob,555-9876\r\n");
     QVERIFY(click("selectTextFileButton"));
     QCOMPARE(find<QLineEdit>("previewEdit")->text(), "Smith,Ann,555-1234");
     QCOMPARE(find<QLabel>("lineCounterLabel")->text(), "1 of 2");
@@ -193,6 +199,26 @@ void ImportDataWindowTest::aDelimitedFileIsMappedByClicksAndImportedBothWays() {
     QCOMPARE(field(kHeadSlot, "abcwyalb000300000", 4), "Smith");
     QCOMPARE(field(kHeadSlot, "abcwyalb000400000", 4), "(none)");
     QCOMPARE(m_program->session->access.RecordCount(kHeadSlot), 3);
+}
+
+void ImportDataWindowTest::cancellingAnAutomaticImportLeavesNoRecord() {
+    QByteArray lines;
+    for (int i = 0; i < 300; ++i) lines += "Name" + QByteArray::number(i) + "\t" + QByteArray::number(i) + "\n";
+    openTextView();
+    chooseFile(lines);
+    QVERIFY(click("selectTextFileButton"));
+    QVERIFY(click("excelTabDelimitedRadio"));
+    QVERIFY(click("splitTextFieldsButton"));
+    clickField(0);
+    QVERIFY(click("headerLastCheck"));
+    QVERIFY(click("saveMappingButton"));
+    QVERIFY(click("automaticallyRadio"));
+    dynamic_cast<PanelView&>(*find<QWidget>("importTextView")).setDialogDelay(0);
+    QVERIFY(test::cancelWhenTheDialogShows(m_window, [this] { QVERIFY(click("startProcessButton")); }));
+    QCOMPARE(m_program->session->access.RecordCount(kHeadSlot), 0);
+    QCOMPARE(m_program->prompter.messages.last().text, "The import was cancelled.  No record was imported.");
+    QVERIFY(find<QPushButton>("startProcessButton")->isEnabled());
+    QVERIFY(!m_window->findChild<QWidget*>("workDialog")->isVisible());
 }
 
 }  // namespace vn
