@@ -162,30 +162,31 @@ void ImportTextPanel::enterSeparator(const QString& text, Leave how) {
     takeMethodEntry(m_state.separatorText, text, valid, how, ImportFocus::Separator, true);
 }
 
-// The whole file is cut now, so a file the method cannot read is refused before any mapping.
+// The whole file is read and cut now, so a file the method cannot read is refused before any
+// mapping.
 void ImportTextPanel::split() {
     const CutSettings settings = enteredSettings();
-    if (!m_state.splitEnabled || !settings.isReady() || m_lines.lines.isEmpty()) return;
-    const std::optional<QList<ImportRecord>> records = cutFile(settings, false);
-    if (!records) return;
-    m_split = settings;
-    showLine(records->first().text);
-    m_state.counter = importCounter(records->first().firstLine, int(m_lines.lines.size()), false);
-    fillImportFields(records->first().fields);
-    if (settings.method != FieldMethod::FixedLength) m_state.splitEnabled = false;
+    if (!m_state.splitEnabled || !settings.isReady() || m_state.fileName.isEmpty()) return;
+    const std::optional<QList<ImportRecord>> records = readAndCut(settings, m_charset);
+    if (records) useSplit(settings, *records);
 }
 
-std::optional<QList<ImportRecord>> ImportTextPanel::cutFile(const CutSettings& settings, bool reread) {
+// Fixed length may be tried with another size; the other methods split once.
+void ImportTextPanel::useSplit(const CutSettings& settings, const QList<ImportRecord>& records) {
+    m_split = settings;
+    showLine(records.first().text);
+    m_state.counter = importCounter(records.first().firstLine, int(m_lines.lines.size()), false);
+    m_state.splitEnabled = settings.method == FieldMethod::FixedLength;
+    fillImportFields(records.first().fields);
+}
+
+// The file as it is now, read again and cut whole; a refused file leaves everything as it was.
+std::optional<QList<ImportRecord>> ImportTextPanel::readAndCut(const CutSettings& settings,
+                                                                std::optional<TextCharset> charset) {
     TextProblem problem;
-    if (reread) {
-        std::optional<TextFileLines> lines = readImportText(m_state.fileName, m_charset, problem);
-        if (!lines) {
-            tellProblem(m_state.fileName, problem);
-            return std::nullopt;
-        }
-        m_lines = std::move(*lines);
-    }
-    std::optional<QList<ImportRecord>> records = cutImportRecords(m_lines, settings, problem);
+    std::optional<TextFileLines> lines = readImportText(m_state.fileName, charset, problem);
+    std::optional<QList<ImportRecord>> records;
+    if (lines) records = cutImportRecords(*lines, settings, problem);
     if (!records) {
         tellProblem(m_state.fileName, problem);
         return std::nullopt;
@@ -194,6 +195,7 @@ std::optional<QList<ImportRecord>> ImportTextPanel::cutFile(const CutSettings& s
         m_session.prompter.information(importFileEmpty(m_state.fileName));
         return std::nullopt;
     }
+    m_lines = std::move(*lines);
     return records;
 }
 
@@ -267,6 +269,8 @@ void ImportTextPanel::refreshEnabling() {
     m_state.startEnabled =
         m_state.processEnabled && m_split && m_state.process != ProcessMethod::None && !m_run && !m_state.gauge.working;
     m_state.acceptEnabled = m_run != nullptr;
+    m_state.mapSaveEnabled = mapped && m_split && !m_state.gauge.working;
+    m_state.mapOpenEnabled = !m_state.fileName.isEmpty() && !m_run;
 }
 
 void ImportTextPanel::clearMapping() {
@@ -293,7 +297,7 @@ void ImportTextPanel::chooseProcess(ProcessMethod method) {
 
 void ImportTextPanel::start() {
     if (!m_state.startEnabled) return;
-    const std::optional<QList<ImportRecord>> records = cutFile(*m_split, true);
+    const std::optional<QList<ImportRecord>> records = readAndCut(*m_split, m_charset);
     if (!records) return;
     ImportPlan plan;
     plan.listCode = m_state.listCode;

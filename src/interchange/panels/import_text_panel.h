@@ -61,7 +61,8 @@ private:
     void takeMethodEntry(QString& stored, const QString& text, bool valid, Leave how, ImportFocus own, bool beep);
     void showLine(const QString& text);
     void loadFile(const QString& path, TextFileLines lines);
-    std::optional<QList<ImportRecord>> cutFile(const CutSettings& settings, bool reread);
+    std::optional<QList<ImportRecord>> readAndCut(const CutSettings& settings, std::optional<TextCharset> charset);
+    void useSplit(const CutSettings& settings, const QList<ImportRecord>& records);
     void fillImportFields(const QStringList& pieces);
     void mappingChanged();
     void refreshMapping();

@@ -55,6 +55,8 @@ struct ImportTextState {
     QList<TargetBox> pageBoxes;              // the shown page's text fields, at most 20
     int mappingCount = 0;
 
+    bool mapSaveEnabled = false;  // "Save Map File...": a split and a mapping
+    bool mapOpenEnabled = false;  // "Open Map File...": a text file
     bool clearEnabled = false;
     bool saveEnabled = false;
     bool processEnabled = false;  // "Process File..." and its two choices
