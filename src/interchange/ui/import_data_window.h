@@ -1,8 +1,6 @@
 #pragma once
 
-#include "shell/ui/app_window.h"
-
-class QStackedWidget;
+#include "interchange/ui/views_window.h"
 
 namespace vn {
 
@@ -10,19 +8,12 @@ class ImportTextView;
 
 // Window 11, data import: its menu opens the text import view; the table imports are offered
 // disabled until they come.
-class ImportDataWindow : public AppWindow {
+class ImportDataWindow : public ViewsWindow {
     Q_OBJECT
 public:
     ImportDataWindow(Session& session, Navigator& navigator, QWidget* parent = nullptr);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
-    void buildMenus();
-    void openTextView();
-
-    QStackedWidget* m_views = nullptr;
     ImportTextView* m_text = nullptr;
 };
 
