@@ -38,8 +38,10 @@ bool ImportTextPanel::open() {
         m_session.prompter.information(importNeedsList());
         return false;
     }
+    // The shared snapshot, unless it belongs to another list than the current one.
     m_definitions = m_session.definitions;
-    if (!m_definitions) m_definitions = std::make_shared<const DefinitionCache>();
+    if (!m_definitions || m_definitions->listCode().compare(m_session.currentListCode, Qt::CaseInsensitive) != 0)
+        m_definitions = std::make_shared<const DefinitionCache>(LoadDefinitions(m_session.access, m_session.currentListCode));
     m_state = ImportTextState{};
     m_state.listCode = m_session.currentListCode;
     m_state.listTitle = m_session.currentListTitle;

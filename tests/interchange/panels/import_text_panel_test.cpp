@@ -95,6 +95,7 @@ TEST_F(ImportTextPanelTest, WithoutACurrentListTheViewDoesNotOpen) {
 }
 
 TEST_F(ImportTextPanelTest, OpeningShowsTheListItsHeaderAndItsFirstPagesTextFields) {
+    f.session.definitions = std::make_shared<const DefinitionCache>(LoadDefinitions(f.access, "zzz"));  // another list's
     ASSERT_TRUE(panel.open());
     EXPECT_EQ(s().listCode, "abc");
     EXPECT_EQ(s().listTitle, "Members");
