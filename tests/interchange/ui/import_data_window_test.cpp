@@ -171,6 +171,7 @@ void ImportDataWindowTest::aDelimitedFileIsMappedByClicksAndImportedBothWays() {
     QVERIFY(click("headerCityCheck"));  // nothing selected: stays unchecked
     QVERIFY(!find<QCheckBox>("headerCityCheck")->isChecked());
     QVERIFY(!find<QRadioButton>("automaticallyRadio")->isEnabled());
+    QCOMPARE(test::unnamedControls(m_window).join(", "), QString());  // the delimiter boxes as well
     test::verifyFitsSmallScreen(*m_window, "import-text-mapped");
 
     QVERIFY(click("saveMappingButton"));
