@@ -27,30 +27,13 @@ using fuzz::expect;
 
 const QList<int> kRecordSlots = {kHeadSlot, kPag1Slot, kPag2Slot, kPag3Slot, kPag4Slot, kPag5Slot, kPag6Slot};
 
-struct Silent : Prompter {
-    void beep() override {}
-    Answer information(const QString&, Buttons) override { return Answer::Ok; }
-    Answer warning(const QString&, Buttons) override { return Answer::Ok; }
-    Answer error(const QString&, Buttons) override { return Answer::Ok; }
-    Answer confirmation(const QString&, Buttons) override { return Answer::Ok; }
-};
-
 // A data set in a temporary folder: the record tables, with one record that a download keeps.
-struct DataSet {
-    DataSet() {
-        const QString path = QDir(base.path()).filePath("Varnedo1.db");
-        auto db = Database::create(path);
-        for (const TableDef& def : schema::allTables()) db->createTable(def);
-        db.reset();
-        for (int slot : kRecordSlots) catalogue.open(slot, {path, TableCatalogue::tableName(slot)});
+struct DataSet : fuzz::FolderDataSet {
+    DataSet() : FolderDataSet(kRecordSlots) {
         access.EnsureRecord(kPag1Slot, QStringLiteral("abcwyalb000000000"));
         access.SetFieldText(kPag1Slot, 1, QStringLiteral("kept"));
         layouts = std::make_unique<BackupLayouts>(access.database(kHeadSlot));
     }
-    QTemporaryDir base;
-    Silent prompter;
-    TableCatalogue catalogue;
-    RecordAccess access{catalogue, prompter};
     std::unique_ptr<BackupLayouts> layouts;
 };
 

@@ -2,12 +2,16 @@
 
 #include "exchange/backup/backup_reader.h"
 #include "fuzz_expect.h"
+#include "platform/prompter.h"
+#include "store/access/record_access.h"
 #include "store/catalogue/table_catalogue.h"
 #include "store/engine/database.h"
 #include "store/engine/row_stream.h"
 #include "store/schema/schema.h"
 #include "store/text/windows1252.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <memory>
 
 namespace vn::fuzz {
@@ -20,6 +24,30 @@ struct Tables {
     }
     std::shared_ptr<Database> db;
     std::unique_ptr<BackupLayouts> layouts;
+};
+
+// Answers as a window's default would; the targets check what the readers do, not what they say.
+struct SilentPrompter : Prompter {
+    void beep() override {}
+    Answer information(const QString&, Buttons) override { return Answer::Ok; }
+    Answer warning(const QString&, Buttons) override { return Answer::Ok; }
+    Answer error(const QString&, Buttons) override { return Answer::Ok; }
+    Answer confirmation(const QString&, Buttons) override { return Answer::Ok; }
+};
+
+// A data set in a temporary folder with every table, the given slots open for record access.
+struct FolderDataSet {
+    explicit FolderDataSet(const QList<int>& openSlots) {
+        const QString path = QDir(base.path()).filePath("Varnedo1.db");
+        auto db = Database::create(path);
+        for (const TableDef& def : schema::allTables()) db->createTable(def);
+        db.reset();
+        for (int slot : openSlots) catalogue.open(slot, {path, TableCatalogue::tableName(slot)});
+    }
+    QTemporaryDir base;
+    SilentPrompter prompter;
+    TableCatalogue catalogue;
+    RecordAccess access{catalogue, prompter};
 };
 
 // What a reader wrote into the tables: keys that are not empty, UTF-8 texts within their

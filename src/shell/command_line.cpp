@@ -1,6 +1,7 @@
 #include "shell/command_line.h"
 
 #include "exchange/session/backup_command.h"
+#include "interchange/command/interchange_command.h"
 #include "platform/drive_map.h"
 #include "store/engine/store_error.h"
 #include "store/files/installation.h"
@@ -31,6 +32,14 @@ const char kUsageText[] =
     "                                merged as \"Restore Data\", or with --clear as \"Clear and\n"
     "                                Restore Data\"; an older backup, another program version or\n"
     "                                lines that cannot be restored are refused unless --force\n"
+    "  --import LIST FILE --map MAPFILE\n"
+    "                                import the text file into the data list LIST, cut and mapped\n"
+    "                                as MAPFILE says (\"N = FIELD\" lines, method, skip, ...)\n"
+    "  --export LIST FILE [--layout LAYOUTFILE] [--no-bom]\n"
+    "                                export the records of LIST to FILE: CSV (.csv, without a\n"
+    "                                byte-order mark with --no-bom), a workbook (.xlsx), else a text\n"
+    "                                file by the layout's method; the layout's fields (\"field =\n"
+    "                                FIELD\" lines), or without one every field of the list\n"
     "  --help                        print this text\n"
     "Exit status: 0 done, 1 refused or failed, 2 usage, 3 the program is already running.\n";
 
@@ -73,6 +82,24 @@ int createInstallationIn(const QString& folder, QTextStream& out, QTextStream& e
     return kDone;
 }
 
+// The commands that take arguments of their own and work on the data set.
+struct DataSetCommand {
+    bool (*matches)(const QString& option);
+    int (*run)(const QStringList& arguments, QTextStream& out, QTextStream& err);
+};
+
+template <auto parse, auto run>
+int parsedCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    QString problem;
+    const auto parsed = parse(arguments, problem);
+    return parsed ? run(*parsed, out, err) : usage(err, problem);
+}
+
+constexpr DataSetCommand kDataSetCommands[] = {
+    {isBackupCommand, parsedCommand<parseBackupCommand, runBackupCommand>},
+    {isInterchangeCommand, parsedCommand<parseInterchangeCommand, runInterchangeCommand>},
+};
+
 // The options that take no argument.
 struct SimpleOption {
     const char* name;
@@ -102,13 +129,11 @@ std::optional<int> runCommandLine(const QList<QByteArray>& arguments, QTextStrea
         if (arguments.size() != 3) return usage(err, QStringLiteral("--create-installation takes one FOLDER."));
         return createInstallationIn(QString::fromUtf8(arguments[2]), out, err);
     }
-    if (isBackupCommand(command)) {
+    for (const DataSetCommand& dataSetCommand : kDataSetCommands) {
+        if (!dataSetCommand.matches(command)) continue;
         QStringList rest;
         for (const QByteArray& argument : arguments.mid(1)) rest << QString::fromUtf8(argument);
-        QString problem;
-        const auto parsed = parseBackupCommand(rest, problem);
-        if (!parsed) return usage(err, problem);
-        return runBackupCommand(*parsed, out, err);
+        return dataSetCommand.run(rest, out, err);
     }
     for (const SimpleOption& option : kSimpleOptions) {
         if (command != QLatin1String(option.name)) continue;

@@ -2,83 +2,27 @@
 // program would use, and the refusal while the program runs.
 #include "platform/family/family_lock.h"
 #include "platform/family/family_paths.h"
-#include "shell/command_line.h"
-#include "store/access/record_access.h"
 #include "store/catalogue/slots.h"
-#include "store/files/folder_tree.h"
-#include "store/files/installation.h"
-#include "support/recording_prompter.h"
-#include "support/temp_folder.h"
+#include "support/command_line_fixture.h"
 
-#include <QDir>
-#include <QFile>
 #include <algorithm>
-#include <gtest/gtest.h>
 
 using namespace vn;
 
 namespace {
 
-struct Outcome {
-    std::optional<int> status;
-    QString out, err;
-};
-
-struct BackupCommandTest : ::testing::Test {
-    BackupCommandTest() : tree(tmp.file("HLV")) {
-        createInstallation(tree.base());
-        QDir().mkpath(tmp.file("run"));
-        QFile::setPermissions(tmp.file("run"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        qputenv("VARNEDO_DRIVES", ("C=" + tmp.path()).toUtf8());
-        qputenv("XDG_RUNTIME_DIR", tmp.file("run").toUtf8());
-        setHead("abc000001", "Smith");
-    }
-    ~BackupCommandTest() override {
-        qunsetenv("VARNEDO_DRIVES");
-        qunsetenv("XDG_RUNTIME_DIR");
-    }
-
-    Outcome run(const QStringList& arguments) {
-        Outcome r;
-        QTextStream out(&r.out), err(&r.err);
-        QList<QByteArray> all{"varnedo"};
-        for (const QString& a : arguments) all << a.toUtf8();
-        r.status = runCommandLine(all, out, err);
-        return r;
-    }
+struct BackupCommandTest : test::CommandLineFixture {
+    BackupCommandTest() { setHead("abc000001", "Smith"); }
 
     // A Head row's last name in a copy of the tables.
-    QString head(const QString& key, const QString& database) {
-        test::RecordingPrompter quiet;
-        TableCatalogue catalogue;
-        RecordAccess access(catalogue, quiet);
-        access.OpenTable(kHeadSlot, {database, "Head"});
-        return access.FindRecord(kHeadSlot, key) ? access.GetFieldText(kHeadSlot, 4) : QString("(none)");
-    }
-    QString liveHead(const QString& key) { return head(key, tree.databasePath()); }
-    QString savedHead(const QString& key) { return head(key, QDir(tree.savesFolder()).filePath("Varnedo1.db")); }
-
-    // As an orderly exit leaves the tables: live and saved alike.
-    void setField(int slot, const QString& key, int field, const QString& value) {
-        {
-            test::RecordingPrompter quiet;
-            TableCatalogue catalogue;
-            RecordAccess access(catalogue, quiet);
-            access.OpenTable(slot, TableLocation::dataTable(tree.dataFolder(), slot));
-            access.EnsureRecord(slot, key);
-            access.SetFieldText(slot, field, value);
-        }
-        Database::open(tree.databasePath())->copyTo(QDir(tree.savesFolder()).filePath("Varnedo1.db"));
-    }
+    QString liveHead(const QString& key) { return value(liveDatabase(), kHeadSlot, key, 4); }
+    QString savedHead(const QString& key) { return value(savedDatabase(), kHeadSlot, key, 4); }
     void setHead(const QString& key, const QString& last) { setField(kHeadSlot, key, 4, last); }
 
     QByteArray backupFile() const {
         QFile f(tmp.file("out/vnBack.txt"));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-
-    test::TempFolder tmp;
-    FolderTree tree;
 };
 
 TEST_F(BackupCommandTest, UsageErrors) {

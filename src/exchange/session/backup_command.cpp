@@ -4,16 +4,10 @@
 #include "exchange/backup/backup_tables.h"
 #include "exchange/backup/backup_writer.h"
 #include "exchange/panels/backup_source.h"
-#include "platform/drive_map.h"
 #include "platform/stream_prompter.h"
-#include "shell/core/deferred_start.h"
-#include "shell/core/headless_view.h"
+#include "shell/core/command_run.h"
 #include "shell/core/session.h"
-#include "shell/core/shutdown_sequence.h"
-#include "shell/core/startup_sequence.h"
-#include "shell/entry/entry_gate.h"
 #include "store/catalogue/slots.h"
-#include "store/engine/store_error.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -105,23 +99,9 @@ std::optional<BackupCommand> parseBackupCommand(const QStringList& arguments, QS
 
 int runBackupCommand(const BackupCommand& command, QTextStream& out, QTextStream& err) {
     StreamPrompter prompter(err, command.force);
-    const DriveMap drives = DriveMap::fromEnvironment();
-    EntryGate gate;
-    if (const auto refused = gate.enter(drives, prompter, EntryGate::Run::Command)) return *refused;
-    Session session(gate.base(), prompter);
-    StartFacts facts;
-    facts.drives = drives;
-    if (!runStartup(session, facts)) return kFailed;
-    int status = kFailed;
-    try {
-        resolveInstallation(session);  // a backup's first line names it
-        status = command.kind == BackupCommand::Kind::Backup ? backup(session, command, out) : restore(session, command, out);
-    } catch (const StoreError& e) {
-        prompter.error(e.message(), Buttons::Ok);
-    }
-    HeadlessView view;
-    ShutdownSequence(session, view);
-    return session.saveFailed ? kFailed : status;
+    return runOnDataSet(prompter, [&](Session& session) {
+        return command.kind == BackupCommand::Kind::Backup ? backup(session, command, out) : restore(session, command, out);
+    });
 }
 
 }  // namespace vn

@@ -1,0 +1,20 @@
+#include "interchange/command/command_list.h"
+
+#include "shell/core/session.h"
+
+namespace vn {
+
+QString fileProblemText(const QString& path, int line, const QString& message) {
+    return line > 0 ? QStringLiteral("%1:%2: %3").arg(path).arg(line).arg(message) : QStringLiteral("%1: %2").arg(path, message);
+}
+
+std::optional<DefinitionCache> commandListFields(Session& session, const QString& code, QTextStream& err) {
+    reloadListCodes(session);
+    if (!session.listCodes.contains(code, Qt::CaseInsensitive)) {
+        err << "There is no data list \"" << code << "\"." << Qt::endl;
+        return std::nullopt;
+    }
+    return LoadDefinitions(session.access, code);
+}
+
+}  // namespace vn

@@ -1,0 +1,48 @@
+#include "interchange/files/map_file.h"
+
+#include "interchange/files/field_spec.h"
+#include "interchange/files/text_file_settings.h"
+
+#include <set>
+
+namespace vn {
+
+namespace {
+
+bool addLayoutLine(QList<OrderEntry>& order, std::set<FieldRef>& chosen, const SettingLine& line,
+                   const DefinitionCache& definitions, MapFileProblem& problem) {
+    if (line.name.compare(QLatin1StringView("field"), Qt::CaseInsensitive) != 0)
+        return refuseLine(problem, line.line, QStringLiteral("\"%1\" is neither a setting (%2) nor \"field\".").arg(line.name, settingNames()));
+    QString message;
+    const auto field = resolveFieldSpec(line.value, definitions, message);
+    if (!field) return refuseLine(problem, line.line, message);
+    if (!chosen.insert(*field).second)
+        return refuseLine(problem, line.line, QStringLiteral("\"%1\" is in the layout twice.").arg(line.value));
+    order.append(orderEntryOf(definitions, *field));
+    return true;
+}
+
+}  // namespace
+
+std::optional<LayoutFile> parseLayoutFile(const QString& text, const DefinitionCache& definitions, MapFileProblem& problem) {
+    LayoutFile file;
+    std::set<FieldRef> chosen;
+    const auto layoutLine = [&](const SettingLine& line, MapFileProblem& lineProblem) {
+        return addLayoutLine(file.order, chosen, line, definitions, lineProblem);
+    };
+    if (!readFileLines(text, file.settings, layoutLine, problem)) return std::nullopt;
+    return file;
+}
+
+std::optional<LayoutFile> readLayoutFile(const QString& path, const DefinitionCache& definitions, MapFileProblem& problem) {
+    const auto text = readSettingsFile(path, problem);
+    return text ? parseLayoutFile(*text, definitions, problem) : std::nullopt;
+}
+
+QString layoutFileText(const TextFileSettings& settings, const QList<OrderEntry>& order) {
+    QList<NameValue> lines = settingValues(settings);
+    for (const OrderEntry& entry : order) lines.append({QStringLiteral("field"), fieldSpec(entry.field)});
+    return settingsFileText({QStringLiteral("Varnedo export layout: \"field = ...\" lines give the fields of a line in order")}, lines);
+}
+
+}  // namespace vn
