@@ -61,4 +61,25 @@ QString importLineFailed(const QString& reason) {
     return QStringLiteral("This line could not be imported: %1").arg(reason);
 }
 
+QString mapFileNotWritten(const QString& path, const QString& reason) {
+    return QStringLiteral("The map file %1 could not be written: %2\rAn earlier file of that name is kept.").arg(path, reason);
+}
+
+QString mapFileNeedsTextFile() {
+    return QStringLiteral("Select the text file first: a map file numbers the fields of its lines.");
+}
+
+QString mapFileRefused(const QString& path, int line, const QString& message) {
+    const QString where = line > 0 ? QStringLiteral(", line %1").arg(line) : QString();
+    return QStringLiteral("The map file %1 cannot be used%2: %3\rNothing was changed.").arg(path, where, message);
+}
+
+QString mapFileNeedsMethod(const QString& path) {
+    return QStringLiteral("The map file %1 gives no complete field method: choose one under \"Field Method...\" first.").arg(path);
+}
+
+QString mapFileBeyondFields(int fieldCount) {
+    return QStringLiteral("The map names import fields beyond the %1 of the file's first line; those were left unmapped.").arg(fieldCount);
+}
+
 }  // namespace vn

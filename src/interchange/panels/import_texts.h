@@ -22,4 +22,10 @@ QString importCancelled();
 QString importStopped(const QString& reason);
 QString importLineFailed(const QString& reason);
 
+QString mapFileNotWritten(const QString& path, const QString& reason);
+QString mapFileNeedsTextFile();
+QString mapFileRefused(const QString& path, int line, const QString& message);
+QString mapFileNeedsMethod(const QString& path);
+QString mapFileBeyondFields(int fieldCount);
+
 }  // namespace vn

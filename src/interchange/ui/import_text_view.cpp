@@ -195,9 +195,17 @@ QWidget* ImportTextView::buildMappingColumn() {
     auto* mapping = new QHBoxLayout;
     m_clear = panelButton(QStringLiteral("Clear Mapping"), "clearMappingButton", column, [this] { act([this] { m_panel.clearMapping(); }); });
     m_save = panelButton(QStringLiteral("Save Mapping"), "saveMappingButton", column, [this] { act([this] { m_panel.saveMapping(); }); });
+    m_saveMap = panelButton(QStringLiteral("Save Map File..."), "saveMapFileButton", column, [this] {
+        act([this] { m_panel.saveMapFile(m_chooseFile(FileRole::SaveMap)); });
+    });
+    m_openMap = panelButton(QStringLiteral("Open Map File..."), "openMapFileButton", column, [this] {
+        act([this] { m_panel.openMapFile(m_chooseFile(FileRole::OpenMap)); });
+    });
     mapping->addWidget(m_clear);
     mapping->addWidget(m_save);
     mapping->addStretch(1);
+    mapping->addWidget(m_saveMap);
+    mapping->addWidget(m_openMap);
     pageSide->addLayout(mapping);
     groups->addLayout(pageSide, 1);
     layout->addLayout(groups, 1);
@@ -319,6 +327,8 @@ void ImportTextView::renderMapping(const ImportTextState& s) {
     }
     m_clear->setEnabled(!s.gauge.working && s.clearEnabled);
     m_save->setEnabled(!s.gauge.working && s.saveEnabled);
+    m_saveMap->setEnabled(!s.gauge.working && s.mapSaveEnabled);
+    m_openMap->setEnabled(!s.gauge.working && s.mapOpenEnabled);
 }
 
 void ImportTextView::applyFocus(const ImportTextState& s) {

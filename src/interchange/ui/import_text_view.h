@@ -81,6 +81,8 @@ private:
     std::array<QPushButton*, 6> m_pageButtons{};
     QPushButton* m_clear = nullptr;
     QPushButton* m_save = nullptr;
+    QPushButton* m_saveMap = nullptr;
+    QPushButton* m_openMap = nullptr;
     QLineEdit* m_preview = nullptr;
     QLabel* m_counter = nullptr;
 };
