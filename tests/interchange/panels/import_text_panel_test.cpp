@@ -362,6 +362,54 @@ TEST_F(ImportTextPanelTest, CancelLeavesNoRecord) {
     EXPECT_FALSE(s().gauge.working);
 }
 
+TEST_F(ImportTextPanelTest, AMapFileSavedAndOpenedAgainGivesTheMethodAndTheMapping) {
+    mapped("Smith,Ann,555\nJones,Bob,666\n");
+    const QString map = QDir(f.tmp.path()).filePath("people.map");
+    panel.saveMapFile(map);
+    ASSERT_TRUE(QFile::exists(map));
+    ASSERT_TRUE(panel.open());
+    panel.selectFile(file("Smith,Ann,555\nJones,Bob,666\n"));
+    panel.openMapFile(map);
+    EXPECT_EQ(f.prompter.messages.size(), 0) << qPrintable(lastMessage());
+    EXPECT_EQ(s().method, FieldMethod::Delimited);
+    EXPECT_EQ(s().separatorText, ",");
+    EXPECT_EQ(s().importFields.size(), 3);
+    EXPECT_EQ(s().headerBoxes[3].field, 1);
+    EXPECT_EQ(s().headerBoxes[1].field, 2);
+    EXPECT_EQ(s().pageBoxes[0].field, 3);
+    EXPECT_TRUE(s().saveEnabled);  // read, not yet saved for processing
+    panel.saveMapping();
+    panel.chooseProcess(ProcessMethod::Automatically);
+    panel.start();
+    EXPECT_EQ(field(pageSlot(1), kSecondKey, 2), "666");
+}
+
+TEST_F(ImportTextPanelTest, AMapFileThatCannotBeUsedChangesNothing) {
+    ASSERT_TRUE(panel.open());
+    const QString map = file("method = tab\n1 = Last\nx = First\n", "bad.map");
+    panel.openMapFile(map);  // no text file yet
+    EXPECT_EQ(lastMessage(), mapFileNeedsTextFile());
+    panel.selectFile(file("Smith,Ann\n"));
+    panel.openMapFile(map);
+    EXPECT_EQ(f.prompter.messages.last().kind, "error");
+    EXPECT_TRUE(lastMessage().contains(map) && lastMessage().contains("line 3")) << qPrintable(lastMessage());
+    EXPECT_EQ(s().method, FieldMethod::None);
+    EXPECT_EQ(s().mappingCount, 0);
+    // Fields the file's lines do not have are left unmapped, and said so.
+    panel.openMapFile(file("method = delimited\nseparator = ,\n2 = Last\n5 = City\n", "wide.map"));
+    EXPECT_EQ(lastMessage(), mapFileBeyondFields(2));
+    EXPECT_EQ(s().headerBoxes[3].field, 2);
+    EXPECT_EQ(s().mappingCount, 1);
+}
+
+TEST_F(ImportTextPanelTest, AMapFileThatCannotBeWrittenIsReported) {
+    mapped("Smith,Ann,555\n");
+    const QString map = QDir(f.tmp.path()).filePath("missing/people.map");
+    panel.saveMapFile(map);
+    EXPECT_EQ(f.prompter.messages.last().kind, "error");
+    EXPECT_TRUE(lastMessage().contains(map)) << qPrintable(lastMessage());
+}
+
 }  // namespace
 
 }  // namespace vn

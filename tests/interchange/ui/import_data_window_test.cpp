@@ -100,8 +100,9 @@ void ImportDataWindowTest::chooseFile(const QByteArray& content) {
     QFile out(path);
     QVERIFY(out.open(QIODevice::WriteOnly));
     out.write(content);
-    find<ImportTextView>("importTextView")->setFileChooser([path](ImportTextView::FileRole role) {
-        return role == ImportTextView::FileRole::TextFile ? path : QString();
+    const QString map = m_program->tmp.file("people.map");
+    find<ImportTextView>("importTextView")->setFileChooser([path, map](ImportTextView::FileRole role) {
+        return role == ImportTextView::FileRole::TextFile ? path : map;
     });
 }
 
@@ -173,6 +174,15 @@ void ImportDataWindowTest::aDelimitedFileIsMappedByClicksAndImportedBothWays() {
     QVERIFY(!find<QRadioButton>("automaticallyRadio")->isEnabled());
     QCOMPARE(test::unnamedControls(m_window).join(", "), QString());  // the delimiter boxes as well
     test::verifyFitsSmallScreen(*m_window, "import-text-mapped");
+
+    // The mapping kept in a map file comes back from it.
+    QVERIFY(click("saveMapFileButton"));
+    QVERIFY(QFile::exists(m_program->tmp.file("people.map")));
+    QVERIFY(click("clearMappingButton"));
+    QVERIFY(!find<QCheckBox>("headerLastCheck")->isChecked());
+    QVERIFY(click("openMapFileButton"));
+    QCOMPARE(find<QLabel>("headerLastNumberLabel")->text(), "1");
+    QCOMPARE(find<QLabel>("pageField1NumberLabel")->text(), "3");
 
     QVERIFY(click("saveMappingButton"));
     QVERIFY(!find<QPushButton>("saveMappingButton")->isEnabled());
