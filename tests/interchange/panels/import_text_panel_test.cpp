@@ -268,6 +268,8 @@ TEST_F(ImportTextPanelTest, AutomaticallyImportsEveryLineFillingEveryMappedBox) 
     mapped("Smith,Ann,555\r\nJones,Bob,666\r\n");
     panel.selectField(1);
     panel.clickBox(kCity);  // field 1 fills Last and City
+    panel.selectField(2);
+    panel.clickBox(FieldRef{1, 1});  // field 2 fills First and page 1's Email2
     panel.saveMapping();
     panel.chooseProcess(ProcessMethod::Automatically);
     panel.start();
@@ -279,6 +281,7 @@ TEST_F(ImportTextPanelTest, AutomaticallyImportsEveryLineFillingEveryMappedBox) 
     EXPECT_EQ(field(kHeadSlot, kFirstKey, 4), "Smith");
     EXPECT_EQ(field(kHeadSlot, kFirstKey, 13), "Smith");
     EXPECT_EQ(field(kHeadSlot, kFirstKey, 2), "Ann");
+    EXPECT_EQ(field(pageSlot(1), kFirstKey, 1), "Ann");
     EXPECT_EQ(field(pageSlot(1), kFirstKey, 2), "555");
     EXPECT_EQ(field(kHeadSlot, kSecondKey, 4), "Jones");
     EXPECT_EQ(field(pageSlot(3), kSecondKey, 1), "");  // page rows up to the highest defined page
