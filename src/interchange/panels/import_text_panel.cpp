@@ -42,7 +42,9 @@ bool ImportTextPanel::open() {
     m_definitions = m_session.definitions;
     if (!m_definitions || m_definitions->listCode().compare(m_session.currentListCode, Qt::CaseInsensitive) != 0)
         m_definitions = std::make_shared<const DefinitionCache>(LoadDefinitions(m_session.access, m_session.currentListCode));
+    const int focusRequest = m_state.focusRequest;  // the view counts on it only growing
     m_state = ImportTextState{};
+    m_state.focusRequest = focusRequest;
     m_state.listCode = m_session.currentListCode;
     m_state.listTitle = m_session.currentListTitle;
     m_state.headerBoxes = headerTargetBoxes();
