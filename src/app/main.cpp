@@ -1,6 +1,7 @@
 #include "archive/ui/archive_window.h"
 #include "designer/ui/designer_window.h"
 #include "interchange/ui/export_data_window.h"
+#include "interchange/ui/import_data_window.h"
 #include "platform/drive_map.h"
 #include "platform/exit_signals.h"
 #include "platform/ui/message_box_prompter.h"
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
         {vn::DesignerWindow, vn::makeDesignerWindow},
         {vn::SetupWindow, vn::makeSetupWindow},
         {vn::ArchiveWindow, vn::makeArchiveWindow},
+        {vn::ImportWindow, vn::makeImportDataWindow},
         {vn::ExportWindow, vn::makeExportDataWindow},
     };
     windows.insert(vn::entryAndBuilderWindows(vn::printListedMatches));

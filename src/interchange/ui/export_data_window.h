@@ -1,8 +1,6 @@
 #pragma once
 
-#include "shell/ui/app_window.h"
-
-class QStackedWidget;
+#include "interchange/ui/views_window.h"
 
 namespace vn {
 
@@ -10,20 +8,15 @@ class ExportTextView;
 
 // Window 12, the data export: its menu opens the text view; the table views come with the export
 // to new tables and wait, disabled, until then. No view shows when the window is shown.
-class ExportDataWindow : public AppWindow {
+class ExportDataWindow : public ViewsWindow {
     Q_OBJECT
 public:
     ExportDataWindow(Session& session, Navigator& navigator, QWidget* parent = nullptr);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
-    void buildMenus();
-    void openTextView();
-
-    QStackedWidget* m_views = nullptr;
     ExportTextView* m_text = nullptr;
 };
 
