@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/prompter.h"
+#include "platform/silent_prompter.h"
 
 #include <QString>
 #include <sqlite3.h>
@@ -9,14 +9,7 @@
 
 namespace vn::bench {
 
-// Answers every message with OK and says nothing: benchmarks must not wait for anyone.
-struct SilentPrompter : Prompter {
-    void beep() override {}
-    Answer information(const QString&, Buttons) override { return Answer::Ok; }
-    Answer warning(const QString&, Buttons) override { return Answer::Ok; }
-    Answer error(const QString&, Buttons) override { return Answer::Ok; }
-    Answer confirmation(const QString&, Buttons) override { return Answer::Ok; }
-};
+using vn::SilentPrompter;
 
 // Runs plain SQL for a baseline; throws with SQLite's message.
 inline void exec(sqlite3* db, const QString& sql) {

@@ -2,7 +2,7 @@
 
 #include "exchange/backup/backup_reader.h"
 #include "fuzz_expect.h"
-#include "platform/prompter.h"
+#include "platform/silent_prompter.h"
 #include "store/access/record_access.h"
 #include "store/catalogue/table_catalogue.h"
 #include "store/engine/database.h"
@@ -26,14 +26,7 @@ struct Tables {
     std::unique_ptr<BackupLayouts> layouts;
 };
 
-// Answers as a window's default would; the targets check what the readers do, not what they say.
-struct SilentPrompter : Prompter {
-    void beep() override {}
-    Answer information(const QString&, Buttons) override { return Answer::Ok; }
-    Answer warning(const QString&, Buttons) override { return Answer::Ok; }
-    Answer error(const QString&, Buttons) override { return Answer::Ok; }
-    Answer confirmation(const QString&, Buttons) override { return Answer::Ok; }
-};
+using vn::SilentPrompter;
 
 // A data set in a temporary folder with every table, the given slots open for record access.
 struct FolderDataSet {

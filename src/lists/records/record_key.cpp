@@ -10,22 +10,28 @@ namespace {
 
 constexpr int kCounterField = 2;
 
-int counterStart(RecordAccess& access, const QString& listCode) {
-    const QString key = LowerCaseText(listCode);
-    if (!access.FindRecord(kParmSlot, key)) {
-        access.EnsureRecord(kParmSlot, key);
-        access.SetFieldInt(kParmSlot, kCounterField, 0);
-    }
-    return access.GetFieldInt(kParmSlot, kCounterField);
-}
-
 int firstFreeNumber(RecordAccess& access, const QString& listCode, const KeyOrigin& origin) {
-    int n = counterStart(access, listCode);
+    int n = ListCounter(access, listCode, 0, 0);
     while (access.FindRecord(kHeadSlot, buildRecordKey(listCode, origin, n))) ++n;
     return n;
 }
 
 }  // namespace
+
+int ListCounter(RecordAccess& access, const QString& listCode, int made, int whenEmpty) {
+    const QString key = LowerCaseText(listCode);
+    if (!access.FindRecord(kParmSlot, key)) {
+        access.EnsureRecord(kParmSlot, key);
+        access.SetFieldInt(kParmSlot, kCounterField, made);
+    }
+    if (access.GetFieldText(kParmSlot, kCounterField).trimmed().isEmpty()) return whenEmpty;
+    return access.GetFieldInt(kParmSlot, kCounterField);
+}
+
+void SetListCounter(RecordAccess& access, const QString& listCode, qint64 number) {
+    access.EnsureRecord(kParmSlot, LowerCaseText(listCode));
+    access.SetFieldInt(kParmSlot, kCounterField, number);
+}
 
 QString officeCodeFor(int level, const QString& countyCode, const QString& districtCode, const QString& stateCode) {
     switch (level) {
@@ -46,9 +52,7 @@ QString NewRecordKey(RecordAccess& access, const QString& listCode, const KeyOri
 }
 
 void CommitRecordCounter(RecordAccess& access, const QString& listCode, const KeyOrigin& origin) {
-    const int n = firstFreeNumber(access, listCode, origin);
-    access.FindRecord(kParmSlot, LowerCaseText(listCode));
-    access.SetFieldInt(kParmSlot, kCounterField, n);
+    SetListCounter(access, listCode, firstFreeNumber(access, listCode, origin));
 }
 
 }  // namespace vn
