@@ -4,10 +4,6 @@
 
 namespace vn {
 
-QString fileProblemText(const QString& path, int line, const QString& message) {
-    return line > 0 ? QStringLiteral("%1:%2: %3").arg(path).arg(line).arg(message) : QStringLiteral("%1: %2").arg(path, message);
-}
-
 std::optional<DefinitionCache> commandListFields(Session& session, const QString& code, QTextStream& err) {
     reloadListCodes(session);
     if (!session.listCodes.contains(code, Qt::CaseInsensitive)) {

@@ -65,6 +65,10 @@ std::optional<QList<SettingLine>> settingLines(const QString& text, MapFileProbl
     return found;
 }
 
+QString fileProblemText(const QString& path, int line, const QString& message) {
+    return line > 0 ? QStringLiteral("%1:%2: %3").arg(path).arg(line).arg(message) : QStringLiteral("%1: %2").arg(path, message);
+}
+
 bool refuseLine(MapFileProblem& problem, int line, const QString& message) {
     problem = {line, message};
     return false;

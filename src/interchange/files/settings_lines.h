@@ -28,6 +28,10 @@ std::optional<QString> readSettingsFile(const QString& path, MapFileProblem& pro
 // NUL character or a line without "=" or without a name is refused by its number.
 std::optional<QList<SettingLine>> settingLines(const QString& text, MapFileProblem& problem);
 
+// A problem in a file as the commands and the views name it: "FILE:LINE: message", or
+// "FILE: message" for line 0.
+QString fileProblemText(const QString& path, int line, const QString& message);
+
 // Sets the problem of a line; false, for the caller to return.
 bool refuseLine(MapFileProblem& problem, int line, const QString& message);
 

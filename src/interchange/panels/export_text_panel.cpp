@@ -3,9 +3,12 @@
 #include "interchange/export/csv_export_file.h"
 #include "interchange/export/export_line.h"
 #include "interchange/export/export_run.h"
+#include "interchange/files/settings_lines.h"
+#include "interchange/panels/export_layout.h"
 #include "lists/definitions/definition_cache.h"
 #include "lists/records/record_tables.h"
 #include "platform/prompter.h"
+#include "platform/whole_file.h"
 #include "shell/core/session.h"
 #include "store/engine/store_error.h"
 
@@ -25,6 +28,8 @@ std::shared_ptr<const DefinitionCache> currentDefinitions(Session& session) {
         return session.definitions;
     return std::make_shared<const DefinitionCache>(LoadDefinitions(session.access, session.currentListCode.toLower()));
 }
+
+OrderEntry boxEntry(const ExportBox& box) { return {box.caption.left(kCaptionLength), box.field, box.hasList}; }
 
 QString csvPreview(const QStringList& captions, bool guard) {
     QStringList cells;
@@ -68,7 +73,7 @@ void ExportTextPanel::toggleHeader(int column) {
 }
 
 void ExportTextPanel::toggleBox(FieldRef field) {
-    if (const ExportBox* box = m_state.boxes.find(field)) toggle({box->caption.left(kCaptionLength), field, box->hasList});
+    if (const ExportBox* box = m_state.boxes.find(field)) toggle(boxEntry(*box));
 }
 
 void ExportTextPanel::toggleCell(int row, int column) {
@@ -83,7 +88,7 @@ void ExportTextPanel::exportAllOnPage() {
     const ExportPageBoxes& boxes = m_state.boxes;
     for (const QList<ExportBox>* group : {&boxes.texts, &boxes.checks, &boxes.radios})
         for (const ExportBox& box : *group)
-            if (!m_order.isChosen(box.field)) m_order.choose({box.caption.left(kCaptionLength), box.field, box.hasList});
+            if (!m_order.isChosen(box.field)) m_order.choose(boxEntry(box));
     for (int column = 1; column <= boxes.table.columns; ++column)
         for (int row = 1; row <= boxes.table.rows; ++row) toggleCell(row, column);
     changed();
@@ -202,13 +207,42 @@ void ExportTextPanel::rebuildPreview() {
     }
 }
 
-QString ExportTextPanel::textFilePath() const {
-    return QDir(m_session.folders.exchangeFolder()).filePath(QStringLiteral("export.vnd"));
+QString ExportTextPanel::exchangePath(const QString& name) const {
+    return QDir(m_session.folders.exchangeFolder()).filePath(name);
 }
+
+QString ExportTextPanel::textFilePath() const { return exchangePath(QStringLiteral("export.vnd")); }
 
 QString ExportTextPanel::suggestedPath() const {
     const QString suffix = m_state.choices.method == ExportMethod::Xlsx ? QStringLiteral(".xlsx") : QStringLiteral(".csv");
-    return QDir(m_session.folders.exchangeFolder()).filePath(m_state.listCode.toLower() + suffix);
+    return exchangePath(m_state.listCode.toLower() + suffix);
+}
+
+QString ExportTextPanel::suggestedLayoutPath() const { return exchangePath(m_state.listCode.toLower() + QStringLiteral(".layout")); }
+
+void ExportTextPanel::saveLayout(const QString& path) {
+    const QString text = layoutFileText(layoutSettings(m_state.choices), m_order.entries());
+    const QString failure = writeWholeFile(path, text.toUtf8());
+    if (!failure.isEmpty()) m_session.prompter.error(fileProblemText(path, 0, failure));
+}
+
+// The file's order replaces the chosen one, and its settings count as chosen; the shown page stays.
+void ExportTextPanel::openLayout(const QString& path) {
+    if (!m_definitions || m_state.fileOpen) return;
+    MapFileProblem problem;
+    const std::optional<LayoutFile> layout = readLayoutFile(path, *m_definitions, problem);
+    if (!layout) {
+        m_session.prompter.error(fileProblemText(path, problem.line, problem.message));
+        return;
+    }
+    m_order.clear();
+    for (OrderEntry entry : layout->order) {
+        entry.caption.truncate(kCaptionLength);
+        m_order.choose(entry);
+    }
+    applyLayoutSettings(m_state.choices, layout->settings);
+    m_state.focus = ExportFocus::None;
+    changed();
 }
 
 ExportPlan ExportTextPanel::plan(const QString& path) const {

@@ -82,6 +82,13 @@ public:
     bool asksForPath() const { return !m_state.choices.writesTextFile(); }
     QString suggestedPath() const;
     void process(const QString& chosenPath = {});
+
+    // Layout files keep the field order and the method, size, delimiters, character set and
+    // selection-list option. A file that cannot be written or read is told, naming it (and the
+    // line); nothing changes then. Opening is refused while a line-by-line run is open.
+    QString suggestedLayoutPath() const;
+    void saveLayout(const QString& path);
+    void openLayout(const QString& path);
     void acceptRecord();
     void skipRecord();
     // "Return": a line-by-line run ends, its accepted lines kept.
@@ -92,6 +99,7 @@ private:
     void choose(const OrderEntry& entry);
     void toggle(const OrderEntry& entry);
     void editText(QString ExportChoices::*edit, const QString& text);
+    QString exchangePath(const QString& name) const;
     void changed();
     void rebuildPreview();
     ExportPlan plan(const QString& path) const;

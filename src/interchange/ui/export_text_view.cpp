@@ -21,6 +21,8 @@ namespace vn {
 
 namespace {
 
+const QString kLayoutFilter = QStringLiteral("Layout files (*.layout *.txt);;All files (*)");
+
 const QString kInstruction = QStringLiteral(
     "Click the desired fields to export in the order they are to appear in the line of text.  This process builds the "
     "field order.");
@@ -61,8 +63,9 @@ void renderGroup(const QList<NumberedBox*>& widgets, const QList<ExportBox>& box
 }  // namespace
 
 ExportTextView::ExportTextView(Session& session, QWidget* parent) : PanelView(parent), m_panel(session, *this) {
-    m_choosePath = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Export File"), suggested);
+    m_choosePath = [this](const FileQuestion& q) {
+        return q.opening ? QFileDialog::getOpenFileName(this, q.title, q.suggested, q.filter)
+                         : QFileDialog::getSaveFileName(this, q.title, q.suggested, q.filter);
     };
     QVBoxLayout* layout = titledPanel(this, QStringLiteral("exportText"), QStringLiteral("Export Text Based Data..."));
     layout->setSpacing(4);
@@ -170,6 +173,19 @@ QWidget* ExportTextView::pageButtons() {
     return row;
 }
 
+QWidget* ExportTextView::layoutButtons() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    QPushButton* save = button(QStringLiteral("Save Layout..."), "saveLayoutButton", [this] { saveLayout(); });
+    m_openLayout = button(QStringLiteral("Open Layout..."), "openLayoutButton", [this] { openLayout(); });
+    for (QPushButton* b : {save, m_openLayout}) {
+        b->setAccessibleName(b->text().remove(QStringLiteral("...")));
+        layout->addWidget(b);
+    }
+    return row;
+}
+
 QWidget* ExportTextView::bottomRows() {
     auto* rows = new QWidget(this);
     auto* layout = new QGridLayout(rows);
@@ -177,8 +193,8 @@ QWidget* ExportTextView::bottomRows() {
     m_line = valueEdit("textLineEdit", rows);
     m_lineCaption = captionFor(QStringLiteral("Text Line..."), m_line, rows);
     m_lineCaption->setObjectName(QStringLiteral("textLineLabel"));
-    layout->addWidget(m_lineCaption, 0, 0, 1, 5);
-    layout->addWidget(m_line, 1, 0, 1, 5);
+    layout->addWidget(m_lineCaption, 0, 0, 1, 6);
+    layout->addWidget(m_line, 1, 0, 1, 6);
     m_process = button(QStringLiteral("Process / Create File"), "processButton", [this] { process(); });
     m_accept = button(QStringLiteral("Accept Record"), "acceptRecordButton", [this] { m_panel.acceptRecord(); });
     m_skip = button(QStringLiteral("Skip Record"), "skipRecordButton", [this] { m_panel.skipRecord(); });
@@ -190,6 +206,7 @@ QWidget* ExportTextView::bottomRows() {
     int column = 0;
     for (QPushButton* b : {m_process, m_accept, m_skip, m_return}) layout->addWidget(b, 2, column++);
     layout->setColumnStretch(4, 1);
+    layout->addWidget(layoutButtons(), 2, 5);
     return rows;
 }
 
@@ -219,10 +236,20 @@ void ExportTextView::leave() {
 void ExportTextView::process() {
     QString path;
     if (m_panel.asksForPath()) {
-        path = m_choosePath(m_panel.suggestedPath());
+        path = m_choosePath({false, QStringLiteral("Export File"), m_panel.suggestedPath(), QString()});
         if (path.isEmpty()) return;
     }
     m_panel.process(path);
+}
+
+void ExportTextView::saveLayout() {
+    const QString path = m_choosePath({false, QStringLiteral("Save Layout"), m_panel.suggestedLayoutPath(), kLayoutFilter});
+    if (!path.isEmpty()) m_panel.saveLayout(path);
+}
+
+void ExportTextView::openLayout() {
+    const QString path = m_choosePath({true, QStringLiteral("Open Layout"), m_panel.suggestedLayoutPath(), kLayoutFilter});
+    if (!path.isEmpty()) m_panel.openLayout(path);
 }
 
 void ExportTextView::render() {
@@ -236,6 +263,7 @@ void ExportTextView::render() {
     m_process->setEnabled(state.processEnabled);
     m_accept->setEnabled(state.acceptEnabled);
     m_skip->setEnabled(state.skipEnabled);
+    m_openLayout->setEnabled(!state.fileOpen);
     showWork(state.gauge, QStringLiteral("Exporting the records..."));
     applyFocus();
 }

@@ -20,8 +20,15 @@ class NumberedBox;
 class ExportTextView : public PanelView {
     Q_OBJECT
 public:
-    // Asks where a CSV file or a workbook goes, from a suggested path; empty when declined.
-    using PathChooser = std::function<QString(const QString& suggested)>;
+    // A file to ask the user for: where one goes (saving) or which one (opening).
+    struct FileQuestion {
+        bool opening = false;
+        QString title;
+        QString suggested;
+        QString filter;
+    };
+    // Asks it, by default with a file dialog; empty when declined.
+    using PathChooser = std::function<QString(const FileQuestion& question)>;
 
     ExportTextView(Session& session, QWidget* parent);
     // "Export To Text File": false, said to the user, without a current list.
@@ -47,6 +54,9 @@ private:
     QPushButton* button(const QString& caption, const char* name, std::function<void()> action);
     void act(const std::function<void()>& action);
     void process();
+    QWidget* layoutButtons();
+    void saveLayout();
+    void openLayout();
     void renderBoxes();
     void applyFocus();
 
@@ -69,6 +79,7 @@ private:
     QPushButton* m_accept = nullptr;
     QPushButton* m_skip = nullptr;
     QPushButton* m_return = nullptr;
+    QPushButton* m_openLayout = nullptr;
 };
 
 }  // namespace vn

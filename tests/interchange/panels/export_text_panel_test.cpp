@@ -268,6 +268,87 @@ TEST_F(ExportTextPanelTest, csvGoesWhereTheUserChoseWithItsCaptionRow) {
     EXPECT_TRUE(prompter.texts().value(0).contains("[" + path + "]"));
 }
 
+// What a layout file keeps of the choices (the mode and the CSV options stay out).
+auto keptChoices(const ExportChoices& c) {
+    return std::tuple(c.method, c.sizeText, c.delimiterText, c.separatorText, c.charset, c.optionChosen, c.option);
+}
+
+TEST_F(ExportTextPanelTest, aSavedLayoutOpensIntoAnotherViewWithTheSameOrderAndChoices) {
+    const QList<FieldRef> fields = {{0, kLast}, {1, 23}, exportCellField(1, 3, 2), {2, 2}, {0, kFirst}};
+    panel.toggleHeader(kLast);
+    panel.toggleBox({1, 23});
+    panel.toggleCell(3, 2);
+    panel.showPage(2);
+    panel.toggleBox({2, 2});
+    panel.toggleHeader(kFirst);
+    using M = ExportMethod;
+    const struct {
+        const char* name;
+        std::function<void(ExportTextPanel&)> choose;
+        M reopened;
+        const char* delimiter;  // as the other view has it
+        bool complete;          // with a mode chosen
+    } cases[] = {  // in turn on the same view: what a case leaves out stays from the one before
+        {"tab, no option yet", [](ExportTextPanel& p) { p.chooseMethod(M::Tab); }, M::Tab, "", false},
+        {"fixed, UTF-8, index", [](ExportTextPanel& p) { p.chooseMethod(M::FixedLength); p.editSize("12"); p.chooseCharset(TextCharset::Utf8); p.chooseOption(SelectionOutput::Index); }, M::FixedLength, "", true},
+        {"delimited by words and a comment sign", [](ExportTextPanel& p) { p.chooseMethod(M::Delimited); p.editDelimiter(" "); p.editSeparator("#"); p.chooseOption(SelectionOutput::Text); }, M::Delimited, " ", true},
+        {"the delimiter as the separator", [](ExportTextPanel& p) { p.chooseMethod(M::Delimited); p.editDelimiter(","); p.editSeparator(","); }, M::Delimited, "", false},
+        {"CSV has no method in the file", [](ExportTextPanel& p) { p.chooseMethod(M::Csv); p.chooseOption(SelectionOutput::Text); }, M::None, "", false},
+    };
+    const QString path = QDir(tmp.path()).filePath("members.layout");
+    for (const auto& c : cases) {
+        c.choose(panel);
+        panel.saveLayout(path);
+        QuietHost otherHost;
+        ExportTextPanel other(session, otherHost);
+        other.open();
+        other.showPage(2);
+        other.chooseMode(ExportMode::Automatically);
+        other.openLayout(path);
+        EXPECT_TRUE(prompter.messages.isEmpty()) << c.name << prompter.texts().join(' ').toStdString();
+        for (FieldRef field : fields) EXPECT_EQ(other.orderNumber(field), panel.orderNumber(field)) << c.name;
+        EXPECT_EQ(other.order().captions(), panel.order().captions()) << c.name;
+        EXPECT_EQ(other.state().boxes.page, 2) << c.name;
+        ExportChoices expected = panel.state().choices;
+        expected.method = c.reopened;
+        expected.delimiterText = c.delimiter;
+        EXPECT_EQ(keptChoices(other.state().choices), keptChoices(expected)) << c.name;
+        EXPECT_EQ(other.state().processEnabled, c.complete) << c.name;
+    }
+}
+
+TEST_F(ExportTextPanelTest, aLayoutThatCannotBeReadOrWrittenIsToldAndChangesNothing) {
+    panel.toggleHeader(kFirst);
+    chooseDelimited(ExportMode::Automatically);
+    const auto before = keptChoices(panel.state().choices);
+    const QString bad = QDir(tmp.path()).filePath("bad.layout");
+    QFile file(bad);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("method = tab\r\nfield = Last\r\nfield = page 1 text 9\r\n");
+    file.close();
+    const QString missing = QDir(tmp.path()).filePath("missing/x.layout");
+    const struct {
+        QString path;
+        QString told;
+        void (ExportTextPanel::*act)(const QString&);
+    } cases[] = {
+        {bad, bad + ":3: ", &ExportTextPanel::openLayout},
+        {missing, missing + ": The file cannot be read", &ExportTextPanel::openLayout},
+        {missing, missing + ": ", &ExportTextPanel::saveLayout},
+    };
+    for (const auto& c : cases) {
+        prompter.messages.clear();
+        (panel.*c.act)(c.path);
+        ASSERT_EQ(prompter.messages.size(), 1) << c.told.toStdString();
+        EXPECT_EQ(prompter.messages[0].kind, "error");
+        EXPECT_TRUE(prompter.messages[0].text.startsWith(c.told)) << prompter.messages[0].text.toStdString();
+        EXPECT_EQ(panel.order().captions(), QStringList{"First"});
+        EXPECT_EQ(keptChoices(panel.state().choices), before);
+        EXPECT_TRUE(panel.state().processEnabled);
+    }
+    EXPECT_FALSE(QFile::exists(missing));
+}
+
 TEST(ExportTextPanelOpen, withoutACurrentListTheViewDoesNotOpen) {
     ExportPanelFixture fixture;
     fixture.session.currentListCode.clear();

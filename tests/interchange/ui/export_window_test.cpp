@@ -1,5 +1,5 @@
-// Window 12 on a started program: its menu, the text view composed by clicks, and export.vnd
-// built automatically and line by line.
+// Window 12 on a started program: its menu, the text view composed by clicks, export.vnd built
+// automatically and line by line, a layout file round trip and a workbook.
 #include "interchange/ui/export_data_window.h"
 #include "interchange/ui/export_text_view.h"
 #include "lists/definitions/definition_cache.h"
@@ -14,9 +14,12 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -33,6 +36,8 @@ private slots:
     void withoutACurrentListTheViewStaysClosed();
     void anOrderComposedByClicksBuildsExportVnd();
     void lineByLineWritesTheAcceptedRecords();
+    void aLayoutSavedAndOpenedByTheButtonsComesBack();
+    void aWorkbookGoesWhereTheUserChose();
 
 private:
     template <typename T>
@@ -47,11 +52,25 @@ private:
     void openTextView();
     void chooseDelimited(const char* mode);
     QByteArray exported() const;
+    void answerFileQuestions(const QString& path);
     Session& session() { return *m_program->session; }
 
     std::unique_ptr<test::RunningProgram> m_program;
     AppWindow* m_window = nullptr;
+    QList<ExportTextView::FileQuestion> m_asked;
 };
+
+namespace {
+
+// What Debian's Python prints as JSON after running the script on the file.
+QJsonDocument pythonJson(const QString& script, const QString& path) {
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), script, path});
+    if (!python.waitForFinished(60000) || python.exitCode() != 0) qWarning() << python.readAllStandardError();
+    return QJsonDocument::fromJson(python.readAllStandardOutput());
+}
+
+}  // namespace
 
 void ExportWindowTest::put(int slot, const QString& key, std::initializer_list<std::pair<int, QString>> fields) {
     session().access.EnsureRecord(slot, key);
@@ -98,7 +117,10 @@ void ExportWindowTest::init() {
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
-void ExportWindowTest::cleanup() { m_program.reset(); }
+void ExportWindowTest::cleanup() {
+    m_program.reset();
+    m_asked.clear();
+}
 
 void ExportWindowTest::openTextView() {
     find<QAction>("actionExportToTextFile")->trigger();
@@ -120,6 +142,14 @@ void ExportWindowTest::chooseDelimited(const char* mode) {
 QByteArray ExportWindowTest::exported() const {
     QFile file(QDir(m_program->session->folders.exchangeFolder()).filePath("export.vnd"));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+}
+
+// Every file dialog of the view is answered with the path and remembered.
+void ExportWindowTest::answerFileQuestions(const QString& path) {
+    find<ExportTextView>("exportTextView")->setPathChooser([this, path](const ExportTextView::FileQuestion& question) {
+        m_asked << question;
+        return path;
+    });
 }
 
 void ExportWindowTest::theMenuOpensTheTextViewThatFitsASmallScreen() {
@@ -220,6 +250,58 @@ void ExportWindowTest::lineByLineWritesTheAcceptedRecords() {
     click("returnButton");
     QCOMPARE(exported(), "~Smith~\r\n");
     QCOMPARE(m_program->prompter.texts().size(), 1);
+}
+
+void ExportWindowTest::aLayoutSavedAndOpenedByTheButtonsComesBack() {
+    openTextView();
+    answerFileQuestions(QDir(session().folders.exchangeFolder()).filePath("members.layout"));
+    click("header4Check");
+    click("text2Check");
+    click("cellR3C2Button");
+    chooseDelimited("automaticallyRadio");
+    click("saveLayoutButton");
+    click("clearOrderButton");
+    click("excelTabRadio");
+    click("page2Button");
+    click("openLayoutButton");
+    QCOMPARE(m_asked.size(), 2);
+    QVERIFY(!m_asked[0].opening && m_asked[1].opening);
+    QCOMPARE(m_asked[1].filter, "Layout files (*.layout *.txt);;All files (*)");
+    QVERIFY(m_asked[1].suggested.endsWith("/abc.layout"));
+    QCOMPARE(find<QGroupBox>("pageFieldsGroup")->title(), "Page Two Fields...");  // the page stays
+    QCOMPARE(find<QLineEdit>("textLineEdit")->text(), "~Last~,~School~,~T:1C:2R:3~");
+    QVERIFY(find<QRadioButton>("delimitedRadio")->isChecked());
+    QCOMPARE(find<QLineEdit>("fieldSeparatorEdit")->text(), ",");
+    QVERIFY(find<QPushButton>("processButton")->isEnabled());
+    click("page1Button");
+    QCOMPARE(find<QLabel>("header4NumberLabel")->text(), "1");
+    QCOMPARE(find<QLabel>("text2NumberLabel")->text(), "2");
+    QCOMPARE(find<QPushButton>("cellR3C2Button")->text(), "3");
+    QVERIFY(m_program->prompter.texts().isEmpty());
+}
+
+void ExportWindowTest::aWorkbookGoesWhereTheUserChose() {
+    openTextView();
+    const QString path = QDir(session().folders.exchangeFolder()).filePath("members.xlsx");
+    answerFileQuestions(path);
+    click("header4Check");
+    click("header2Check");
+    click("cellR3C2Button");
+    click("xlsxRadio");
+    click("exportTextRadio");
+    click("processButton");
+    QCOMPARE(m_asked.size(), 1);
+    QVERIFY(m_asked[0].suggested.endsWith("/abc.xlsx"));
+    const QJsonDocument rows = pythonJson(
+        "import json, sys, openpyxl\n"
+        "ws = openpyxl.load_workbook(sys.argv[1]).active\n"
+        "print(json.dumps([ws.title] + [[c.value for c in r] for r in ws.iter_rows()]))",
+        path);
+    const QJsonArray expected = {"abc", QJsonArray{"Last", "First", "T:1C:2R:3"}, QJsonArray{"Smith", "Ann", "A+"},
+                                 QJsonArray{"Doe", "Bo", QJsonValue()}, QJsonArray{"Roe", "Cy", QJsonValue()}};
+    QCOMPARE(rows.array(), expected);
+    QCOMPARE(m_program->prompter.texts().size(), 1);
+    QVERIFY(m_program->prompter.texts()[0].contains(path));
 }
 
 }  // namespace vn
