@@ -1,6 +1,6 @@
 #include "interchange/command/whole_list_order.h"
 
-#include "interchange/files/field_spec.h"
+#include "interchange/files/field_reference.h"
 #include "lists/definitions/definition_cache.h"
 
 namespace vn {

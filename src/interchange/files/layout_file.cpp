@@ -1,6 +1,6 @@
 #include "interchange/files/map_file.h"
 
-#include "interchange/files/field_spec.h"
+#include "interchange/files/field_reference.h"
 #include "interchange/files/text_file_settings.h"
 
 #include <set>
@@ -14,7 +14,7 @@ bool addLayoutLine(QList<OrderEntry>& order, std::set<FieldRef>& chosen, const S
     if (line.name.compare(QLatin1StringView("field"), Qt::CaseInsensitive) != 0)
         return refuseLine(problem, line.line, QStringLiteral("\"%1\" is neither a setting (%2) nor \"field\".").arg(line.name, settingNames()));
     QString message;
-    const auto field = resolveFieldSpec(line.value, definitions, message);
+    const auto field = resolveFieldReference(line.value, definitions, message);
     if (!field) return refuseLine(problem, line.line, message);
     if (!chosen.insert(*field).second)
         return refuseLine(problem, line.line, QStringLiteral("\"%1\" is in the layout twice.").arg(line.value));
@@ -41,7 +41,7 @@ std::optional<LayoutFile> readLayoutFile(const QString& path, const DefinitionCa
 
 QString layoutFileText(const TextFileSettings& settings, const QList<OrderEntry>& order) {
     QList<NameValue> lines = settingValues(settings);
-    for (const OrderEntry& entry : order) lines.append({QStringLiteral("field"), fieldSpec(entry.field)});
+    for (const OrderEntry& entry : order) lines.append({QStringLiteral("field"), fieldReference(entry.field)});
     return settingsFileText({QStringLiteral("Varnedo export layout: \"field = ...\" lines give the fields of a line in order")}, lines);
 }
 

@@ -1,6 +1,6 @@
 #include "interchange/files/map_file.h"
 
-#include "interchange/files/field_spec.h"
+#include "interchange/files/field_reference.h"
 #include "interchange/files/text_file_settings.h"
 
 namespace vn {
@@ -26,7 +26,7 @@ bool addMapLine(ImportMapping& mapping, const SettingLine& line, const Definitio
         return refuseLine(problem, line.line, QStringLiteral("\"%1\" is neither a setting (%2) nor an import field number from 1 to %3.")
                                               .arg(line.name, settingNames()).arg(ImportMapping::kMaxFields));
     QString message;
-    const auto target = resolveFieldSpec(line.value, definitions, message);
+    const auto target = resolveFieldReference(line.value, definitions, message);
     if (!target) return refuseLine(problem, line.line, message);
     if (!isImportTarget(*target))
         return refuseLine(problem, line.line, QStringLiteral("\"%1\" cannot be filled: an import fills header fields and page text fields only.")
@@ -56,7 +56,7 @@ std::optional<MapFile> readMapFile(const QString& path, const DefinitionCache& d
 QString mapFileText(const TextFileSettings& settings, const ImportMapping& mapping) {
     QList<NameValue> lines = settingValues(settings);
     for (int field : mapping.mappedFields())
-        for (FieldRef target : mapping.targetsOf(field)) lines.append({QString::number(field), fieldSpec(target)});
+        for (FieldRef target : mapping.targetsOf(field)) lines.append({QString::number(field), fieldReference(target)});
     return settingsFileText({QStringLiteral("Varnedo import map: \"import field number = the field it fills\"")}, lines);
 }
 

@@ -54,6 +54,6 @@ std::optional<LayoutFile> readLayoutFile(const QString& path, const DefinitionCa
 QString mapFileText(const TextFileSettings& settings, const ImportMapping& mapping);
 QString layoutFileText(const TextFileSettings& settings, const QList<OrderEntry>& order);
 // FIELD as these files write it: the header caption, else "page P text S", "page P memo", ...
-QString fieldSpec(FieldRef field);
+QString fieldReference(FieldRef field);
 
 }  // namespace vn

@@ -12,7 +12,7 @@ class DefinitionCache;
 
 // FIELD of a map or layout file found among the list's fields (see map_file.h); nothing, with
 // the reason in message, when the list has no such active field or the text names none.
-std::optional<FieldRef> resolveFieldSpec(const QString& spec, const DefinitionCache& definitions, QString& message);
+std::optional<FieldRef> resolveFieldReference(const QString& reference, const DefinitionCache& definitions, QString& message);
 
 // The active definition of the kind and slot on the page; nullptr when there is none.
 const FieldDefinition* activeDefinition(const DefinitionCache& definitions, int page, FieldKind kind, int slot);

@@ -1,4 +1,4 @@
-#include "interchange/files/field_spec.h"
+#include "interchange/files/field_reference.h"
 
 #include "interchange/files/map_file.h"
 #include "lists/definitions/definition_cache.h"
@@ -25,10 +25,10 @@ bool holdsValue(FieldKind kind) {
     return kind == FieldKind::Text || kind == FieldKind::CheckBox || kind == FieldKind::RadioGroup || kind == FieldKind::Memo;
 }
 
-std::optional<FieldRef> headerField(const QString& spec) {
+std::optional<FieldRef> headerField(const QString& reference) {
     const QStringList& captions = headerFieldCaptions();
     for (int i = 0; i < captions.size(); ++i)
-        if (sameText(spec, captions[i])) return FieldRef{0, i + 1};
+        if (sameText(reference, captions[i])) return FieldRef{0, i + 1};
     return std::nullopt;
 }
 
@@ -102,11 +102,11 @@ const FieldDefinition* activeDefinition(const DefinitionCache& definitions, int 
     return nullptr;
 }
 
-std::optional<FieldRef> resolveFieldSpec(const QString& spec, const DefinitionCache& definitions, QString& message) {
+std::optional<FieldRef> resolveFieldReference(const QString& reference, const DefinitionCache& definitions, QString& message) {
     static const QRegularExpression pageSpec(
         QStringLiteral("^page\\s*(\\d{1,3})\\s*(?::\\s*(.*)|(text|check|radio)\\s*(\\d{1,3})|cell\\s*(\\d{1,3})\\s*,\\s*(\\d{1,3})|memo)$"),
         QRegularExpression::CaseInsensitiveOption);
-    const QString text = spec.simplified();
+    const QString text = reference.simplified();
     if (const auto header = headerField(text)) return header;
     if (const QRegularExpressionMatch m = pageSpec.match(text); m.hasMatch()) return pageField(m, definitions, message);
     message = QStringLiteral("\"%1\" names no field: a header caption (Title ... Zip), \"page P: CAPTION\", "
@@ -122,7 +122,7 @@ OrderEntry orderEntryOf(const DefinitionCache& definitions, FieldRef field) {
     return entry;
 }
 
-QString fieldSpec(FieldRef field) {
+QString fieldReference(FieldRef field) {
     if (field.isHeader()) return headerFieldCaptions().value(field.column - 1);
     const auto place = pageColumn(field.column);
     if (!place) return QString();
