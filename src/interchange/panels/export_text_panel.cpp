@@ -4,6 +4,7 @@
 #include "interchange/export/export_line.h"
 #include "interchange/export/export_run.h"
 #include "interchange/files/settings_lines.h"
+#include "interchange/panels/current_definitions.h"
 #include "interchange/panels/export_layout.h"
 #include "lists/definitions/definition_cache.h"
 #include "lists/records/record_tables.h"
@@ -22,12 +23,6 @@ constexpr int kCaptionLength = 90;
 
 const char* const kPageCaptions[] = {"Page One Fields...",  "Page Two Fields...",  "Page Three Fields...",
                                      "Page Four Fields...", "Page Five Fields...", "Page Six Fields..."};
-
-std::shared_ptr<const DefinitionCache> currentDefinitions(Session& session) {
-    if (session.definitions && session.definitions->listCode().compare(session.currentListCode, Qt::CaseInsensitive) == 0)
-        return session.definitions;
-    return std::make_shared<const DefinitionCache>(LoadDefinitions(session.access, session.currentListCode.toLower()));
-}
 
 OrderEntry boxEntry(const ExportBox& box) { return {box.caption.left(kCaptionLength), box.field, box.hasList}; }
 

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "interchange/tables/new_table_writer.h"
+
+namespace vn {
+
+// The writers of this build: Paradox through pxlib; none yet for dBase.
+std::unique_ptr<NewTableWriter> makeNewTableWriter(TableFormat format);
+
+}  // namespace vn
