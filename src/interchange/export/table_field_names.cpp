@@ -28,9 +28,10 @@ QString dbaseName(const QString& caption) {
         const QChar kept = isAsciiLetterOrDigit(c) ? c.toUpper() : QLatin1Char('_');
         if (kept != QLatin1Char('_') || (!name.isEmpty() && !name.endsWith(QLatin1Char('_')))) name += kept;
     }
-    while (name.endsWith(QLatin1Char('_'))) name.chop(1);
     if (name.isEmpty() || !name.front().isLetter()) name.prepend(QLatin1Char('F'));
-    return name.left(kDbaseNameLength);
+    name.truncate(kDbaseNameLength);
+    while (name.endsWith(QLatin1Char('_'))) name.chop(1);
+    return name;
 }
 
 QString paradoxName(const QString& caption) {
