@@ -1,15 +1,13 @@
 #include "interchange/ui/export_data_window.h"
 
+#include "interchange/tables/new_table_writers.h"
 #include "interchange/ui/export_text_view.h"
+#include "interchange/ui/table_export_view.h"
 #include "shell/core/navigation.h"
 
+#include <QMenu>
+
 namespace vn {
-
-namespace {
-
-const QString kTablesLater = QStringLiteral("Export to Paradox and dBase tables comes with the export to new tables.");
-
-}  // namespace
 
 ExportDataWindow::ExportDataWindow(Session& session, Navigator& navigator, QWidget* parent)
     : ViewsWindow(session, navigator, ExportWindow, "exportWindow", "Data Export", parent) {
@@ -17,8 +15,15 @@ ExportDataWindow::ExportDataWindow(Session& session, Navigator& navigator, QWidg
     addView(m_text);
     connect(m_text, &ExportTextView::returnClicked, this, [this] { showNoView(); });
     addViewEntry(QStringLiteral("Export To Text File"), "actionExportToTextFile", m_text, [this] { return m_text->openView(); });
-    addWaitingMenu(QStringLiteral("Export To Data Base File"), "exportToDataBaseMenu",
-                   {{"Paradox", "actionExportParadox"}, {"Dbase", "actionExportDbase"}}, kTablesLater);
+    QMenu* tables = addViewMenu(QStringLiteral("Export To Data Base File"), "exportToDataBaseMenu");
+    const std::pair<TableFormat, std::pair<const char*, const char*>> entries[] = {
+        {TableFormat::Paradox, {"Paradox", "actionExportParadox"}}, {TableFormat::Dbase, {"Dbase", "actionExportDbase"}}};
+    for (const auto& [format, entry] : entries) {
+        auto* view = new TableExportView(session, format, makeNewTableWriter, this);
+        addView(view);
+        connect(view, &TableExportView::returnClicked, this, [this] { showNoView(); });
+        addViewEntry(QString::fromLatin1(entry.first), entry.second, view, [view] { return view->openView(); }, tables);
+    }
 }
 
 // Leaving the window ends a line-by-line run as Return does.

@@ -6,8 +6,8 @@ namespace vn {
 
 class ExportTextView;
 
-// Window 12, the data export: its menu opens the text view; the table views come with the export
-// to new tables and wait, disabled, until then. No view shows when the window is shown.
+// Window 12, the data export: its menu opens the text view and the Paradox and dBase views. No
+// view shows when the window is shown.
 class ExportDataWindow : public ViewsWindow {
     Q_OBJECT
 public:

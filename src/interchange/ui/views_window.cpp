@@ -22,8 +22,9 @@ ViewsWindow::ViewsWindow(Session& session, Navigator& navigator, int number, con
 
 void ViewsWindow::addView(QWidget* view) { m_views->addWidget(view); }
 
-void ViewsWindow::addViewEntry(const QString& caption, const char* name, QWidget* view, std::function<bool()> open) {
-    QAction* action = menuBar()->addAction(caption);
+void ViewsWindow::addViewEntry(const QString& caption, const char* name, QWidget* view, std::function<bool()> open,
+                               QMenu* menu) {
+    QAction* action = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     connect(action, &QAction::triggered, this, [this, view, open = std::move(open)] {
         showNoView();
@@ -31,9 +32,14 @@ void ViewsWindow::addViewEntry(const QString& caption, const char* name, QWidget
     });
 }
 
-void ViewsWindow::addWaitingMenu(const QString& title, const char* name, MenuEntries entries, const QString& toolTip) {
+QMenu* ViewsWindow::addViewMenu(const QString& title, const char* name) {
     QMenu* menu = menuBar()->addMenu(title);
     menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+void ViewsWindow::addWaitingMenu(const QString& title, const char* name, MenuEntries entries, const QString& toolTip) {
+    QMenu* menu = addViewMenu(title, name);
     menu->setToolTipsVisible(true);
     for (const auto& [caption, objectName] : entries) {
         QAction* action = menu->addAction(QString::fromLatin1(caption));

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
+class QMenu;
 class QStackedWidget;
 
 namespace vn {
@@ -22,8 +23,11 @@ protected:
     using MenuEntries = std::initializer_list<std::pair<const char*, const char*>>;  // caption, object name
 
     void addView(QWidget* view);
-    // A menu bar entry that opens `view` when `open` allows it (it tells the user why not).
-    void addViewEntry(const QString& caption, const char* name, QWidget* view, std::function<bool()> open);
+    // A menu bar entry (or an entry of `menu`) that opens `view` when `open` allows it (it tells
+    // the user why not).
+    void addViewEntry(const QString& caption, const char* name, QWidget* view, std::function<bool()> open,
+                      QMenu* menu = nullptr);
+    QMenu* addViewMenu(const QString& title, const char* name);
     void addWaitingMenu(const QString& title, const char* name, MenuEntries entries, const QString& toolTip);
     void showNoView();
     void showEvent(QShowEvent* event) override;

@@ -2,6 +2,7 @@
 // automatically and line by line, a layout file round trip and a workbook.
 #include "interchange/ui/export_data_window.h"
 #include "interchange/ui/export_text_view.h"
+#include "../tables/paradox_oracle.h"
 #include "lists/definitions/definition_cache.h"
 #include "lists/definitions/definition_keys.h"
 #include "lists/definitions/definition_tables.h"
@@ -18,6 +19,7 @@
 #include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
@@ -38,6 +40,8 @@ private slots:
     void lineByLineWritesTheAcceptedRecords();
     void aLayoutSavedAndOpenedByTheButtonsComesBack();
     void aWorkbookGoesWhereTheUserChose();
+    void theTableViewsFitASmallScreenWithEveryControlNamed();
+    void aStructureClickedTogetherFillsANewParadoxTable();
 
 private:
     template <typename T>
@@ -53,6 +57,8 @@ private:
     void chooseDelimited(const char* mode);
     QByteArray exported() const;
     void answerFileQuestions(const QString& path);
+    void verifyNamedControls(const char* view);
+    void clickEntry(QWidget* view, const char* list, int row);
     Session& session() { return *m_program->session; }
 
     std::unique_ptr<test::RunningProgram> m_program;
@@ -155,10 +161,7 @@ void ExportWindowTest::answerFileQuestions(const QString& path) {
 void ExportWindowTest::theMenuOpensTheTextViewThatFitsASmallScreen() {
     QVERIFY(m_window->windowTitle().endsWith("  Varnedo  [Data Export]"));
     QVERIFY(!find<QWidget>("exportTextView")->isVisible());
-    for (const char* name : {"actionExportParadox", "actionExportDbase"}) {
-        QVERIFY(!find<QAction>(name)->isEnabled());
-        QVERIFY(!find<QAction>(name)->toolTip().isEmpty());
-    }
+    for (const char* name : {"actionExportParadox", "actionExportDbase"}) QVERIFY(find<QAction>(name)->isEnabled());
     openTextView();
     QCOMPARE(find<QLineEdit>("listCodeEdit")->text(), "abc");
     QCOMPARE(find<QLineEdit>("listTitleEdit")->text(), "Members");
@@ -183,7 +186,11 @@ void ExportWindowTest::theMenuOpensTheTextViewThatFitsASmallScreen() {
 
 void ExportWindowTest::everyControlHasANameAndACaption() {
     openTextView();
-    for (QWidget* w : find<QWidget>("exportTextView")->findChildren<QWidget*>()) {
+    verifyNamedControls("exportTextView");
+}
+
+void ExportWindowTest::verifyNamedControls(const char* view) {
+    for (QWidget* w : find<QWidget>(view)->findChildren<QWidget*>()) {
         if (!(w->focusPolicy() & Qt::TabFocus)) continue;
         QVERIFY2(!w->objectName().isEmpty(), w->metaObject()->className());
         bool captioned = !w->accessibleName().isEmpty();
@@ -302,6 +309,65 @@ void ExportWindowTest::aWorkbookGoesWhereTheUserChose() {
     QCOMPARE(rows.array(), expected);
     QCOMPARE(m_program->prompter.texts().size(), 1);
     QVERIFY(m_program->prompter.texts()[0].contains(path));
+}
+
+void ExportWindowTest::clickEntry(QWidget* view, const char* list, int row) {
+    auto* widget = view->findChild<QListWidget*>(list);
+    QTest::mouseClick(widget->viewport(), Qt::LeftButton, {}, widget->visualItemRect(widget->item(row)).center());
+}
+
+void ExportWindowTest::theTableViewsFitASmallScreenWithEveryControlNamed() {
+    for (const auto& [action, view, title] : {std::tuple{"actionExportParadox", "exportParadoxView", "Export to Paradox Table..."},
+                                              std::tuple{"actionExportDbase", "exportDbaseView", "Export to DBase Table..."}}) {
+        find<QAction>(action)->trigger();
+        QVERIFY(find<QWidget>(view)->isVisible());
+        QVERIFY(!find<QWidget>("exportTextView")->isVisible());
+        QCOMPARE(find<QWidget>(view)->findChild<QGroupBox*>()->title(), title);
+        verifyNamedControls(view);
+        test::verifyFitsSmallScreen(*m_window, view);
+    }
+    QWidget* dbase = find<QWidget>("exportDbaseView");
+    QCOMPARE(dbase->findChild<QListWidget*>("page1List")->count(), 3);  // Grade, School, Notes
+    QCOMPARE(dbase->findChild<QListWidget*>("page2List")->count(), 21);
+    QCOMPARE(dbase->findChild<QLineEdit*>("fileNameEdit")->text(), "abc");
+    QVERIFY(!dbase->findChild<QPushButton*>("createTableButton")->isEnabled());
+}
+
+void ExportWindowTest::aStructureClickedTogetherFillsANewParadoxTable() {
+    find<QAction>("actionExportParadox")->trigger();
+    QWidget* view = find<QWidget>("exportParadoxView");
+    auto* last = view->findChild<QPushButton*>("headerName4");
+    last->click();
+    view->findChild<QPushButton*>("headerName2")->click();
+    clickEntry(view, "page1List", 1);  // School
+    last->click();  // the same field again
+    QCOMPARE(m_program->prompter.texts(), QStringList{"This field has been mapped!"});
+    auto* structure = view->findChild<QListWidget*>("structureList");
+    QCOMPARE(structure->count(), 3);
+    QCOMPARE(structure->item(2)->text(), "School");
+    auto* name = view->findChild<QLineEdit*>("fileNameEdit");
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, "members.xls");
+    QTest::keyClick(name, Qt::Key_Return);
+    auto* create = view->findChild<QPushButton*>("createTableButton");
+    QVERIFY(create->hasFocus());
+    QVERIFY(!view->findChild<QPushButton*>("exportDataButton")->isEnabled());
+    create->click();
+    auto* fill = view->findChild<QPushButton*>("exportDataButton");
+    QVERIFY(fill->isEnabled());
+    fill->click();
+    QVERIFY(!fill->isEnabled());
+    const QString folder = QDir(session().folders.base()).filePath("vn");
+    const QString db = QDir(folder).filePath("members.db");
+    QCOMPARE(m_program->prompter.texts().last(), "The new Paradox data table [" + db + "] has been created and populated.");
+    const test::ParadoxTable table = test::readParadox(db, QDir(folder).filePath("members.px"));
+    QCOMPARE(table.fieldNames, (QStringList{"Key", "Last", "First", "School"}));
+    QCOMPARE(table.rows.size(), 3);
+    QCOMPARE(table.rows[0], (QList<QByteArray>{"abcwyalb000100000", "Smith", "Ann", "North"}));
+    QCOMPARE(table.rows[2].value(1), "Roe");
+    view->findChild<QPushButton*>("tableReturnButton")->click();
+    QVERIFY(!view->isVisible());
 }
 
 }  // namespace vn
