@@ -31,22 +31,16 @@ WorkEnd ImportRun::importAll(const WorkProgress& progress, int first) {
     const qint64 total = std::max<qint64>(m_records.size() - first, 0);
     if (total == 0) return WorkEnd::Done;
     ImportSummary summary = m_summary;
-    try {
-        Transaction transaction(m_access.database(kHeadSlot));
-        ImportWriter writer(m_access, m_plan);
-        for (qint64 i = 0; i < total; ++i) {
-            if (!progress.advance(i, total)) return WorkEnd::Cancelled;
+    const WorkEnd end = writeInOneTransaction(
+        m_access, m_plan, total, [&](qint64 i) { return progress.advance(i, total); },
+        [&](qint64 i, ImportWriter& writer) {
             const ImportRecord& record = m_records[first + i];
             int cut = 0;
             const QString key = writer.write([&](int field) { return valueOf(record, field); }, cut);
             tally(record, key, cut, summary);
-        }
-        writer.commitCounter();
-        transaction.commit();
-    } catch (const StoreError& e) {
-        m_failure = e.message();
-        return WorkEnd::Failed;
-    }
+        },
+        m_failure);
+    if (end != WorkEnd::Done) return end;
     progress.advance(total, total);
     m_summary = std::move(summary);
     return WorkEnd::Done;

@@ -2,6 +2,8 @@
 
 #include "lists/records/record_tables.h"
 #include "store/access/record_access.h"
+#include "store/engine/database.h"
+#include "store/engine/store_error.h"
 #include "store/text/case_conversion.h"
 
 namespace vn {
@@ -40,6 +42,25 @@ QString ImportWriter::write(const std::function<QString(int field)>& valueOf, in
 
 void ImportWriter::commitCounter() {
     if (m_wrote) CommitImportCounter(m_access, m_plan.listCode, m_number - 1);
+}
+
+WorkEnd writeInOneTransaction(RecordAccess& access, const ImportPlan& plan, qint64 count,
+                              const std::function<bool(qint64 index)>& step,
+                              const std::function<void(qint64 index, ImportWriter& writer)>& write, QString& failure) {
+    try {
+        Transaction transaction(access.database(kHeadSlot));
+        ImportWriter writer(access, plan);
+        for (qint64 i = 0; i < count; ++i) {
+            if (!step(i)) return WorkEnd::Cancelled;
+            write(i, writer);
+        }
+        writer.commitCounter();
+        transaction.commit();
+    } catch (const StoreError& e) {
+        failure = e.message();
+        return WorkEnd::Failed;
+    }
+    return WorkEnd::Done;
 }
 
 }  // namespace vn

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/codec/work_progress.h"
 #include "interchange/import/import_key.h"
 #include "interchange/import/import_plan.h"
 
@@ -35,5 +36,11 @@ private:
     int m_number = 0;
     bool m_wrote = false;
 };
+
+// Records 0..count-1 in one transaction with the counter: `step(i)` false before record i rolls
+// back (Cancelled), as does a store failure (Failed, its message in `failure`).
+WorkEnd writeInOneTransaction(RecordAccess& access, const ImportPlan& plan, qint64 count,
+                              const std::function<bool(qint64 index)>& step,
+                              const std::function<void(qint64 index, ImportWriter& writer)>& write, QString& failure);
 
 }  // namespace vn

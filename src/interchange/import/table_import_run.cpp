@@ -79,22 +79,16 @@ WorkEnd TableImportRun::writeAll(const WorkProgress& progress, const QList<QStri
     const qint64 total = expected + count;
     ImportSummary summary;
     summary.rows = true;
-    try {
-        Transaction transaction(m_access.database(kHeadSlot));
-        ImportWriter writer(m_access, m_plan);
-        for (qint64 i = 0; i < count; ++i) {
-            if (!progress.advance(expected + i, total)) return WorkEnd::Cancelled;
+    const WorkEnd end = writeInOneTransaction(
+        m_access, m_plan, count, [&](qint64 i) { return progress.advance(expected + i, total); },
+        [&](qint64 i, ImportWriter& writer) {
             const QStringList& row = rows[i];
             int cut = 0;
             const QString key = writer.write([&row](int field) { return row.value(field - 1); }, cut);
             summary.addRecord(key, cut, int(i + 1));
-        }
-        writer.commitCounter();
-        transaction.commit();
-    } catch (const StoreError& e) {
-        m_failure = e.message();
-        return WorkEnd::Failed;
-    }
+        },
+        m_failure);
+    if (end != WorkEnd::Done) return end;
     progress.advance(total, total);
     m_summary = std::move(summary);
     return WorkEnd::Done;
