@@ -3,7 +3,7 @@
 namespace vn {
 
 bool ImportMapping::map(int field, FieldRef target) {
-    if (field < 1 || field > kMaxFields || m_fields.contains(target)) return false;
+    if (field < 1 || field > m_maxFields || m_fields.contains(target)) return false;
     m_fields.emplace(target, field);
     return true;
 }

@@ -9,14 +9,17 @@
 
 namespace vn {
 
-// Which import field fills which target: import fields 1 to 120, each to any number of targets
-// (header fields and page text fields); a target takes one import field. Every target mapped is
-// filled.
+// Which import field fills which target: import fields 1 to 120 (or to a told highest number),
+// each to any number of targets (header fields and page fields); a target takes one import field.
+// Every target mapped is filled.
 class ImportMapping {
 public:
     static constexpr int kMaxFields = 120;
 
-    // False when the number is outside 1-120 or the target already has a field.
+    ImportMapping() = default;
+    explicit ImportMapping(int maxFields) : m_maxFields(maxFields) {}
+
+    // False when the number is outside 1 to the highest or the target already has a field.
     bool map(int field, FieldRef target);
     void unmap(FieldRef target);
     void clear();
@@ -32,6 +35,7 @@ public:
 
 private:
     std::map<FieldRef, int> m_fields;
+    int m_maxFields = kMaxFields;
 };
 
 }  // namespace vn

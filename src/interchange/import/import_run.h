@@ -1,25 +1,17 @@
 #pragma once
 
 #include "exchange/codec/work_progress.h"
-#include "interchange/import/import_mapping.h"
+#include "interchange/import/import_plan.h"
 #include "interchange/text/import_text.h"
-#include "lists/records/record_key.h"
 
 namespace vn {
 
 class RecordAccess;
 
-// What an import writes and where.
-struct ImportPlan {
-    QString listCode;
-    KeyOrigin origin;
-    int highestPage = 1;  // every record gets its Head row and page rows 1 to this
-    int fieldCount = 0;   // import fields a record has (the split preview's); surplus ones dropped; 0: all kept
-    ImportMapping mapping;
-};
-
-// What an import did, for the closing message; "first" lines are the file's 1-based lines.
+// What an import did, for the closing message; "first" lines are the file's 1-based lines (the
+// table's 1-based rows when `rows`).
 struct ImportSummary {
+    bool rows = false;
     int imported = 0;
     int skipped = 0;
     int droppedFields = 0;  // beyond fieldCount
@@ -30,12 +22,17 @@ struct ImportSummary {
     int firstCutLine = 0;
     QStringList keys;       // the records made, in order
 
-    // "n records imported." and a sentence for each count above 0, naming its first line.
+    // A record written: its key, and the values cut in it (line or row `where`).
+    void addRecord(const QString& key, int cut, int where);
+    // "n records imported." and a sentence for each count above 0, naming its first line or row.
     QString message() const;
 };
 
+// Adds `added` to `count`, keeping `first` as where the first of them was.
+void noteFirst(int& count, int& first, int added, int where);
+
 // Imports cut records into the list. Each record: the import key, its Head and page rows
-// (EnsureRecordRows), every mapped target's value, the counter.
+// (writeImportedRecord), every mapped target's value, the counter.
 class ImportRun {
 public:
     ImportRun(RecordAccess& access, ImportPlan plan, QList<ImportRecord> records);
@@ -55,7 +52,8 @@ public:
 
 private:
     QString valueOf(const ImportRecord& record, int field) const;
-    void writeRecord(const ImportRecord& record, const QString& key, ImportSummary& summary);
+    // What a written record adds to the summary.
+    void tally(const ImportRecord& record, const QString& key, int cut, ImportSummary& summary);
 
     RecordAccess& m_access;
     ImportPlan m_plan;

@@ -8,11 +8,24 @@ QString counted(int n, const char* one, const char* many) {
     return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
 }
 
-QString firstOn(int line) { return QStringLiteral(" (first on line %1).").arg(line); }
-
 }  // namespace
 
+void noteFirst(int& count, int& first, int added, int where) {
+    if (added <= 0) return;
+    if (count == 0) first = where;
+    count += added;
+}
+
+void ImportSummary::addRecord(const QString& key, int cut, int where) {
+    noteFirst(cutValues, firstCutLine, cut, where);
+    keys.append(key);
+    ++imported;
+}
+
 QString ImportSummary::message() const {
+    const auto firstOn = [this](int where) {
+        return (rows ? QStringLiteral(" (first in row %1).") : QStringLiteral(" (first on line %1).")).arg(where);
+    };
     QStringList sentences{counted(imported, "record", "records") + QStringLiteral(" imported.")};
     if (skipped > 0) sentences << counted(skipped, "line", "lines") + QStringLiteral(" skipped.");
     if (droppedFields > 0)

@@ -11,17 +11,40 @@ std::array<TargetBox, kHeaderFieldCount> headerTargetBoxes() {
     return boxes;
 }
 
-QList<TargetBox> pageTextBoxes(const DefinitionCache& definitions, int page) {
+namespace {
+
+// The page's active fields of the kinds, in definition-number order, at most `limit`. A field
+// without a caption is still named, by its kind and slot.
+QList<TargetBox> pageTargets(const DefinitionCache& definitions, int page, bool withMemos, qsizetype limit) {
     QList<TargetBox> boxes;
     for (const FieldDefinition& d : definitions.pageDefinitions(page)) {
-        if (!d.active || d.kind != FieldKind::Text) continue;
+        const bool memo = d.kind == FieldKind::Memo;
+        if (!d.active || !(d.kind == FieldKind::Text || (withMemos && memo))) continue;
         const std::optional<int> column = d.recordColumn();
-        if (!column || boxes.size() == kPageTextBoxes) continue;
-        // A field without a caption is still named, by its slot.
-        const QString caption = d.caption.trimmed().isEmpty() ? QStringLiteral("Text %1").arg(d.slot) : d.caption;
-        boxes.append({caption, FieldRef{page, *column}, 0});
+        if (!column || boxes.size() == limit) continue;
+        const QString unnamed = memo ? QStringLiteral("Memo") : QStringLiteral("Text %1").arg(d.slot);
+        boxes.append({d.caption.trimmed().isEmpty() ? unnamed : d.caption, FieldRef{page, *column}, 0});
     }
     return boxes;
+}
+
+}  // namespace
+
+QList<TargetBox> pageTextBoxes(const DefinitionCache& definitions, int page) {
+    return pageTargets(definitions, page, false, kPageTextBoxes);
+}
+
+QList<TargetBox> pageTextAndMemoTargets(const DefinitionCache& definitions, int page) {
+    return pageTargets(definitions, page, true, -1);
+}
+
+std::array<TargetBox, kHeaderFieldCount> headerTargetRows() {
+    static const char* const kShort[kHeaderFieldCount] = {
+        "Title", "First", "M.I.", "Last", "Suffix", "H. Phone", "W. Phone", "Email Add", "Position/Ti", "Company",
+        "Address 1", "Address 2", "City", "State", "Zip"};
+    std::array<TargetBox, kHeaderFieldCount> rows = headerTargetBoxes();
+    for (int i = 0; i < kHeaderFieldCount; ++i) rows[std::size_t(i)].caption = QString::fromLatin1(kShort[i]);
+    return rows;
 }
 
 bool pageDefined(const DefinitionCache& definitions, int page) {

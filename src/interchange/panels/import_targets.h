@@ -14,6 +14,12 @@ std::array<TargetBox, kHeaderFieldCount> headerTargetBoxes();
 // The page's active text fields in definition-number order: their captions and record columns.
 QList<TargetBox> pageTextBoxes(const DefinitionCache& definitions, int page);
 
+// The table import's targets: the page's active text and memo fields in definition-number order,
+// every one of them.
+QList<TargetBox> pageTextAndMemoTargets(const DefinitionCache& definitions, int page);
+// The 15 header fields with the table import's short names ("Title", "First", "M.I.", ...).
+std::array<TargetBox, kHeaderFieldCount> headerTargetRows();
+
 // A page holds definitions (page 1 always counts), and the highest such page.
 bool pageDefined(const DefinitionCache& definitions, int page);
 int highestDefinedPage(const DefinitionCache& definitions);

@@ -1,6 +1,7 @@
 #include "interchange/panels/import_text_panel.h"
 
 #include "interchange/import/import_run.h"
+#include "interchange/panels/current_definitions.h"
 #include "interchange/panels/import_targets.h"
 #include "interchange/panels/import_texts.h"
 #include "lists/definitions/definition_cache.h"
@@ -38,10 +39,7 @@ bool ImportTextPanel::open() {
         m_session.prompter.information(importNeedsList());
         return false;
     }
-    // The shared snapshot, unless it belongs to another list than the current one.
-    m_definitions = m_session.definitions;
-    if (!m_definitions || m_definitions->listCode().compare(m_session.currentListCode, Qt::CaseInsensitive) != 0)
-        m_definitions = std::make_shared<const DefinitionCache>(LoadDefinitions(m_session.access, m_session.currentListCode));
+    m_definitions = currentDefinitions(m_session);
     const int focusRequest = m_state.focusRequest;  // the view counts on it only growing
     m_state = ImportTextState{};
     m_state.focusRequest = focusRequest;

@@ -15,14 +15,14 @@ ExportDataWindow::ExportDataWindow(Session& session, Navigator& navigator, QWidg
     addView(m_text);
     connect(m_text, &ExportTextView::returnClicked, this, [this] { showNoView(); });
     addViewEntry(QStringLiteral("Export To Text File"), "actionExportToTextFile", m_text, [this] { return m_text->openView(); });
-    QMenu* tables = addViewMenu(QStringLiteral("Export To Data Base File"), "exportToDataBaseMenu");
+    QMenu* tables = addViewMenu(nullptr, QStringLiteral("Export To Data Base File"), "exportToDataBaseMenu");
     const std::pair<TableFormat, std::pair<const char*, const char*>> entries[] = {
         {TableFormat::Paradox, {"Paradox", "actionExportParadox"}}, {TableFormat::Dbase, {"Dbase", "actionExportDbase"}}};
     for (const auto& [format, entry] : entries) {
         auto* view = new TableExportView(session, format, makeNewTableWriter, this);
         addView(view);
         connect(view, &TableExportView::returnClicked, this, [this] { showNoView(); });
-        addViewEntry(QString::fromLatin1(entry.first), entry.second, view, [view] { return view->openView(); }, tables);
+        addViewEntry(tables, QString::fromLatin1(entry.first), entry.second, view, [view] { return view->openView(); });
     }
 }
 

@@ -22,24 +22,33 @@ ViewsWindow::ViewsWindow(Session& session, Navigator& navigator, int number, con
 
 void ViewsWindow::addView(QWidget* view) { m_views->addWidget(view); }
 
-void ViewsWindow::addViewEntry(const QString& caption, const char* name, QWidget* view, std::function<bool()> open,
-                               QMenu* menu) {
-    QAction* action = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
+void ViewsWindow::addViewEntry(const QString& caption, const char* name, QWidget* view, std::function<bool()> open) {
+    QAction* action = menuBar()->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
-    connect(action, &QAction::triggered, this, [this, view, open = std::move(open)] {
-        showNoView();
-        if (open()) m_views->setCurrentWidget(view);
-    });
+    connect(action, &QAction::triggered, this, [this, view, open = std::move(open)] { showView(view, open); });
 }
 
-QMenu* ViewsWindow::addViewMenu(const QString& title, const char* name) {
-    QMenu* menu = menuBar()->addMenu(title);
+QAction* ViewsWindow::addViewEntry(QMenu* menu, const QString& caption, const char* name, QWidget* view,
+                                   std::function<bool()> open) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    connect(action, &QAction::triggered, this, [this, view, open = std::move(open)] { showView(view, open); });
+    return action;
+}
+
+QMenu* ViewsWindow::addViewMenu(QMenu* parentMenu, const QString& title, const char* name) {
+    QMenu* menu = parentMenu ? parentMenu->addMenu(title) : menuBar()->addMenu(title);
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
 }
 
+void ViewsWindow::showView(QWidget* view, const std::function<bool()>& open) {
+    showNoView();
+    if (open()) m_views->setCurrentWidget(view);
+}
+
 void ViewsWindow::addWaitingMenu(const QString& title, const char* name, MenuEntries entries, const QString& toolTip) {
-    QMenu* menu = addViewMenu(title, name);
+    QMenu* menu = addViewMenu(nullptr, title, name);
     menu->setToolTipsVisible(true);
     for (const auto& [caption, objectName] : entries) {
         QAction* action = menu->addAction(QString::fromLatin1(caption));

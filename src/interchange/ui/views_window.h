@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
+class QAction;
 class QMenu;
 class QStackedWidget;
 
@@ -23,11 +24,13 @@ protected:
     using MenuEntries = std::initializer_list<std::pair<const char*, const char*>>;  // caption, object name
 
     void addView(QWidget* view);
-    // A menu bar entry (or an entry of `menu`) that opens `view` when `open` allows it (it tells
-    // the user why not).
-    void addViewEntry(const QString& caption, const char* name, QWidget* view, std::function<bool()> open,
-                      QMenu* menu = nullptr);
-    QMenu* addViewMenu(const QString& title, const char* name);
+    // A menu bar entry that opens `view` when `open` allows it (it tells the user why not).
+    void addViewEntry(const QString& caption, const char* name, QWidget* view, std::function<bool()> open);
+    // The same as an entry of a menu.
+    QAction* addViewEntry(QMenu* menu, const QString& caption, const char* name, QWidget* view, std::function<bool()> open);
+    QMenu* addViewMenu(QMenu* parentMenu, const QString& title, const char* name);  // on the menu bar without a parent
+    // Shows `view` when `open` allows it, as a menu entry would.
+    void showView(QWidget* view, const std::function<bool()>& open);
     void addWaitingMenu(const QString& title, const char* name, MenuEntries entries, const QString& toolTip);
     void showNoView();
     void showEvent(QShowEvent* event) override;
