@@ -8,6 +8,8 @@ extern "C" {
 #include <paradox.h>
 }
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -63,6 +65,27 @@ TEST(ParadoxTable, FixtureEveryValue) {
          "", "True", "2", "", ""},
     };
     EXPECT_EQ(allRows(*table), expected);
+}
+
+// Read only: the files keep their bytes and their time, and no index or other file appears.
+TEST(ParadoxTable, ReadingWritesNothing) {
+    test::TempFolder folder;
+    for (const char* name : {"TypSammlung.DB", "TypSammlung.MB"}) QFile::copy(kFixtures + "/" + name, folder.file(name));
+    const auto snapshot = [&] {
+        QStringList state;
+        for (const QFileInfo& file : QDir(folder.path()).entryInfoList(QDir::Files, QDir::Name)) {
+            QFile bytes(file.filePath());
+            EXPECT_TRUE(bytes.open(QIODevice::ReadOnly));
+            state << file.fileName() + file.lastModified().toString(Qt::ISODateWithMs) + bytes.readAll().toHex();
+        }
+        return state;
+    };
+    const QStringList before = snapshot();
+    ForeignProblem problem;
+    const auto table = ParadoxTable::open(folder.file("TypSammlung.DB"), problem);
+    ASSERT_TRUE(table) << problem.message.toStdString();
+    allRows(*table);
+    EXPECT_EQ(snapshot(), before);
 }
 
 // A table written by pxlib: a long key (negative values too) and an alpha field, rows put in the

@@ -12,21 +12,39 @@ extern "C" {
 }
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace vn {
 
 namespace {
 
-struct DocDeleter {
-    void operator()(pxdoc_t* doc) const {
-        PX_close(doc);
-        PX_delete(doc);
-    }
-};
-using Doc = std::unique_ptr<pxdoc_t, DocDeleter>;
-
 void ignoreLibraryMessage(pxdoc_t*, int, const char*, void*) {}
+
+// pxlib's own PX_open_file opens the file for writing too; the table gets a stream that can only read.
+class ReadOnlyDoc {
+public:
+    explicit ReadOnlyDoc(const QString& path)
+        : file_(std::fopen(QFile::encodeName(path).constData(), "rb")),
+          doc_(PX_new2(ignoreLibraryMessage, nullptr, nullptr, nullptr)) {
+        open_ = file_ && doc_ && PX_open_fp(doc_, file_) >= 0;
+    }
+    ~ReadOnlyDoc() {
+        if (open_) PX_close(doc_);
+        if (doc_) PX_delete(doc_);
+        if (file_) std::fclose(file_);
+    }
+    ReadOnlyDoc(const ReadOnlyDoc&) = delete;
+    ReadOnlyDoc& operator=(const ReadOnlyDoc&) = delete;
+
+    pxdoc_t* get() const { return open_ ? doc_ : nullptr; }
+
+private:
+    std::FILE* file_;
+    pxdoc_t* doc_;
+    bool open_ = false;
+};
+
 
 // The whole file, mapped; the map lives as long as the file object.
 std::optional<QByteArrayView> mapWhole(QFile& file) {
@@ -79,8 +97,8 @@ std::unique_ptr<ParadoxTable> ParadoxTable::open(const QString& path, ForeignPro
     if (!bytes) return cannotRead(file.errorString());
     const auto layout = checkParadoxLayout(*bytes, name, problem);
     if (!layout) return nullptr;
-    Doc doc(PX_new2(ignoreLibraryMessage, nullptr, nullptr, nullptr));
-    if (!doc || PX_open_file(doc.get(), QFile::encodeName(path).constData()) < 0 || !matchesLibrary(doc.get(), *layout))
+    const ReadOnlyDoc doc(path);
+    if (!doc.get() || !matchesLibrary(doc.get(), *layout))
         return cannotRead(QStringLiteral("its header cannot be opened"));
 
     QFile memoFile(memoFileBeside(path));
