@@ -1,5 +1,6 @@
 // The Paradox reader on the shared typed fixture (a keyed Paradox 7 table with a memo in its .MB),
 // on keyed tables pxlib writes out of key order, and on damaged copies, which give no row at all.
+#include "interchange/tables/paradox/code_page_text.h"
 #include "interchange/tables/paradox/paradox_table.h"
 
 #include "support/temp_folder.h"
@@ -118,6 +119,22 @@ TEST(ParadoxTable, KeyedTableWrittenOutOfOrderIsReadInKeyOrder) {
     const QList<QStringList> expected = {
         {"-300", "minus 300"}, {"-5", "minus five"}, {"7", "seven"}, {"30", "thirty"}, {"100", "hundred"}};
     EXPECT_EQ(allRows(*table), expected);
+}
+
+TEST(CodePageText, DecodesByTheHeadersCodePage) {
+    const struct {
+        int codePage;
+        QByteArray bytes;
+        const char* text;
+    } cases[] = {
+        {437, QByteArray("Z\x81hler\0rest", 11), "Zühler"},  // DOS: ü is 0x81; the text ends at its NUL
+        {850, "\x9d", "Ø"},
+        {1252, "W\xe4hrung", "Währung"},
+        {0, "\x84", "ä"},                        // no code page named: written by the DOS programs
+        {9999, "\x80", "€"},                     // unknown to the system: read as Windows-1252
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CodePageText(c.codePage).decode(c.bytes), QString::fromUtf8(c.text)) << c.codePage;
 }
 
 // Copies the fixture into folder, letting change alter the .DB and the .MB first.
