@@ -40,6 +40,17 @@ TEST(ChildTable, ParadoxRowsAsTheReaderInThisProcessGivesThem) {
     EXPECT_TRUE(childProblem.message.isEmpty()) << childProblem.message.toStdString();
 }
 
+// The program itself takes the internal option before anything else and answers in frames.
+TEST(ChildTable, TheProgramIsTheChild) {
+    ChildTableRequest program = request("paradox");
+    program.program = QStringLiteral(VARNEDO_EXECUTABLE);
+    ForeignProblem problem;
+    const auto child = ChildTable::open(program, problem);
+    ASSERT_TRUE(child) << problem.message.toStdString();
+    EXPECT_EQ(allRows(*child, problem).size(), 5);
+    EXPECT_TRUE(problem.message.isEmpty()) << problem.message.toStdString();
+}
+
 TEST(ChildTable, TheChildsOwnRefusalIsPassedOn) {
     ForeignProblem problem;
     EXPECT_FALSE(ChildTable::open(request("paradox", QStringLiteral("/nonexistent/T.DB")), problem));
