@@ -1,5 +1,6 @@
 #include "archive/ui/archive_window.h"
 #include "designer/ui/designer_window.h"
+#include "interchange/tables/child/table_child.h"
 #include "interchange/ui/export_data_window.h"
 #include "interchange/ui/import_data_window.h"
 #include "platform/drive_map.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <csignal>
+#include <cstring>
 
 namespace {
 
@@ -30,6 +32,8 @@ void quietOffscreenNoise(QtMsgType type, const QMessageLogContext& context, cons
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A child started to read an outside table: frames on standard output, nothing else.
+    if (argc >= 2 && std::strcmp(argv[1], vn::kReadTableOption) == 0) return vn::runTableChild(argc, argv);
     // A file-size limit makes a write fail (EFBIG) and take the failed-save path instead of
     // killing the program with half-written files.
     std::signal(SIGXFSZ, SIG_IGN);

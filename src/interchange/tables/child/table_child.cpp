@@ -1,0 +1,43 @@
+#include "interchange/tables/child/table_child.h"
+
+#include "interchange/tables/child/table_frames.h"
+#include "interchange/tables/paradox/paradox_table.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace vn {
+
+std::unique_ptr<ForeignTable> openTableInProcess(const QString& kind, const QString& path, const QString& table,
+                                                 ForeignProblem& problem) {
+    if (kind == QLatin1String("paradox") && table.isEmpty()) return ParadoxTable::open(path, problem);
+    problem.message = QStringLiteral("The file \"%1\" cannot be read as a table of the kind \"%2\".").arg(path, kind);
+    return nullptr;
+}
+
+bool streamTable(const QString& kind, const QString& path, const QString& tableName, QIODevice& out) {
+    ForeignProblem problem;
+    const auto table = openTableInProcess(kind, path, tableName, problem);
+    if (!table) return out.write(table_frame::problem(problem.message)) >= 0;
+    if (out.write(table_frame::table(table->columns(), table->rowCount())) < 0) return false;
+    QStringList values;
+    while (table->nextRow(values, problem))
+        if (out.write(table_frame::row(values)) < 0) return false;
+    const QByteArray last = problem.message.isEmpty() ? table_frame::end() : table_frame::problem(problem.message);
+    return out.write(last) >= 0;
+}
+
+int runTableChild(int argc, char* argv[]) {
+    if (argc < 4 || argc > 5) {
+        std::fprintf(stderr, "%s takes KIND PATH [TABLE]\n", kReadTableOption);
+        return 2;
+    }
+    QFile out;
+    if (!out.open(1, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) return 1;  // standard output
+    const QString table = argc == 5 ? QString::fromUtf8(argv[4]) : QString();
+    const bool sent = streamTable(QString::fromUtf8(argv[2]), QFile::decodeName(argv[3]), table, out);
+    return sent && out.flush() ? 0 : 1;
+}
+
+}  // namespace vn

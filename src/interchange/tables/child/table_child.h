@@ -1,0 +1,28 @@
+#pragma once
+
+#include "interchange/tables/foreign_table.h"
+
+#include <QIODevice>
+#include <QStringList>
+
+#include <memory>
+
+namespace vn {
+
+// The internal option that makes the program a table reader: "varnedo --read-table KIND PATH
+// [TABLE]". Not for users, so not in the usage text.
+inline constexpr char kReadTableOption[] = "--read-table";
+
+// The kinds of table a child reads: "paradox" (a .DB file).
+[[nodiscard]] std::unique_ptr<ForeignTable> openTableInProcess(const QString& kind, const QString& path,
+                                                               const QString& table, ForeignProblem& problem);
+
+// Streams a table (or the problem that stopped it) as frames (table_frames.h) to out. False when
+// out could not take them.
+bool streamTable(const QString& kind, const QString& path, const QString& table, QIODevice& out);
+
+// The child's entry, called by main before anything else with the program's arguments; the frames
+// go to standard output. Returns the exit status: 0 when a table or a problem was sent.
+int runTableChild(int argc, char* argv[]);
+
+}  // namespace vn
