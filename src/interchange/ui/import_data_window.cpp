@@ -1,5 +1,7 @@
 #include "interchange/ui/import_data_window.h"
 
+#include "interchange/tables/outside_readers.h"
+
 #include "interchange/ui/import_text_view.h"
 #include "interchange/ui/sibling_files_view.h"
 #include "interchange/ui/table_import_view.h"
@@ -50,6 +52,10 @@ void ImportDataWindow::enableSiblings() {
     for (int i = 0; i < 3; ++i) m_siblingEntries[std::size_t(i)]->setEnabled(m_siblings->available(i));
 }
 
-AppWindow* makeImportDataWindow(Session& session, Navigator& navigator) { return new ImportDataWindow(session, navigator); }
+AppWindow* makeImportDataWindow(Session& session, Navigator& navigator) {
+    auto* window = new ImportDataWindow(session, navigator);
+    window->setForeignReaders(outsideTableReaders());
+    return window;
+}
 
 }  // namespace vn

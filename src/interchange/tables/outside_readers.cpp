@@ -1,0 +1,44 @@
+#include "interchange/tables/outside_readers.h"
+
+#include "interchange/tables/child/child_table.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace vn {
+
+namespace {
+
+std::unique_ptr<ForeignTable> notYet(const QString& path, const QString& kind, ForeignProblem& problem) {
+    problem.message = QStringLiteral("%1 files cannot be read by this version: \"%2\".").arg(kind, QFileInfo(path).fileName());
+    return nullptr;
+}
+
+// A sibling's table file is a Paradox table or an SQLite data base; its first bytes tell which.
+bool isSqliteFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArrayLiteral("SQLite format 3\0");
+}
+
+std::unique_ptr<ForeignTable> openTable(TableSource kind, const QString& path, const QString&, ForeignProblem& problem) {
+    switch (kind) {
+    case TableSource::Sibling:
+        if (isSqliteFile(path)) return notYet(path, QStringLiteral("SQLite"), problem);
+        [[fallthrough]];
+    case TableSource::Paradox: return ChildTable::open({QStringLiteral("paradox"), path, QString(), QString()}, problem);
+    case TableSource::DBase: return notYet(path, QStringLiteral("DBase"), problem);
+    case TableSource::Access: break;
+    }
+    return notYet(path, QStringLiteral("Access"), problem);
+}
+
+QStringList listTables(const QString& path, ForeignProblem& problem) {
+    notYet(path, QStringLiteral("Access"), problem);
+    return {};
+}
+
+}  // namespace
+
+ForeignReaders outsideTableReaders() { return {openTable, listTables}; }
+
+}  // namespace vn
