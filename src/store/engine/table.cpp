@@ -391,31 +391,43 @@ void Table::post() {
     if (hasPending()) flush();
 }
 
-void Table::flush() {
-    if (!hasPending()) return;
-    m_db->aboutToWrite(m_def.name, this);
+// The statement for the fields now dirty, built once for each set of them: a bulk of rows that
+// write the same fields reuses one text and one prepared statement.
+const Table::WriteShape& Table::writeShape(bool inserting) {
+    m_shapeKey.assign(m_dirty.begin(), m_dirty.end());
+    m_shapeKey.front() = inserting ? 1 : 0;
+    auto found = m_writeShapes.find(m_shapeKey);
+    if (found != m_writeShapes.end()) return found->second;
+    WriteShape shape;
     QStringList cols;
-    QStringList values;
     for (int i = 1; i < fieldCount(); ++i) {
         if (!m_dirty[i]) continue;
         cols << m_quoted[i];
-        values << m_values[i];
-        m_dirty[i] = 0;
+        shape.fields.push_back(i);
     }
-    const bool inserting = m_pendingInsert;
-    m_pendingInsert = m_anyDirty = false;
-    QString sql;
     if (inserting) {
         cols.prepend(m_key);
-        values.prepend(m_currentKey);
-        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(m_table, cols.join(", "), QStringList(cols.size(), QStringLiteral("?")).join(", "));
+        shape.sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                        .arg(m_table, cols.join(", "), QStringList(cols.size(), QStringLiteral("?")).join(", "));
     } else {
-        sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?").arg(m_table, cols.join(" = ?, "), m_key);
-        values << m_currentKey;
+        shape.sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?").arg(m_table, cols.join(" = ?, "), m_key);
     }
-    Statement& st = m_db->statement(sql);
-    for (qsizetype i = 0; i < values.size(); ++i) st.bind(int(i) + 1, values[i]);
+    if (m_writeShapes.size() >= kWriteShapeLimit) m_writeShapes.clear();
+    return m_writeShapes.emplace(m_shapeKey, std::move(shape)).first->second;
+}
+
+void Table::flush() {
+    if (!hasPending()) return;
+    m_db->aboutToWrite(m_def.name, this);
+    const bool inserting = m_pendingInsert;
+    const WriteShape& shape = writeShape(inserting);
+    std::fill(m_dirty.begin(), m_dirty.end(), 0);
+    m_pendingInsert = m_anyDirty = false;
+    Statement& st = m_db->statement(shape.sql);
+    int param = 1;
+    if (inserting) st.bind(param++, m_currentKey);
+    for (int field : shape.fields) st.bind(param++, m_values[field]);
+    if (!inserting) st.bind(param, m_currentKey);
     st.step();
     st.reset();
     if (!inserting && sqlite3_changes(m_db->handle()) == 0)
