@@ -281,9 +281,11 @@ void Database::markPending(Table* table) {
 }
 
 void Database::aboutToWrite(const QString& table, const Table* writer) {
+    // Cursors on one table share its counter: a pointer compare a cursor instead of a name compare.
+    quint64& generation = *generationOf(table);
     for (Table* t : m_tables)
-        if (t->name() == table) t->dropStream(t == writer);
-    ++*generationOf(table);
+        if (t->countsWritesIn(generation)) t->dropStream(t == writer);
+    ++generation;
 }
 
 std::shared_ptr<quint64> Database::generationOf(const QString& table) {

@@ -375,7 +375,8 @@ void Table::insert(const QString& key) {
                                  .arg(m_def.name, key));
     }
     dropStream(false);
-    std::fill(m_values.begin(), m_values.end(), QString());
+    for (QString& value : m_values)
+        if (!value.isNull()) value = QString();
     m_values[0] = key;
     m_currentKey = key;
     m_hasRow = true;

@@ -73,6 +73,7 @@ public:
     qint64 cutCount() const { return m_cutCount; }
 
     // Hooks for the Database.
+    bool countsWritesIn(const quint64& generation) const { return m_generation.get() == &generation; }
     bool hasPending() const { return m_pendingInsert || m_anyDirty; }
     void flush();
     void discardPending();
