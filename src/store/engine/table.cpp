@@ -419,7 +419,7 @@ const Table::WriteShape& Table::writeShape(bool inserting) {
 
 void Table::flush() {
     if (!hasPending()) return;
-    m_db->aboutToWrite(m_def.name, this);
+    m_db->aboutToWrite(*m_generation, this);
     const bool inserting = m_pendingInsert;
     const WriteShape& shape = writeShape(inserting);
     std::fill(m_dirty.begin(), m_dirty.end(), 0);
@@ -448,7 +448,7 @@ void Table::remove() {
     checkWritable("delete");
     m_db->flushPending();
     const QStringList position = sortValues();
-    m_db->aboutToWrite(m_def.name, this);
+    m_db->aboutToWrite(*m_generation, this);
     Statement& del = m_db->statement(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_table, m_key));
     del.bind(1, m_currentKey);
     del.step();
@@ -463,7 +463,7 @@ void Table::remove() {
 
 qint64 Table::removeAll() {
     const qint64 n = count();
-    m_db->aboutToWrite(m_def.name, this);
+    m_db->aboutToWrite(*m_generation, this);
     Statement& del = m_db->statement(QStringLiteral("DELETE FROM %1").arg(m_table));
     del.step();
     del.reset();
@@ -548,7 +548,7 @@ qint64 Table::countKeysWithPrefix(const QString& prefix, int foldLength) {
 
 qint64 Table::removeKeysWithPrefix(const QString& prefix, int foldLength) {
     qint64 removed = 0;
-    m_db->aboutToWrite(m_def.name, this);
+    m_db->aboutToWrite(*m_generation, this);
     forEachPrefixRange(prefix, foldLength, [&](const QString& from, const QString& to) {
         Statement& st = rangeStatement(QStringLiteral("DELETE FROM %1").arg(m_table), from, to);
         st.step();
@@ -572,7 +572,7 @@ qint64 Table::copyKeysWithPrefix(const QString& prefix, int foldLength, const QS
     for (int f = 1; f <= lastField; ++f) cols << quotedName(m_def.fields[f].name);
     const QString fields = cols.isEmpty() ? QString() : QStringLiteral(", ") + cols.join(", ");
     qint64 copied = 0;
-    m_db->aboutToWrite(m_def.name, this);
+    m_db->aboutToWrite(*m_generation, this);
     // One statement a spelling that has rows: separate key ranges are cheaper for SQLite than one
     // OR of them, and most codes have rows in one spelling only.
     forEachPrefixRange(prefix, foldLength, [&](const QString& from, const QString& to) {
@@ -631,7 +631,7 @@ bool Table::setText(int field, const QString& text) {
 }
 
 void Table::writeNow(int field, const QString& value) {
-    m_db->aboutToWrite(m_def.name, this);
+    m_db->aboutToWrite(*m_generation, this);
     Statement& st = m_db->statement(
         QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?").arg(m_table, quotedName(m_def.fields[field].name), m_key));
     st.bind(1, value);
