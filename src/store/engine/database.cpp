@@ -280,10 +280,13 @@ void Database::markPending(Table* table) {
     if (std::find(m_pending.begin(), m_pending.end(), table) == m_pending.end()) m_pending.push_back(table);
 }
 
-void Database::aboutToWrite(const QString& table, const Table* writer) {
+void Database::aboutToWrite(const QString& table, const Table* writer) { aboutToWrite(*generationOf(table), writer); }
+
+// Cursors on one table share its counter: a pointer compare a cursor instead of a name compare.
+void Database::aboutToWrite(quint64& generation, const Table* writer) {
     for (Table* t : m_tables)
-        if (t->name() == table) t->dropStream(t == writer);
-    ++*generationOf(table);
+        if (t->countsWritesIn(generation)) t->dropStream(t == writer);
+    ++generation;
 }
 
 std::shared_ptr<quint64> Database::generationOf(const QString& table) {

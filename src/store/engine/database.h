@@ -75,6 +75,7 @@ public:
     void flushPending(const Table* except = nullptr);
     void markPending(Table* table);
     void aboutToWrite(const QString& table, const Table* writer);
+    void aboutToWrite(quint64& generation, const Table* writer);  // the table's write counter
     std::shared_ptr<quint64> generationOf(const QString& table);
     void attach(Table* table);
     void detach(Table* table);

@@ -41,9 +41,21 @@ Statement::Statement(sqlite3* db, const QString& sql) : m_db(db), m_sql(sql) {
     m_stmt.reset(stmt);
 }
 
+// Most values are ASCII: those are narrowed into a buffer the statement keeps, so a bulk of
+// rows binds without an allocation a value. SQLite copies the bytes before the call returns.
 void Statement::bind(int index, const QString& text) {
-    const QByteArray utf8 = text.toUtf8();
-    const int rc = sqlite3_bind_text(m_stmt.get(), index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    const qsizetype size = text.size();
+    const ushort* units = text.utf16();
+    m_ascii.resize(std::size_t(size));
+    qsizetype i = 0;
+    for (; i < size && units[i] < 0x80; ++i) m_ascii[std::size_t(i)] = char(units[i]);
+    int rc;
+    if (i == size) {
+        rc = sqlite3_bind_text(m_stmt.get(), index, m_ascii.data(), int(size), SQLITE_TRANSIENT);
+    } else {
+        const QByteArray utf8 = text.toUtf8();
+        rc = sqlite3_bind_text(m_stmt.get(), index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    }
     if (rc != SQLITE_OK) throwEngineError(m_db, {}, rc, m_sql);
 }
 

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <memory>
+#include <string>
 
 namespace vn {
 
@@ -31,6 +32,7 @@ private:
     sqlite3* m_db;
     QString m_sql;
     std::unique_ptr<sqlite3_stmt, StatementFinalizer> m_stmt;
+    std::string m_ascii;  // the last ASCII value bound, narrowed
 };
 
 // A table or field name as SQL quotes it.

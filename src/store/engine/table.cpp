@@ -375,7 +375,8 @@ void Table::insert(const QString& key) {
                                  .arg(m_def.name, key));
     }
     dropStream(false);
-    std::fill(m_values.begin(), m_values.end(), QString());
+    for (QString& value : m_values)
+        if (!value.isNull()) value = QString();
     m_values[0] = key;
     m_currentKey = key;
     m_hasRow = true;
@@ -391,31 +392,43 @@ void Table::post() {
     if (hasPending()) flush();
 }
 
-void Table::flush() {
-    if (!hasPending()) return;
-    m_db->aboutToWrite(m_def.name, this);
+// The statement for the fields now dirty, built once for each set of them: a bulk of rows that
+// write the same fields reuses one text and one prepared statement.
+const Table::WriteShape& Table::writeShape(bool inserting) {
+    m_shapeKey.assign(m_dirty.begin(), m_dirty.end());
+    m_shapeKey.front() = inserting ? 1 : 0;
+    auto found = m_writeShapes.find(m_shapeKey);
+    if (found != m_writeShapes.end()) return found->second;
+    WriteShape shape;
     QStringList cols;
-    QStringList values;
     for (int i = 1; i < fieldCount(); ++i) {
         if (!m_dirty[i]) continue;
         cols << m_quoted[i];
-        values << m_values[i];
-        m_dirty[i] = 0;
+        shape.fields.push_back(i);
     }
-    const bool inserting = m_pendingInsert;
-    m_pendingInsert = m_anyDirty = false;
-    QString sql;
     if (inserting) {
         cols.prepend(m_key);
-        values.prepend(m_currentKey);
-        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                  .arg(m_table, cols.join(", "), QStringList(cols.size(), QStringLiteral("?")).join(", "));
+        shape.sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                        .arg(m_table, cols.join(", "), QStringList(cols.size(), QStringLiteral("?")).join(", "));
     } else {
-        sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?").arg(m_table, cols.join(" = ?, "), m_key);
-        values << m_currentKey;
+        shape.sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?").arg(m_table, cols.join(" = ?, "), m_key);
     }
-    Statement& st = m_db->statement(sql);
-    for (qsizetype i = 0; i < values.size(); ++i) st.bind(int(i) + 1, values[i]);
+    if (m_writeShapes.size() >= kWriteShapeLimit) m_writeShapes.clear();
+    return m_writeShapes.emplace(m_shapeKey, std::move(shape)).first->second;
+}
+
+void Table::flush() {
+    if (!hasPending()) return;
+    m_db->aboutToWrite(*m_generation, this);
+    const bool inserting = m_pendingInsert;
+    const WriteShape& shape = writeShape(inserting);
+    std::fill(m_dirty.begin(), m_dirty.end(), 0);
+    m_pendingInsert = m_anyDirty = false;
+    Statement& st = m_db->statement(shape.sql);
+    int param = 1;
+    if (inserting) st.bind(param++, m_currentKey);
+    for (int field : shape.fields) st.bind(param++, m_values[field]);
+    if (!inserting) st.bind(param, m_currentKey);
     st.step();
     st.reset();
     if (!inserting && sqlite3_changes(m_db->handle()) == 0)
@@ -435,7 +448,7 @@ void Table::remove() {
     checkWritable("delete");
     m_db->flushPending();
     const QStringList position = sortValues();
-    m_db->aboutToWrite(m_def.name, this);
+    m_db->aboutToWrite(*m_generation, this);
     Statement& del = m_db->statement(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(m_table, m_key));
     del.bind(1, m_currentKey);
     del.step();
@@ -450,7 +463,7 @@ void Table::remove() {
 
 qint64 Table::removeAll() {
     const qint64 n = count();
-    m_db->aboutToWrite(m_def.name, this);
+    m_db->aboutToWrite(*m_generation, this);
     Statement& del = m_db->statement(QStringLiteral("DELETE FROM %1").arg(m_table));
     del.step();
     del.reset();
@@ -535,7 +548,7 @@ qint64 Table::countKeysWithPrefix(const QString& prefix, int foldLength) {
 
 qint64 Table::removeKeysWithPrefix(const QString& prefix, int foldLength) {
     qint64 removed = 0;
-    m_db->aboutToWrite(m_def.name, this);
+    m_db->aboutToWrite(*m_generation, this);
     forEachPrefixRange(prefix, foldLength, [&](const QString& from, const QString& to) {
         Statement& st = rangeStatement(QStringLiteral("DELETE FROM %1").arg(m_table), from, to);
         st.step();
@@ -559,7 +572,7 @@ qint64 Table::copyKeysWithPrefix(const QString& prefix, int foldLength, const QS
     for (int f = 1; f <= lastField; ++f) cols << quotedName(m_def.fields[f].name);
     const QString fields = cols.isEmpty() ? QString() : QStringLiteral(", ") + cols.join(", ");
     qint64 copied = 0;
-    m_db->aboutToWrite(m_def.name, this);
+    m_db->aboutToWrite(*m_generation, this);
     // One statement a spelling that has rows: separate key ranges are cheaper for SQLite than one
     // OR of them, and most codes have rows in one spelling only.
     forEachPrefixRange(prefix, foldLength, [&](const QString& from, const QString& to) {
@@ -618,7 +631,7 @@ bool Table::setText(int field, const QString& text) {
 }
 
 void Table::writeNow(int field, const QString& value) {
-    m_db->aboutToWrite(m_def.name, this);
+    m_db->aboutToWrite(*m_generation, this);
     Statement& st = m_db->statement(
         QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?").arg(m_table, quotedName(m_def.fields[field].name), m_key));
     st.bind(1, value);

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace vn {
@@ -71,6 +73,7 @@ public:
     qint64 cutCount() const { return m_cutCount; }
 
     // Hooks for the Database.
+    bool countsWritesIn(const quint64& generation) const { return m_generation.get() == &generation; }
     bool hasPending() const { return m_pendingInsert || m_anyDirty; }
     void flush();
     void discardPending();
@@ -79,6 +82,12 @@ public:
 
 private:
     enum class StreamKind { First, From, After };
+    struct WriteShape {
+        QString sql;
+        std::vector<int> fields;  // the dirty fields, in the order of their parameters
+    };
+    // More sets of written fields than a table ever sees in practice; past it they are built anew.
+    static constexpr std::size_t kWriteShapeLimit = 64;
 
     void checkField(int field) const;
     void checkWritable(const char* what);
@@ -94,6 +103,7 @@ private:
     QString streamColumns() const;
     void becomeEmpty();
     void writeNow(int field, const QString& value);
+    const WriteShape& writeShape(bool inserting);
     QString orderBy(bool descending = false) const;
     QString sortColumns() const;
     QStringList sortValues();
@@ -130,6 +140,8 @@ private:
     bool m_pendingInsert = false;
     bool m_anyDirty = false;
     std::vector<char> m_dirty;
+    std::string m_shapeKey;  // m_dirty with byte 0 telling an insert from an update
+    std::unordered_map<std::string, WriteShape> m_writeShapes;
     QString m_missKey;
     quint64 m_missGeneration = ~quint64(0);
     qint64 m_cutCount = 0;
