@@ -1,6 +1,7 @@
 #include "interchange/tables/outside_readers.h"
 
 #include "interchange/tables/child/child_table.h"
+#include "interchange/tables/dbase_table.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -26,7 +27,7 @@ std::unique_ptr<ForeignTable> openTable(TableSource kind, const QString& path, c
         if (isSqliteFile(path)) return notYet(path, QStringLiteral("SQLite"), problem);
         [[fallthrough]];
     case TableSource::Paradox: return ChildTable::open({QStringLiteral("paradox"), path, QString(), QString()}, problem);
-    case TableSource::DBase: return notYet(path, QStringLiteral("DBase"), problem);
+    case TableSource::DBase: return openDbaseTable(path, problem);  // our own reader: no child needed
     case TableSource::Access: break;
     }
     return notYet(path, QStringLiteral("Access"), problem);

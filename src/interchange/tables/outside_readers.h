@@ -4,7 +4,7 @@
 
 namespace vn {
 
-// The readers the import window uses: Paradox files (a sibling's too) through a child process, so
+// The readers the import window uses: dBase files by our own reader, Paradox files (a sibling's too) through a child process, so
 // an outside library's crash on a bad file cannot take the program with it. Kinds not read yet
 // are refused naming the file.
 ForeignReaders outsideTableReaders();
