@@ -1,6 +1,8 @@
 #include "interchange/tables/outside_readers.h"
 
+#include "interchange/tables/child/access_tables.h"
 #include "interchange/tables/child/child_table.h"
+#include "interchange/tables/child/table_child.h"
 #include "interchange/tables/dbase_table.h"
 
 #include <QFile>
@@ -21,7 +23,8 @@ bool isSqliteFile(const QString& path) {
     return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArrayLiteral("SQLite format 3\0");
 }
 
-std::unique_ptr<ForeignTable> openTable(TableSource kind, const QString& path, const QString&, ForeignProblem& problem) {
+std::unique_ptr<ForeignTable> openTable(TableSource kind, const QString& path, const QString& table,
+                                        ForeignProblem& problem) {
     switch (kind) {
     case TableSource::Sibling:
         if (isSqliteFile(path)) return notYet(path, QStringLiteral("SQLite"), problem);
@@ -30,13 +33,10 @@ std::unique_ptr<ForeignTable> openTable(TableSource kind, const QString& path, c
     case TableSource::DBase: return openDbaseTable(path, problem);  // our own reader: no child needed
     case TableSource::Access: break;
     }
-    return notYet(path, QStringLiteral("Access"), problem);
+    return ChildTable::open({QString::fromLatin1(kAccessKind), path, table, QString()}, problem);
 }
 
-QStringList listTables(const QString& path, ForeignProblem& problem) {
-    notYet(path, QStringLiteral("Access"), problem);
-    return {};
-}
+QStringList listTables(const QString& path, ForeignProblem& problem) { return listAccessTables(path, problem); }
 
 }  // namespace
 

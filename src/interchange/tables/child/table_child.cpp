@@ -1,6 +1,8 @@
 #include "interchange/tables/child/table_child.h"
 
+#include "interchange/tables/access/access_table.h"
 #include "interchange/tables/child/table_frames.h"
+#include "interchange/tables/stored_table.h"
 #include "interchange/tables/paradox/paradox_table.h"
 
 #include <QFile>
@@ -12,6 +14,14 @@ namespace vn {
 std::unique_ptr<ForeignTable> openTableInProcess(const QString& kind, const QString& path, const QString& table,
                                                  ForeignProblem& problem) {
     if (kind == QLatin1String("paradox") && table.isEmpty()) return ParadoxTable::open(path, problem);
+    if (kind == QLatin1String(kAccessKind) && !table.isEmpty()) return openAccessTable(path, table, problem);
+    if (kind == QLatin1String(kAccessListKind) && table.isEmpty()) {
+        const QStringList names = accessTableNames(path, problem);
+        if (!problem.message.isEmpty()) return nullptr;
+        QList<QStringList> rows;
+        for (const QString& name : names) rows.append({name});
+        return std::make_unique<StoredTable>(QList<ForeignColumn>{{QStringLiteral("Table"), ForeignType::Text}}, rows);
+    }
     problem.message = QStringLiteral("The file \"%1\" cannot be read as a table of the kind \"%2\".").arg(path, kind);
     return nullptr;
 }

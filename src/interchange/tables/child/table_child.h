@@ -13,7 +13,10 @@ namespace vn {
 // [TABLE]". Not for users, so not in the usage text.
 inline constexpr char kReadTableOption[] = "--read-table";
 
-// The kinds of table a child reads: "paradox" (a .DB file).
+// The kinds of table a child reads: "paradox" (a .DB file), "access" (the table TABLE of an
+// Access data base) and "access-tables" (the names of its user tables, one a row).
+inline constexpr char kAccessKind[] = "access";
+inline constexpr char kAccessListKind[] = "access-tables";
 [[nodiscard]] std::unique_ptr<ForeignTable> openTableInProcess(const QString& kind, const QString& path,
                                                                const QString& table, ForeignProblem& problem);
 
