@@ -1,6 +1,5 @@
 // Access data bases read through mdbtools: the child lists the user tables and streams a table;
 // values as every outside table gives them; damaged copies refused with no row, the file untouched.
-#include "interchange/tables/access/access_table.h"
 #include "interchange/tables/child/access_tables.h"
 #include "interchange/tables/child/child_table.h"
 
@@ -41,38 +40,121 @@ qsizetype columnIndex(const ForeignTable& table, const QString& name) {
 }
 
 TEST(AccessTable, TheChildListsUserTablesOnly) {
-    for (const QString& path : {kNwind, kSample}) {
+    const struct {
+        QString path;
+        QStringList present;
+    } cases[] = {{kNwind, {"Employees", "Orders", "Order Details"}}, {kSample, {"Asset Items"}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
         ForeignProblem problem;
-        const QStringList names = listAccessTables(path, problem, kChild);
+        const QStringList names = listAccessTables(c.path, problem, kChild);
         EXPECT_TRUE(problem.message.isEmpty()) << problem.message.toStdString();
-        EXPECT_FALSE(names.isEmpty());
+        for (const QString& name : c.present) EXPECT_TRUE(names.contains(name)) << name.toStdString();
         for (const QString& name : names) EXPECT_FALSE(name.startsWith("MSys", Qt::CaseInsensitive)) << name.toStdString();
-        std::cout << names.join(", ").toStdString() << "\n";
     }
 }
 
-TEST(AccessTable, EmployeesThroughTheChild) {
+TEST(AccessTable, EmployeesThroughTheChildTypedAndWhole) {
     const QByteArray before = digest(kNwind);
     ForeignProblem problem;
     const auto table = openInChild(kNwind, QStringLiteral("Employees"), problem);
     ASSERT_TRUE(table) << problem.message.toStdString();
-    for (const auto& c : table->columns()) std::cout << c.name.toStdString() << " " << int(c.type) << "\n";
+    const struct {
+        const char* name;
+        ForeignType type;
+        const char* first;
+    } columns[] = {
+        {"EmployeeID", ForeignType::Integer, "1"},
+        {"LastName", ForeignType::Text, "Davolio"},
+        {"BirthDate", ForeignType::DateTime, "12/8/1948"},
+        {"HireDate", ForeignType::DateTime, "5/1/1992"},
+        {"Address", ForeignType::Text, "507 - 20th Ave. E.\r\nApt. 2A"},
+        {"Photo", ForeignType::Binary, ""},
+        {"Notes", ForeignType::Memo, nullptr},
+    };
     const auto rows = allRows(*table, problem);
     EXPECT_TRUE(problem.message.isEmpty()) << problem.message.toStdString();
-    EXPECT_EQ(rows.size(), table->rowCount());
-    if (!rows.isEmpty()) for (const auto& v : rows[0]) std::cout << "[" << v.toStdString() << "]\n";
-    EXPECT_EQ(digest(kNwind), before);
+    ASSERT_EQ(rows.size(), table->rowCount());
+    ASSERT_EQ(rows.size(), 9);
+    for (const auto& c : columns) {
+        SCOPED_TRACE(c.name);
+        const qsizetype at = columnIndex(*table, QString::fromLatin1(c.name));
+        ASSERT_GE(at, 0);
+        EXPECT_EQ(table->columns()[at].type, c.type);
+        EXPECT_EQ(table->columns()[at].isMappable(), c.type != ForeignType::Binary);
+        if (c.first) {
+            EXPECT_EQ(rows[0][at], QString::fromLatin1(c.first));
+        }
+    }
+    // Memos whole: the first one ends with its last sentence, none is cut at a buffer's size.
+    const qsizetype notes = columnIndex(*table, QStringLiteral("Notes"));
+    EXPECT_TRUE(rows[0][notes].startsWith("Education includes a BA in psychology"));
+    EXPECT_TRUE(rows[0][notes].endsWith("Nancy is a member of Toastmasters International."));
+    EXPECT_EQ(digest(kNwind), before);  // read, never written
 }
 
-TEST(AccessTable, OneTableOfTheAccdb) {
+TEST(AccessTable, ATableOfTheAccdb) {
     ForeignProblem problem;
-    const QStringList names = accessTableNames(kSample, problem);
-    ASSERT_FALSE(names.isEmpty());
-    const auto table = openAccessTable(kSample, names.first(), problem);
+    const auto table = openInChild(kSample, QStringLiteral("Asset Items"), problem);
     ASSERT_TRUE(table) << problem.message.toStdString();
-    for (const auto& c : table->columns()) std::cout << c.name.toStdString() << " " << int(c.type) << "\n";
     QStringList values;
-    if (table->nextRow(values, problem)) for (const auto& v : values) std::cout << "[" << v.toStdString() << "]\n";
+    ASSERT_TRUE(table->nextRow(values, problem)) << problem.message.toStdString();
+    const struct {
+        const char* name;
+        ForeignType type;
+        const char* first;
+    } columns[] = {
+        {"Asset No", ForeignType::Text, "30050"},
+        {"Acquired", ForeignType::DateTime, "9/2/1997"},
+        {"Cost", ForeignType::Currency, "1995.5"},
+        {"Warranty", ForeignType::Integer, "12"},
+        {"Comments", ForeignType::Memo, ""},
+    };
+    for (const auto& c : columns) {
+        SCOPED_TRACE(c.name);
+        const qsizetype at = columnIndex(*table, QString::fromLatin1(c.name));
+        ASSERT_GE(at, 0);
+        EXPECT_EQ(table->columns()[at].type, c.type);
+        EXPECT_EQ(values[at], QString::fromLatin1(c.first));
+    }
+}
+
+// A cut copy, an unknown table or a file that is no data base: refused naming the file, no row.
+TEST(AccessTable, DamagedOrWrongIsRefusedWithNothing) {
+    QTemporaryDir dir;
+    QFile source(kNwind);
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray whole = source.readAll();
+    const auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    const struct {
+        const char* name;
+        QString path;
+        const char* table;
+    } cases[] = {
+        {"cut in half", write("half.mdb", whole.left(whole.size() / 2)), "Employees"},
+        {"cut to its header", write("header.mdb", whole.left(4096)), "Employees"},
+        {"not a data base", write("text.mdb", QByteArray(8192, 'x')), "Employees"},
+        {"no such table", kNwind, "MSysObjects"},
+        {"missing file", dir.filePath("none.mdb"), "Employees"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ForeignProblem problem;
+        auto table = openInChild(c.path, QString::fromLatin1(c.table), problem);
+        const auto rows = table ? allRows(*table, problem) : QList<QStringList>();
+        EXPECT_FALSE(problem.message.isEmpty());
+        EXPECT_TRUE(problem.message.contains(c.path)) << problem.message.toStdString();
+        EXPECT_TRUE(rows.isEmpty() || rows.size() < 9);
+        EXPECT_FALSE(table && rows.isEmpty() && problem.message.isEmpty());
+    }
+    ForeignProblem listed;
+    EXPECT_TRUE(listAccessTables(dir.filePath("text.mdb"), listed, kChild).isEmpty());
+    EXPECT_TRUE(listed.message.contains("text.mdb")) << listed.message.toStdString();
 }
 
 }  // namespace
