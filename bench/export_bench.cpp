@@ -16,12 +16,7 @@ using namespace vn::bench;
 constexpr int kRows = 30000;
 
 BenchStore& store() {
-    static auto* s = new BenchStore([](sqlite3* db) {
-        check(sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr), db);
-        insertRows(db, "Head", kHeadColumns, kRows, headValue);
-        insertRows(db, "Pag1", bench::kPageColumns, kRows, pageValues(10));
-        check(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), db);
-    });
+    static auto* s = new BenchStore([](sqlite3* db) { fillHeadAndPage1(db, kRows, 10); });
     return *s;
 }
 

@@ -62,4 +62,12 @@ inline auto pageValues(int memoEvery) {
     };
 }
 
+// Head rows and full Pag1 rows 0 to rows - 1 in one transaction.
+inline void fillHeadAndPage1(sqlite3* db, int rows, int memoEvery) {
+    check(sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr), db);
+    insertRows(db, "Head", kHeadColumns, rows, headValue);
+    insertRows(db, "Pag1", kPageColumns, rows, pageValues(memoEvery));
+    check(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), db);
+}
+
 }  // namespace vn::bench

@@ -1,5 +1,6 @@
 #include "interchange/export/table_field_names.h"
 
+#include "interchange/tables/dbase_field_names.h"
 #include "store/text/windows1252.h"
 
 #include <QRegularExpression>
@@ -9,29 +10,12 @@ namespace vn {
 
 namespace {
 
-constexpr int kDbaseNameLength = 10;
 constexpr int kParadoxNameLength = 25;
 constexpr int kTableNameLength = 64;
-
-int nameLength(TableFormat format) { return format == TableFormat::Dbase ? kDbaseNameLength : kParadoxNameLength; }
-
-bool isAsciiLetterOrDigit(QChar c) { return c.unicode() < 0x80 && c.isLetterOrNumber(); }
 
 bool inWindows1252(QChar c) {
     QByteArray bytes;
     return !c.isSurrogate() && windows1252::appendFromUtf8(QString(c).toUtf8(), bytes);
-}
-
-QString dbaseName(const QString& caption) {
-    QString name;
-    for (QChar c : caption) {
-        const QChar kept = isAsciiLetterOrDigit(c) ? c.toUpper() : QLatin1Char('_');
-        if (kept != QLatin1Char('_') || (!name.isEmpty() && !name.endsWith(QLatin1Char('_')))) name += kept;
-    }
-    if (name.isEmpty() || !name.front().isLetter()) name.prepend(QLatin1Char('F'));
-    name.truncate(kDbaseNameLength);
-    while (name.endsWith(QLatin1Char('_'))) name.chop(1);
-    return name;
 }
 
 QString paradoxName(const QString& caption) {
@@ -57,12 +41,10 @@ QString unique(const QString& name, int length, QSet<QString>& taken) {
 }  // namespace
 
 QStringList tableFieldNames(TableFormat format, const QStringList& captions) {
+    if (format == TableFormat::Dbase) return dbaseFieldNames(captions, {QStringLiteral("Key")});
     QSet<QString> taken{QStringLiteral("KEY")};
     QStringList names;
-    for (const QString& caption : captions) {
-        const QString legal = format == TableFormat::Dbase ? dbaseName(caption) : paradoxName(caption);
-        names << unique(legal, nameLength(format), taken);
-    }
+    for (const QString& caption : captions) names << unique(paradoxName(caption), kParadoxNameLength, taken);
     return names;
 }
 

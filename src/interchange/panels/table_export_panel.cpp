@@ -150,10 +150,6 @@ void TableExportPanel::createTable() {
     const std::optional<QString> name = acceptedName();
     if (!name || m_structure.isEmpty()) return;
     const std::unique_ptr<NewTableWriter> writer = m_writers(m_format);
-    if (!writer) {
-        m_session.prompter.error(QStringLiteral("%1 tables cannot be written by this version.").arg(formatName(m_format)));
-        return;
-    }
     TableExportPlan plan{m_format, m_session.currentListCode, m_structure.fields(), m_structure.tableFields(),
                          newTablePath(folder(), *name, m_format)};
     try {
@@ -167,8 +163,8 @@ void TableExportPanel::createTable() {
 }
 
 void TableExportPanel::exportData() {
-    const std::unique_ptr<NewTableWriter> writer = m_created ? m_writers(m_format) : nullptr;
-    if (!writer) return;
+    if (!m_created) return;
+    const std::unique_ptr<NewTableWriter> writer = m_writers(m_format);
     m_state.exportEnabled = false;
     TableExportSummary summary;
     WorkEnd end = WorkEnd::Failed;

@@ -22,7 +22,9 @@ QString baseName(const QString& caption) {
     while (name.endsWith(u'_')) name.chop(1);
     if (name.isEmpty()) name = QStringLiteral("FIELD");
     else if (!isAsciiLetter(name.front())) name.prepend(u'F');
-    return name.left(kDbaseNameLength);
+    name.truncate(kDbaseNameLength);
+    while (name.endsWith(u'_')) name.chop(1);  // a cut can end on a separator
+    return name;
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ public:
     virtual void commit() = 0;
 };
 
-// Makes a writer for a format; empty when the format cannot be written by this build.
+// Makes a writer for a format: every format has one.
 using NewTableWriterFactory = std::function<std::unique_ptr<NewTableWriter>(TableFormat)>;
 
 }  // namespace vn

@@ -4,7 +4,7 @@
 
 namespace vn {
 
-// The writers of this build: Paradox through pxlib; none yet for dBase.
+// The writers of this build: Paradox through pxlib, dBase III by our own writer.
 std::unique_ptr<NewTableWriter> makeNewTableWriter(TableFormat format);
 
 }  // namespace vn

@@ -43,7 +43,7 @@ TEST(TableStructureTest, namesFollowEachFormatsRules) {
         {TableFormat::Dbase, {"M.I.", "H. Phone", "Position/Ti", "Email Add"}, {"M_I", "H_PHONE", "POSITION_T", "EMAIL_ADD"}},
         {TableFormat::Dbase, {"Grade (Fall)", "Grade (Spring)"}, {"GRADE_FALL", "GRADE_SPRI"}},
         {TableFormat::Dbase, {"Shoe size left", "Shoe size right"}, {"SHOE_SIZE", "SHOE_SIZ_2"}},
-        {TableFormat::Dbase, {"2nd Phone", "Key", "Straße", "???"}, {"F2ND_PHONE", "KEY_2", "STRA_E", "F"}},
+        {TableFormat::Dbase, {"2nd Phone", "Key", "Straße", "???"}, {"F2ND_PHONE", "KEY_2", "STRA_E", "FIELD"}},
         {TableFormat::Paradox, {"Grade (Fall)", "#", "Key", "key"}, {"Grade Fall", "Field", "Key_2", "key_3"}},
         {TableFormat::Paradox, {"A very long caption of the field", "A very long caption of the other"},
          {"A very long caption of th", "A very long caption of _2"}},

@@ -14,6 +14,7 @@ TEST(DbaseFieldNames, CaptionsBecomeLegalUniqueNames) {
         {{"Straße", "Café", "Ölçü"}, {"STRA_E", "CAFE", "OLCU"}},
         {{"City", "city", "CITY"}, {"CITY", "CITY_2", "CITY_3"}},
         {{"Address Line 1", "Address Line 2"}, {"ADDRESS_LI", "ADDRESS__2"}},
+        {{"Shoe size left", "Shoe size right"}, {"SHOE_SIZE", "SHOE_SIZ_2"}},
         {{"1st Grade", "_x", "", "???", "Key"}, {"F1ST_GRADE", "F_X", "FIELD", "FIELD_2", "KEY_2"}},
     };
     for (const auto& c : cases) {

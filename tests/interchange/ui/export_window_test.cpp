@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -42,6 +43,7 @@ private slots:
     void aWorkbookGoesWhereTheUserChose();
     void theTableViewsFitASmallScreenWithEveryControlNamed();
     void aStructureClickedTogetherFillsANewParadoxTable();
+    void aStructureClickedTogetherFillsANewDbaseTable();
 
 private:
     template <typename T>
@@ -368,6 +370,49 @@ void ExportWindowTest::aStructureClickedTogetherFillsANewParadoxTable() {
     QCOMPARE(table.rows[2].value(1), "Roe");
     view->findChild<QPushButton*>("tableReturnButton")->click();
     QVERIFY(!view->isVisible());
+}
+
+// The dBase view names its fields as the format allows, before the table exists; what it writes
+// is read back by Debian's python3-dbf.
+void ExportWindowTest::aStructureClickedTogetherFillsANewDbaseTable() {
+    put(kHeadSlot, "abcwyalb000300000", {{4, QStringLiteral("R\u00f6e \u03a9")}});
+    put(kPag2Slot, "abcwyalb000100000", {{1, QString(35, 'x')}});
+    find<QAction>("actionExportDbase")->trigger();
+    QWidget* view = find<QWidget>("exportDbaseView");
+    view->findChild<QPushButton*>("headerName4")->click();
+    clickEntry(view, "page1List", 1);  // School
+    clickEntry(view, "page2List", 0);  // Text field number 1
+    clickEntry(view, "page2List", 1);  // Text field number 2: the same name when cut to 10
+    auto* structure = view->findChild<QListWidget*>("structureList");
+    QStringList shown;
+    for (int row = 0; row < structure->count(); ++row) shown << structure->item(row)->text();
+    QCOMPARE(shown, (QStringList{"LAST  (Last)", "SCHOOL  (School)", "TEXT_FIELD  (Text Field field number 1)",
+                                 "TEXT_FIE_2  (Text Field field number 2)"}));
+    auto* name = view->findChild<QLineEdit*>("fileNameEdit");
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, "members");
+    QTest::keyClick(name, Qt::Key_Return);
+    view->findChild<QPushButton*>("createTableButton")->click();
+    auto* fill = view->findChild<QPushButton*>("exportDataButton");
+    QVERIFY(fill->isEnabled());
+    fill->click();
+    const QString dbf = QDir(QDir(session().folders.base()).filePath("vn")).filePath("members.dbf");
+    QCOMPARE(m_program->prompter.texts().last(),
+             "The new DBase data table [" + dbf + "] has been created and populated.\r"
+             "1 values were cut to 30 characters; 1 characters outside Windows-1252 were written as \"?\".");
+    const QJsonObject table = pythonJson(
+        "import dbf, json, sys\n"
+        "t = dbf.Table(sys.argv[1]); t.open(dbf.READ_ONLY)\n"
+        "print(json.dumps({'fields': [f.upper() for f in t.field_names],\n"
+        "                  'rows': [[str(v).rstrip() for v in r] for r in t]}))\n",
+        dbf).object();
+    QCOMPARE(table.value("fields").toVariant().toStringList(),
+             (QStringList{"KEY", "LAST", "SCHOOL", "TEXT_FIELD", "TEXT_FIE_2"}));
+    const QJsonArray rows = table.value("rows").toArray();
+    QCOMPARE(rows.size(), 3);
+    QCOMPARE(rows[0].toVariant().toStringList(), (QStringList{"abcwyalb000100000", "Smith", "North", QString(30, 'x'), ""}));
+    QCOMPARE(rows[2].toVariant().toStringList(), (QStringList{"abcwyalb000300000", QStringLiteral("R\u00f6e ?"), "", "", ""}));
 }
 
 }  // namespace vn

@@ -2,6 +2,8 @@
 // found through the chooser, mapped by clicks, saved and imported; a sibling's table files listed
 // and one opened in the Paradox view.
 #include "interchange/panels/table_import_texts.h"
+#include "interchange/tables/dbase_writer.h"
+#include "interchange/tables/outside_readers.h"
 #include "interchange/ui/import_data_window.h"
 #include "interchange/ui/table_import_view.h"
 #include "lists/definitions/definition_cache.h"
@@ -40,6 +42,7 @@ private slots:
     void cleanup();
     void aDBaseFileIsFoundMappedSavedAndImported();
     void aSiblingsTableFileOpensInTheParadoxView();
+    void aRealDBaseFileIsImportedByTheProgramsReaders();
 
 private:
     template <typename T>
@@ -166,6 +169,37 @@ void TableImportViewTest::aSiblingsTableFileOpensInTheParadoxView() {
     QVERIFY(!find<QPushButton>("findImportFileButton")->isEnabled());
     QCOMPARE(m_opened, QStringList({"3:CLIENTS.DB"}));
     QCOMPARE(find<QListWidget>("sourceList")->count(), 4);
+}
+
+// A .dbf written by our writer (Windows-1252, a name with an umlaut) read by the readers the
+// program itself uses.
+void TableImportViewTest::aRealDBaseFileIsImportedByTheProgramsReaders() {
+    const QString path = m_program->tmp.file("people.dbf");
+    DbaseWriteCounts counts;
+    QString failure;
+    QVERIFY2(writeDbaseTable(path, {{"LAST", 20}, {"PHONE", 12}},
+                             {{QStringLiteral("M\u00fcller"), "555-1234"}, {"Jones", ""}, {"Li", "555-0000"}}, counts, failure),
+             qPrintable(failure));
+    m_window->setForeignReaders(outsideTableReaders());
+    find<QAction>("actionDBaseTable")->trigger();
+    find<TableImportView>("tableImportView")->setFileChooser([path](TableSource) { return path; });
+    QVERIFY(click("findImportFileButton"));
+    QCOMPARE(find<QListWidget>("sourceList")->count(), 2);
+    clickRow("sourceList", 0);
+    find<QCheckBox>("tableHeaderLastCheck")->click();
+    clickRow("sourceList", 1);
+    clickPageRow(1, 0);  // Phone
+    clickRow("sourceList", 1);
+    find<QCheckBox>("tableHeaderHPhoneCheck")->click();
+    QVERIFY(click("tableSaveMappingButton"));
+    QVERIFY(click("tableImportDataButton"));
+    QCOMPARE(m_program->prompter.messages.last().text, "3 records imported.");
+    QCOMPARE(field(kHeadSlot, kFirstKey, 4), QStringLiteral("M\u00fcller"));
+    QCOMPARE(field(kHeadSlot, kFirstKey, 6), "555-1234");
+    QCOMPARE(field(pageSlot(1), kFirstKey, 1), "555-1234");
+    QCOMPARE(field(kHeadSlot, "abcwyalb000200000", 4), "Jones");
+    QCOMPARE(field(kHeadSlot, "abcwyalb000300000", 4), "Li");
+    QCOMPARE(field(pageSlot(1), "abcwyalb000300000", 1), "555-0000");
 }
 
 }  // namespace vn
