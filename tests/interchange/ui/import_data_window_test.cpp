@@ -7,6 +7,7 @@
 #include "lists/definitions/definition_tables.h"
 #include "lists/records/record_tables.h"
 #include "store/catalogue/slots.h"
+#include "members_list.h"
 #include "support/running_program.h"
 #include "support/screen_fit.h"
 
@@ -64,17 +65,7 @@ private:
 void ImportDataWindowTest::init() {
     m_program = std::make_unique<test::RunningProgram>();
     QVERIFY(m_program->started);
-    Session& s = *m_program->session;
-    s.identity.stateCode = "wy";
-    s.identity.countyCode = "ALB";
-    s.identity.operationalLevel = 1;
-    test::putRow(s.access, kListSlot, "abc", {{1, "Members"}});
-    test::putDefinition(s.access, definitionKey("abc", 1, 1), int(FieldKind::Text), 1,
-                        {{definition_tables::fdis::kCaption, "Phone"}});
-    reloadListCodes(s);
-    s.currentListCode = "abc";
-    s.currentListTitle = "Members";
-    s.definitions = std::make_shared<const DefinitionCache>(LoadDefinitions(s.access, "abc"));
+    test::makeMembersListCurrent(*m_program->session);
     m_program->openWindows({{ImportWindow, makeImportDataWindow}});
     m_program->navigator->gotoWindow(MainWindowNo, ImportWindow);
     m_window = m_program->windows->window(ImportWindow);

@@ -10,6 +10,7 @@
 #include "lists/definitions/definition_keys.h"
 #include "lists/records/record_tables.h"
 #include "store/catalogue/slots.h"
+#include "members_list.h"
 #include "support/running_program.h"
 #include "support/screen_fit.h"
 
@@ -67,18 +68,10 @@ void TableImportViewTest::init() {
     m_program = std::make_unique<test::RunningProgram>();
     QVERIFY(m_program->started);
     Session& s = *m_program->session;
-    s.identity.stateCode = "wy";
-    s.identity.countyCode = "ALB";
-    s.identity.operationalLevel = 1;
-    test::putRow(s.access, kListSlot, "abc", {{1, "Members"}});
-    test::putDefinition(s.access, definitionKey("abc", 1, 1), int(FieldKind::Text), 1,
-                        {{definition_tables::fdis::kCaption, "Phone"}});
-    test::putDefinition(s.access, definitionKey("abc", 1, 2), int(FieldKind::Memo), 1,
-                        {{definition_tables::fdis::kCaption, "Notes"}});
-    reloadListCodes(s);
-    s.currentListCode = "abc";
-    s.currentListTitle = "Members";
-    s.definitions = std::make_shared<const DefinitionCache>(LoadDefinitions(s.access, "abc"));
+    test::makeMembersListCurrent(s, [](RecordAccess& access) {
+        test::putDefinition(access, definitionKey("abc", 1, 2), int(FieldKind::Memo), 1,
+                      {{definition_tables::fdis::kCaption, "Notes"}});
+    });
     const QString pavilo = m_program->tmp.file("hlv/Pavilo/wy");
     QVERIFY(QDir().mkpath(pavilo));
     QFile table(pavilo + "/CLIENTS.DB");
