@@ -1,6 +1,7 @@
 #include "interchange/tables/sqlite_table.h"
 
 #include "interchange/tables/foreign_values.h"
+#include "interchange/tables/stored_table.h"
 #include "store/engine/database.h"
 #include "store/engine/store_error.h"
 #include "store/engine/stored_values.h"
@@ -32,24 +33,6 @@ QString textOf(const StoredValue& value, ForeignType type) {
     return QString();
 }
 
-class SqliteTable : public ForeignTable {
-public:
-    SqliteTable(QList<ForeignColumn> columns, QList<QStringList> rows) : m_columns(std::move(columns)), m_rows(std::move(rows)) {}
-
-    const QList<ForeignColumn>& columns() const override { return m_columns; }
-    qint64 rowCount() const override { return m_rows.size(); }
-    bool nextRow(QStringList& values, ForeignProblem&) override {
-        if (m_next >= m_rows.size()) return false;
-        values = m_rows[m_next++];
-        return true;
-    }
-
-private:
-    QList<ForeignColumn> m_columns;
-    QList<QStringList> m_rows;
-    qsizetype m_next = 0;
-};
-
 QStringList userTables(const Database& db) {
     QStringList tables = db.tableNames();
     tables.removeIf([](const QString& name) { return name.startsWith(QLatin1String("sqlite_"), Qt::CaseInsensitive); });
@@ -65,7 +48,7 @@ std::unique_ptr<ForeignTable> readTable(Database& db, const QString& table) {
         for (qsizetype i = 0; i < stored.size(); ++i) values << textOf(stored[i], columns[i].type);
         rows.append(values);
     });
-    return std::make_unique<SqliteTable>(std::move(columns), std::move(rows));
+    return std::make_unique<StoredTable>(std::move(columns), std::move(rows));
 }
 
 }  // namespace
