@@ -4,18 +4,13 @@
 #include "interchange/tables/child/child_table.h"
 #include "interchange/tables/child/table_child.h"
 #include "interchange/tables/dbase_table.h"
+#include "interchange/tables/sqlite_table.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace vn {
 
 namespace {
-
-std::unique_ptr<ForeignTable> notYet(const QString& path, const QString& kind, ForeignProblem& problem) {
-    problem.message = QStringLiteral("%1 files cannot be read by this version: \"%2\".").arg(kind, QFileInfo(path).fileName());
-    return nullptr;
-}
 
 // A sibling's table file is a Paradox table or an SQLite data base; its first bytes tell which.
 bool isSqliteFile(const QString& path) {
@@ -27,7 +22,7 @@ std::unique_ptr<ForeignTable> openTable(TableSource kind, const QString& path, c
                                         ForeignProblem& problem) {
     switch (kind) {
     case TableSource::Sibling:
-        if (isSqliteFile(path)) return notYet(path, QStringLiteral("SQLite"), problem);
+        if (isSqliteFile(path)) return openSqliteTable(path, problem);  // read in process, as the shell does
         [[fallthrough]];
     case TableSource::Paradox: return ChildTable::open({QStringLiteral("paradox"), path, QString(), QString()}, problem);
     case TableSource::DBase: return openDbaseTable(path, problem);  // our own reader: no child needed

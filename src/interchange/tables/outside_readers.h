@@ -4,10 +4,10 @@
 
 namespace vn {
 
-// The readers the import window uses: dBase files by our own reader; Paradox files (a sibling's
-// too) and Access data bases (their tables and the list of them) through a child process, so an
-// outside library's crash on a bad file cannot take the program with it. Kinds not read yet are
-// refused naming the file.
+// The readers the import window uses: dBase files and a sibling's SQLite files by our own
+// readers; Paradox files (a sibling's too) and Access data bases (their tables and the list of
+// them) through a child process, so an outside library's crash on a bad file cannot take the
+// program with it.
 ForeignReaders outsideTableReaders();
 
 }  // namespace vn
