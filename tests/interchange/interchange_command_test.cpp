@@ -230,6 +230,13 @@ TEST_F(InterchangeCommandTest, ExportsIntoANewTableAndReplacesOnlyWhenTold) {
     ASSERT_EQ(replaced.status, 0) << replaced.err.toStdString();
     EXPECT_FALSE(QFile::exists(path));  // the old member in the other case is gone
     EXPECT_EQ(dbaseRows(tmp.file("PEOPLE.DBF")), (QList<QStringList>{{"KEY", "FIRST"}, {rows[1][0], "Ann"}, {rows[2][0], "Bob"}}));
+
+    // A Paradox table keeps its index beside it when replaced.
+    ASSERT_EQ(run({"--export", "abc", tmp.file("people.db"), "--layout", layout}).status, 0);
+    const Outcome paradox = run({"--export", "abc", tmp.file("people.db"), "--layout", shorter, "--replace"});
+    ASSERT_EQ(paradox.status, 0) << paradox.err.toStdString();
+    EXPECT_TRUE(paradox.out.contains("Paradox")) << paradox.out.toStdString();
+    EXPECT_TRUE(QFile::exists(tmp.file("people.db")) && QFile::exists(tmp.file("people.px")));
 }
 
 TEST_F(InterchangeCommandTest, RefusedWhileTheProgramRuns) {

@@ -47,12 +47,27 @@ bool checkName(const InterchangeCommand& command, TableFormat format, QTextStrea
     return refuse(err, command.file, 0, QStringLiteral("The table exists already; --replace replaces it."));
 }
 
-// The old table's members go first, so none in another case (NAME.PX) stays beside the new one.
+// The members the writer puts in place: the main one, and a Paradox table's index beside it.
+QStringList writtenMembers(const TableExportPlan& plan) {
+    QStringList written{plan.path};
+    if (plan.format == TableFormat::Paradox) written << tableMemberPath(plan.path, QStringLiteral(".px"));
+    return written;
+}
+
+// The new table takes the old one's place only when complete; then the old members the writer
+// did not write over (NAME.DBF beside name.dbf, a stale .mdx) go, so no other table of the name stays.
 WorkEnd writeTable(Session& session, const TableExportPlan& plan, TableExportSummary& summary) {
     const QFileInfo file(plan.path);
-    deleteTableMembers(file.absolutePath(), file.completeBaseName(), plan.format);
+    const QStringList before = existingTableMembers(file.absolutePath(), file.completeBaseName(), plan.format);
     const std::unique_ptr<NewTableWriter> writer = makeNewTableWriter(plan.format);
-    return exportToTable(session.access, *writer, plan, WorkProgress{}, summary);
+    const WorkEnd end = exportToTable(session.access, *writer, plan, WorkProgress{}, summary);
+    if (end != WorkEnd::Done) return end;
+    const QStringList written = writtenMembers(plan);
+    for (const QString& path : before) {
+        QFile member(path);
+        if (!written.contains(path) && !member.remove()) throw StoreError(QStringLiteral("%1: %2").arg(path, member.errorString()));
+    }
+    return end;
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ int importOutsideTable(Session& session, const InterchangeCommand& command, QTex
     }
     TableImportRun run(session.access, commandImportPlan(session, *definitions, map->mapping), *table, sourceName(command));
     if (run.importAll(WorkProgress{}) != WorkEnd::Done) {
-        err << run.failure() << Qt::endl;
+        err << fileProblemText(command.file, 0, run.failure()) << Qt::endl;
         return kCommandFailed;
     }
     out << run.summary().message() << Qt::endl;
