@@ -23,12 +23,12 @@ struct TextFileSettings {
     std::optional<SelectionOutput> selection;  // selection = text | index
 };
 
-// A map file ("N = FIELD": import field N, 1-120, fills FIELD; N may repeat, a FIELD may not) or a
-// layout file ("field = FIELD", in order). UTF-8, "name = value" lines, "#" comments, values
-// trimmed. FIELD: a header caption (Title ... Zip, any case; "H. Phone", "W. Phone", "Email Add",
-// "Position/Ti" too), "page P: CAPTION" (the one active
-// field so captioned), "page P text|check|radio S" (S the field's slot), "page P memo",
-// "page P cell R,C". A map's targets are header and page text fields.
+// A map file ("N = FIELD": import field N, 1-120 or a table's column N, fills FIELD; N may repeat,
+// a FIELD may not) or a layout file ("field = FIELD", in order). UTF-8, "name = value" lines, "#"
+// comments, values trimmed. FIELD: a header caption (Title ... Zip, any case; "H. Phone",
+// "W. Phone", "Email Add", "Position/Ti" too), "page P: CAPTION" (the one active field so
+// captioned), "page P text|check|radio S" (S the field's slot), "page P memo", "page P cell R,C".
+// A map's targets are header and page text fields, and for a table page memos too.
 struct MapFile {
     TextFileSettings settings;
     ImportMapping mapping;  // map files
