@@ -23,6 +23,7 @@ QString synopsis(InterchangeCommand::Kind kind) {
                                 "--layout LAYOUTFILE [--replace].");
 }
 
+// An option without a value: --no-bom clears the byte order mark, --replace sets replacing.
 bool takeFlag(InterchangeCommand& command, const QString& option) {
     const bool importing = command.kind == InterchangeCommand::Kind::Import;
     bool* flag = !importing && option == QLatin1String("--no-bom")    ? &command.byteOrderMark
