@@ -40,6 +40,12 @@ const char kUsageText[] =
     "                                byte-order mark with --no-bom), a workbook (.xlsx), else a text\n"
     "                                file by the layout's method; the layout's fields (\"field =\n"
     "                                FIELD\" lines), or without one every field of the list\n"
+    "  --import LIST FILE --map MAPFILE [--table NAME]\n"
+    "                                import an outside table (.db, .dbf; .mdb, .accdb with --table\n"
+    "                                NAME): \"N = FIELD\" fills FIELD from the table's column N\n"
+    "  --export LIST FILE.db|FILE.dbf --layout LAYOUTFILE [--replace]\n"
+    "                                make the new table FILE of the layout's header, page text and\n"
+    "                                memo fields; an existing table is refused unless --replace\n"
     "  --help                        print this text\n"
     "Exit status: 0 done, 1 refused or failed, 2 usage, 3 the program is already running.\n";
 

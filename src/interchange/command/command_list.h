@@ -1,6 +1,7 @@
 #pragma once
 
 #include "interchange/files/settings_lines.h"
+#include "interchange/import/import_plan.h"
 #include "lists/definitions/definition_cache.h"
 
 #include <QTextStream>
@@ -12,5 +13,12 @@ class Session;
 
 // The fields of the list a command names; nothing, told on err, when the data set has no such list.
 std::optional<DefinitionCache> commandListFields(Session& session, const QString& code, QTextStream& err);
+
+// An import's plan for the list: keys of this office, every record given page rows up to the
+// list's highest defined page.
+ImportPlan commandImportPlan(const Session& session, const DefinitionCache& definitions, ImportMapping mapping);
+
+// The exit statuses of a run: done, or refused or failed with nothing changed.
+inline constexpr int kCommandDone = 0, kCommandFailed = 1;
 
 }  // namespace vn

@@ -5,20 +5,13 @@
 #include "interchange/files/map_file.h"
 #include "interchange/files/text_file_settings.h"
 #include "interchange/import/import_run.h"
-#include "shell/core/own_office.h"
 #include "shell/core/session.h"
 
 namespace vn {
 
 namespace {
 
-constexpr int kDone = 0, kFailed = 1;
-
-int highestDefinedPage(const DefinitionCache& definitions) {
-    for (int page = kPagesPerList; page > 1; --page)
-        if (definitions.definitionCount(page) > 0) return page;
-    return 1;
-}
+constexpr int kDone = kCommandDone, kFailed = kCommandFailed;
 
 // The records the map's method cuts from the file, its heading records left out.
 std::optional<QList<ImportRecord>> fileRecords(const QString& path, const MapFile& map, const CutSettings& cut, QTextStream& err) {
@@ -52,12 +45,8 @@ int importTextFile(Session& session, const InterchangeCommand& command, QTextStr
     auto records = fileRecords(command.file, *map, *cut, err);
     if (!records) return kFailed;
 
-    ImportPlan plan;
-    plan.listCode = definitions->listCode();
-    plan.origin = {session.identity.stateCode, ownOfficeCode(session.identity)};
-    plan.highestPage = highestDefinedPage(*definitions);
+    ImportPlan plan = commandImportPlan(session, *definitions, map->mapping);
     plan.fieldCount = records->isEmpty() ? 0 : int(records->first().fields.size());
-    plan.mapping = map->mapping;
     ImportRun run(session.access, std::move(plan), std::move(*records));
     if (run.importAll(WorkProgress{}) != WorkEnd::Done) {
         err << fileProblemText(command.file, 0, run.failure()) << Qt::endl;

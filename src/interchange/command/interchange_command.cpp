@@ -2,6 +2,9 @@
 
 #include "interchange/command/export_command.h"
 #include "interchange/command/import_command.h"
+#include "interchange/command/table_export_command.h"
+#include "interchange/command/table_file_kind.h"
+#include "interchange/command/table_import_command.h"
 #include "platform/stream_prompter.h"
 #include "shell/core/command_run.h"
 
@@ -14,23 +17,51 @@ namespace {
 QString absolute(const QString& path) { return QDir::cleanPath(QDir::current().absoluteFilePath(path)); }
 
 QString synopsis(InterchangeCommand::Kind kind) {
-    return kind == InterchangeCommand::Kind::Import ? QStringLiteral("--import takes LIST FILE --map MAPFILE.")
-                                                    : QStringLiteral("--export takes LIST FILE [--layout LAYOUTFILE] [--no-bom].");
+    return kind == InterchangeCommand::Kind::Import
+               ? QStringLiteral("--import takes LIST FILE --map MAPFILE, and --table NAME for an Access data base.")
+               : QStringLiteral("--export takes LIST FILE [--layout LAYOUTFILE] [--no-bom], or LIST FILE.db|FILE.dbf "
+                                "--layout LAYOUTFILE [--replace].");
+}
+
+// An option without a value: --no-bom clears the byte order mark, --replace sets replacing.
+bool takeFlag(InterchangeCommand& command, const QString& option) {
+    const bool importing = command.kind == InterchangeCommand::Kind::Import;
+    bool* flag = !importing && option == QLatin1String("--no-bom")    ? &command.byteOrderMark
+                 : !importing && option == QLatin1String("--replace") ? &command.replace
+                                                                      : nullptr;
+    if (!flag) return false;
+    *flag = option == QLatin1String("--replace");
+    return true;
+}
+
+// What the file's kind asks of the options: a table of an Access data base is named, no other
+// file takes a table name; a new table has a layout and no byte order mark; only a table is replaced.
+QString kindProblem(const InterchangeCommand& command) {
+    if (command.kind == InterchangeCommand::Kind::Import) {
+        const bool access = tableSourceOf(command.file) == TableSource::Access;
+        if (access && command.table.isEmpty()) return QStringLiteral("An Access data base needs --table NAME.");
+        if (!access && !command.table.isEmpty()) return QStringLiteral("--table names a table of an Access data base (.mdb, .accdb).");
+        return QString();
+    }
+    const bool table = tableFormatOf(command.file).has_value();
+    if (table && (command.layoutFile.isEmpty() || !command.byteOrderMark))
+        return QStringLiteral("A new table takes --layout LAYOUTFILE and no --no-bom.");
+    if (!table && command.replace) return QStringLiteral("--replace is for a new table (.db, .dbf).");
+    return QString();
 }
 
 // An option and its value; false when the option is not the command's or its value is missing.
 bool takeOption(InterchangeCommand& command, const QStringList& arguments, qsizetype& i) {
     const QString& option = arguments[i];
     const bool importing = command.kind == InterchangeCommand::Kind::Import;
-    if (!importing && option == QLatin1String("--no-bom")) {
-        command.byteOrderMark = false;
-        return true;
-    }
-    QString* value = importing && option == QLatin1String("--map") ? &command.mapFile
+    if (takeFlag(command, option)) return true;
+    QString* value = importing && option == QLatin1String("--map")       ? &command.mapFile
+                     : importing && option == QLatin1String("--table")   ? &command.table
                      : !importing && option == QLatin1String("--layout") ? &command.layoutFile
                                                                          : nullptr;
-    if (!value || i + 1 >= arguments.size() || !value->isEmpty()) return false;
-    *value = absolute(arguments[++i]);
+    if (!value || i + 1 >= arguments.size() || !value->isEmpty() || arguments[i + 1].isEmpty()) return false;
+    ++i;
+    *value = value == &command.table ? arguments[i] : absolute(arguments[i]);
     return true;
 }
 
@@ -60,14 +91,21 @@ std::optional<InterchangeCommand> parseInterchangeCommand(const QStringList& arg
     }
     command.listCode = positional[0];
     command.file = absolute(positional[1]);
+    if (const QString wrong = kindProblem(command); !wrong.isEmpty()) {
+        problem = QStringLiteral("%1 %2").arg(wrong, synopsis(command.kind));
+        return std::nullopt;
+    }
     return command;
 }
 
 int runInterchangeCommand(const InterchangeCommand& command, QTextStream& out, QTextStream& err) {
     StreamPrompter prompter(err, false);
     return runOnDataSet(prompter, [&](Session& session) {
-        return command.kind == InterchangeCommand::Kind::Import ? importTextFile(session, command, out, err)
-                                                                : exportListFile(session, command, out, err);
+        if (command.kind == InterchangeCommand::Kind::Import)
+            return tableSourceOf(command.file) ? importOutsideTable(session, command, out, err)
+                                               : importTextFile(session, command, out, err);
+        return tableFormatOf(command.file) ? exportListTable(session, command, out, err)
+                                           : exportListFile(session, command, out, err);
     });
 }
 

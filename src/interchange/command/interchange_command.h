@@ -7,8 +7,9 @@
 
 namespace vn {
 
-// "--import LIST FILE --map MAPFILE" and "--export LIST FILE [--layout LAYOUTFILE] [--no-bom]":
-// the import and export windows' automatic runs without a window.
+// "--import LIST FILE --map MAPFILE [--table NAME]" and "--export LIST FILE [--layout LAYOUTFILE]
+// [--no-bom]" or "--export LIST FILE.db|FILE.dbf --layout LAYOUTFILE [--replace]": the import and
+// export windows' automatic runs without a window, for text files and outside tables.
 struct InterchangeCommand {
     enum class Kind { Import, Export };
     Kind kind = Kind::Import;
@@ -17,6 +18,8 @@ struct InterchangeCommand {
     QString mapFile;     // import: which import field fills which field
     QString layoutFile;  // export: the fields and their method; empty for every field
     bool byteOrderMark = true;  // export to CSV; --no-bom clears it
+    QString table;              // import from an Access data base: the table read
+    bool replace = false;       // export to a table: an existing table of the name is replaced
 };
 
 bool isInterchangeCommand(const QString& option);

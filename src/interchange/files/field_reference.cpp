@@ -25,10 +25,17 @@ bool holdsValue(FieldKind kind) {
     return kind == FieldKind::Text || kind == FieldKind::CheckBox || kind == FieldKind::RadioGroup || kind == FieldKind::Memo;
 }
 
+// The short captions the table import and export views show for header fields 6 to 9.
+constexpr QLatin1StringView kShortHeaderCaptions[] = {QLatin1StringView("H. Phone"), QLatin1StringView("W. Phone"),
+                                                     QLatin1StringView("Email Add"), QLatin1StringView("Position/Ti")};
+constexpr int kFirstShortHeaderField = 6;
+
 std::optional<FieldRef> headerField(const QString& reference) {
     const QStringList& captions = headerFieldCaptions();
     for (int i = 0; i < captions.size(); ++i)
         if (sameText(reference, captions[i])) return FieldRef{0, i + 1};
+    for (int i = 0; i < int(std::size(kShortHeaderCaptions)); ++i)
+        if (sameText(reference, QString(kShortHeaderCaptions[i]))) return FieldRef{0, kFirstShortHeaderField + i};
     return std::nullopt;
 }
 

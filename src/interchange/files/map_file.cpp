@@ -7,30 +7,41 @@ namespace vn {
 
 namespace {
 
-std::optional<int> importFieldNumber(const QString& name) {
-    bool digits = !name.isEmpty() && name.size() <= 3;
+std::optional<int> importFieldNumber(const QString& name, int highest) {
+    bool digits = !name.isEmpty() && name.size() <= 6;
     for (QChar c : name) digits = digits && c >= u'0' && c <= u'9';
     const int number = digits ? name.toInt() : 0;
-    if (number >= 1 && number <= ImportMapping::kMaxFields) return number;
+    if (number >= 1 && number <= highest) return number;
     return std::nullopt;
 }
 
-bool isImportTarget(FieldRef target) {
-    const auto place = target.isHeader() ? std::nullopt : pageColumn(target.column);
-    return target.isHeader() || (place && place->kind == PageColumn::Kind::Text);
+bool isPageKind(FieldRef field, PageColumn::Kind kind) {
+    const auto place = field.isHeader() ? std::nullopt : pageColumn(field.column);
+    return place && place->kind == kind;
 }
 
-bool addMapLine(ImportMapping& mapping, const SettingLine& line, const DefinitionCache& definitions, MapFileProblem& problem) {
-    const auto number = importFieldNumber(line.name);
+bool isImportTarget(FieldRef target, FileFields fields) {
+    if (fields.use == FileFields::Use::Table) return isTableField(target);
+    return target.isHeader() || isPageKind(target, PageColumn::Kind::Text);
+}
+
+QString targetsText(FileFields fields) {
+    return fields.use == FileFields::Use::Table ? QStringLiteral("header fields, page text fields and page memos")
+                                                : QStringLiteral("header fields and page text fields");
+}
+
+bool addMapLine(ImportMapping& mapping, const SettingLine& line, const DefinitionCache& definitions, FileFields fields,
+                MapFileProblem& problem) {
+    const auto number = importFieldNumber(line.name, fields.highestImportField);
     if (!number)
         return refuseLine(problem, line.line, QStringLiteral("\"%1\" is neither a setting (%2) nor an import field number from 1 to %3.")
-                                              .arg(line.name, settingNames()).arg(ImportMapping::kMaxFields));
+                                              .arg(line.name, settingNames()).arg(fields.highestImportField));
     QString message;
     const auto target = resolveFieldReference(line.value, definitions, message);
     if (!target) return refuseLine(problem, line.line, message);
-    if (!isImportTarget(*target))
-        return refuseLine(problem, line.line, QStringLiteral("\"%1\" cannot be filled: an import fills header fields and page text fields only.")
-                                              .arg(line.value));
+    if (!isImportTarget(*target, fields))
+        return refuseLine(problem, line.line, QStringLiteral("\"%1\" cannot be filled: an import fills %2 only.")
+                                              .arg(line.value, targetsText(fields)));
     if (const auto earlier = mapping.fieldOf(*target))
         return refuseLine(problem, line.line, QStringLiteral("\"%1\" is already filled by import field %2.").arg(line.value).arg(*earlier));
     mapping.map(*number, *target);
@@ -39,18 +50,25 @@ bool addMapLine(ImportMapping& mapping, const SettingLine& line, const Definitio
 
 }  // namespace
 
-std::optional<MapFile> parseMapFile(const QString& text, const DefinitionCache& definitions, MapFileProblem& problem) {
+bool isTableField(FieldRef field) {
+    return field.isHeader() || isPageKind(field, PageColumn::Kind::Text) || isPageKind(field, PageColumn::Kind::Memo);
+}
+
+std::optional<MapFile> parseMapFile(const QString& text, const DefinitionCache& definitions, MapFileProblem& problem,
+                                    FileFields fields) {
     MapFile file;
+    file.mapping = ImportMapping(fields.highestImportField);
     const auto mapLine = [&](const SettingLine& line, MapFileProblem& lineProblem) {
-        return addMapLine(file.mapping, line, definitions, lineProblem);
+        return addMapLine(file.mapping, line, definitions, fields, lineProblem);
     };
     if (!readFileLines(text, file.settings, mapLine, problem)) return std::nullopt;
     return file;
 }
 
-std::optional<MapFile> readMapFile(const QString& path, const DefinitionCache& definitions, MapFileProblem& problem) {
+std::optional<MapFile> readMapFile(const QString& path, const DefinitionCache& definitions, MapFileProblem& problem,
+                                   FileFields fields) {
     const auto text = readSettingsFile(path, problem);
-    return text ? parseMapFile(*text, definitions, problem) : std::nullopt;
+    return text ? parseMapFile(*text, definitions, problem, fields) : std::nullopt;
 }
 
 QString mapFileText(const TextFileSettings& settings, const ImportMapping& mapping) {

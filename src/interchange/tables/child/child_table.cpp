@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 
 namespace vn {
@@ -16,6 +17,12 @@ QString cannotRead(const QString& path, const QString& why) {
     return QStringLiteral("The file \"%1\" cannot be read: %2.").arg(QDir::toNativeSeparators(path), why);
 }
 
+// The program itself: the command line runs before there is an application object to ask.
+QString thisProgram() {
+    if (QCoreApplication::instance()) return QCoreApplication::applicationFilePath();
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+}
+
 }  // namespace
 
 ChildTable::ChildTable(const ChildTableRequest& request) : request_(request), process_(std::make_unique<QProcess>()) {}
@@ -26,7 +33,7 @@ std::unique_ptr<ChildTable> ChildTable::open(const ChildTableRequest& request, F
     std::unique_ptr<ChildTable> table(new ChildTable(request));
     QStringList arguments{QString::fromLatin1(kReadTableOption), request.kind, request.path};
     if (!request.table.isEmpty()) arguments << request.table;
-    const QString program = request.program.isEmpty() ? QCoreApplication::applicationFilePath() : request.program;
+    const QString program = request.program.isEmpty() ? thisProgram() : request.program;
     table->process_->setStandardErrorFile(QProcess::nullDevice());
     table->process_->start(program, arguments, QIODevice::ReadOnly);
     if (!table->process_->waitForStarted()) {
