@@ -101,6 +101,7 @@ TEST_F(InterchangeCommandTest, UsageErrors) {
         {{"--export", "abc", "f.dbf"}, "A new table takes --layout LAYOUTFILE"},
         {{"--export", "abc", "f.db", "--layout", "l", "--no-bom"}, "A new table takes --layout LAYOUTFILE"},
         {{"--export", "abc", "f.csv", "--replace"}, "--replace is for a new table"},
+        {{"--export", "abc", "f.accdb", "--layout", "l"}, "Access data bases are read, not written"},
         {{"--import", "abc", "f.dbf", "--map", "m", "--replace"}, "--import does not take \"--replace\""},
     };
     for (const Case& c : cases) {

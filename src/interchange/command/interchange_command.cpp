@@ -43,6 +43,8 @@ QString kindProblem(const InterchangeCommand& command) {
         if (!access && !command.table.isEmpty()) return QStringLiteral("--table names a table of an Access data base (.mdb, .accdb).");
         return QString();
     }
+    if (tableSourceOf(command.file) == TableSource::Access)
+        return QStringLiteral("Access data bases are read, not written: export to a .db or .dbf table.");
     const bool table = tableFormatOf(command.file).has_value();
     if (table && (command.layoutFile.isEmpty() || !command.byteOrderMark))
         return QStringLiteral("A new table takes --layout LAYOUTFILE and no --no-bom.");
