@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exchange/codec/work_progress.h"
 #include "interchange/files/settings_lines.h"
 #include "interchange/import/import_plan.h"
 #include "lists/definitions/definition_cache.h"
@@ -20,5 +21,17 @@ ImportPlan commandImportPlan(const Session& session, const DefinitionCache& defi
 
 // The exit statuses of a run: done, or refused or failed with nothing changed.
 inline constexpr int kCommandDone = 0, kCommandFailed = 1;
+
+// Runs an import (text or table) in one transaction and tells how it ended: the summary on out,
+// or the file and the failure on err.
+template <typename Run>
+int reportImport(Run& run, const QString& file, QTextStream& out, QTextStream& err) {
+    if (run.importAll(WorkProgress{}) != WorkEnd::Done) {
+        err << fileProblemText(file, 0, run.failure()) << Qt::endl;
+        return kCommandFailed;
+    }
+    out << run.summary().message() << Qt::endl;
+    return kCommandDone;
+}
 
 }  // namespace vn

@@ -12,7 +12,6 @@ namespace vn {
 
 namespace {
 
-constexpr int kDone = 0, kFailed = 1;
 
 ExportFormat formatOf(const QString& path) {
     if (path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) return ExportFormat::Csv;
@@ -70,17 +69,17 @@ std::optional<ExportPlan> exportPlan(const InterchangeCommand& command, const De
 
 int exportListFile(Session& session, const InterchangeCommand& command, QTextStream& out, QTextStream& err) {
     const auto definitions = commandListFields(session, command.listCode, err);
-    if (!definitions) return kFailed;
+    if (!definitions) return kCommandFailed;
     const auto plan = exportPlan(command, *definitions, err);
-    if (!plan) return kFailed;
+    if (!plan) return kCommandFailed;
     ExportSummary summary;
     QString failure;
     if (exportList(session.access, *plan, WorkProgress{}, summary, failure) != WorkEnd::Done) {
         refuse(err, command.file, 0, failure);
-        return kFailed;
+        return kCommandFailed;
     }
     out << summary.message(command.file) << Qt::endl;
-    return kDone;
+    return kCommandDone;
 }
 
 }  // namespace vn

@@ -11,7 +11,6 @@ namespace vn {
 
 namespace {
 
-constexpr int kDone = kCommandDone, kFailed = kCommandFailed;
 
 // The records the map's method cuts from the file, its heading records left out.
 std::optional<QList<ImportRecord>> fileRecords(const QString& path, const MapFile& map, const CutSettings& cut, QTextStream& err) {
@@ -29,31 +28,26 @@ std::optional<QList<ImportRecord>> fileRecords(const QString& path, const MapFil
 
 int importTextFile(Session& session, const InterchangeCommand& command, QTextStream& out, QTextStream& err) {
     const auto definitions = commandListFields(session, command.listCode, err);
-    if (!definitions) return kFailed;
+    if (!definitions) return kCommandFailed;
     MapFileProblem problem;
     const auto map = readMapFile(command.mapFile, *definitions, problem);
     if (!map) {
         err << fileProblemText(command.mapFile, problem.line, problem.message) << Qt::endl;
-        return kFailed;
+        return kCommandFailed;
     }
     QString missing = map->mapping.isEmpty() ? QStringLiteral("The map file fills no field.") : QString();
     const auto cut = cutSettingsOf(map->settings, missing);
     if (!cut || !missing.isEmpty()) {
         err << fileProblemText(command.mapFile, 0, missing) << Qt::endl;
-        return kFailed;
+        return kCommandFailed;
     }
     auto records = fileRecords(command.file, *map, *cut, err);
-    if (!records) return kFailed;
+    if (!records) return kCommandFailed;
 
     ImportPlan plan = commandImportPlan(session, *definitions, map->mapping);
     plan.fieldCount = records->isEmpty() ? 0 : int(records->first().fields.size());
     ImportRun run(session.access, std::move(plan), std::move(*records));
-    if (run.importAll(WorkProgress{}) != WorkEnd::Done) {
-        err << fileProblemText(command.file, 0, run.failure()) << Qt::endl;
-        return kFailed;
-    }
-    out << run.summary().message() << Qt::endl;
-    return kDone;
+    return reportImport(run, command.file, out, err);
 }
 
 }  // namespace vn

@@ -40,12 +40,7 @@ int importOutsideTable(Session& session, const InterchangeCommand& command, QTex
         return kCommandFailed;
     }
     TableImportRun run(session.access, commandImportPlan(session, *definitions, map->mapping), *table, sourceName(command));
-    if (run.importAll(WorkProgress{}) != WorkEnd::Done) {
-        err << fileProblemText(command.file, 0, run.failure()) << Qt::endl;
-        return kCommandFailed;
-    }
-    out << run.summary().message() << Qt::endl;
-    return kCommandDone;
+    return reportImport(run, command.file, out, err);
 }
 
 }  // namespace vn
