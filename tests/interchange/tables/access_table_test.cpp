@@ -1,5 +1,6 @@
 // Access data bases read through mdbtools: the child lists the user tables and streams a table;
 // values as every outside table gives them; damaged copies refused with no row, the file untouched.
+#include "interchange/tables/access/access_password.h"
 #include "interchange/tables/child/access_tables.h"
 #include "interchange/tables/child/child_table.h"
 
@@ -155,6 +156,61 @@ TEST(AccessTable, DamagedOrWrongIsRefusedWithNothing) {
     ForeignProblem listed;
     EXPECT_TRUE(listAccessTables(dir.filePath("text.mdb"), listed, kChild).isEmpty());
     EXPECT_TRUE(listed.message.contains("text.mdb")) << listed.message.toStdString();
+}
+
+// A damaged copy on which mdbtools asks for memory without end (found by the fuzz target): the
+// child's limit ends it, and the file is refused like any unreadable one.
+TEST(AccessTable, AReaderThatWouldExhaustMemoryIsStopped) {
+    const QString runaway = QStringLiteral(VARNEDO_TABLE_FIXTURES "/runaway_memory.mdb");
+    ForeignProblem problem;
+    EXPECT_TRUE(listAccessTables(runaway, problem, kChild).isEmpty());
+    EXPECT_TRUE(problem.message.contains(runaway)) << problem.message.toStdString();
+    EXPECT_TRUE(problem.message.contains("stopped unexpectedly")) << problem.message.toStdString();
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A password set as the data base's creator sets it: over the obscured bytes at 0x42, one byte a
+// character in Jet 3, UTF-16 later (mdbtools would read such a copy as if it had none).
+QByteArray withPassword(QByteArray base, const QString& password) {
+    const QByteArray bytes = base[0x14] == 0 ? password.toLatin1()
+                                            : QByteArray(reinterpret_cast<const char*>(password.utf16()), password.size() * 2);
+    for (qsizetype i = 0; i < bytes.size(); ++i) base[0x42 + i] = char(base[0x42 + i] ^ bytes[i]);
+    return base;
+}
+
+TEST(AccessTable, APasswordIsRefusedBeforeAnyTableIsRead) {
+    QTemporaryDir dir;
+    const struct {
+        const char* name;
+        QString source;
+        const char* password;
+        const char* table;
+    } cases[] = {
+        {"locked.mdb", kNwind, "secret", "Employees"},
+        {"one.mdb", kNwind, "x", "Employees"},
+        {"locked.accdb", kSample, "Geheim", "Asset Items"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray source = bytesOf(c.source);
+        EXPECT_FALSE(accessHasPassword(source));
+        QFile locked(dir.filePath(QString::fromLatin1(c.name)));
+        ASSERT_TRUE(locked.open(QIODevice::WriteOnly));
+        locked.write(withPassword(source, QString::fromLatin1(c.password)));
+        locked.close();
+        ForeignProblem listed, opened;
+        EXPECT_TRUE(listAccessTables(locked.fileName(), listed, kChild).isEmpty());
+        EXPECT_FALSE(openInChild(locked.fileName(), QString::fromLatin1(c.table), opened));
+        for (const ForeignProblem* problem : {&listed, &opened}) {
+            EXPECT_TRUE(problem->message.contains(locked.fileName())) << problem->message.toStdString();
+            EXPECT_TRUE(problem->message.contains("protected by a password")) << problem->message.toStdString();
+        }
+    }
+    EXPECT_FALSE(accessHasPassword(bytesOf(kNwind).left(kAccessHeadSize - 1)));
 }
 
 }  // namespace

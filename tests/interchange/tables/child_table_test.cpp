@@ -67,6 +67,7 @@ TEST(ChildTable, AFailingChildIsAnUnreadableFile) {
         {"hang", "sent nothing for 2 seconds"},
         {"fewer-rows", "2 rows announced, 1 sent"},
         {"failed-after-end", "ended with the status 3"},
+        {"greedy", "stopped unexpectedly"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.kind);

@@ -42,5 +42,13 @@ int main(int argc, char* argv[]) {
         send(table_frame::table(columns, 1) + table_frame::row({QStringLiteral("one")}) + table_frame::end());
         return 3;
     }
+    if (std::strcmp(kind, "greedy") == 0) {
+        // As an outside library does when an allocation fails under the child's limit.
+        limitTableChild();
+        void* const block = std::malloc(size_t(kTableChildMemoryBytes) + (size_t(1) << 30));
+        if (!block) std::abort();
+        send(table_frame::table(columns, 0) + table_frame::end());
+        return 0;
+    }
     return runTableChild(argc, argv);
 }

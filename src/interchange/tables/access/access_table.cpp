@@ -1,5 +1,6 @@
 #include "interchange/tables/access/access_table.h"
 
+#include "interchange/tables/access/access_password.h"
 #include "interchange/tables/access/access_values.h"
 #include "interchange/tables/stored_table.h"
 
@@ -51,6 +52,10 @@ bool isUserTable(MdbCatalogEntry* entry) {
 GPtrArray* userCatalog(MdbHandle* mdb, const QString& path, ForeignProblem& problem) {
     if (!mdb) {
         problem.message = cannotRead(path, QStringLiteral("it is not an Access data base, or it is damaged"));
+        return nullptr;
+    }
+    if (accessFileHasPassword(path)) {
+        problem.message = cannotRead(path, QStringLiteral("it is protected by a password"));
         return nullptr;
     }
     GPtrArray* catalog = mdb_read_catalog(mdb, MDB_TABLE);

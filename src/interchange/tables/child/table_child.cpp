@@ -9,6 +9,8 @@
 
 #include <cstdio>
 
+#include <sys/resource.h>
+
 namespace vn {
 
 std::unique_ptr<ForeignTable> openTableInProcess(const QString& kind, const QString& path, const QString& table,
@@ -38,10 +40,31 @@ bool streamTable(const QString& kind, const QString& path, const QString& tableN
     return out.write(last) >= 0;
 }
 
+namespace {
+
+// Lowers a limit to at most most; a lower limit the user already set stays.
+bool lowerLimit(int resource, rlim_t most) {
+    rlimit limit{};
+    if (getrlimit(resource, &limit) != 0) return false;
+    if (limit.rlim_max != RLIM_INFINITY && limit.rlim_max < most) most = limit.rlim_max;
+    limit.rlim_cur = limit.rlim_max = most;
+    return setrlimit(resource, &limit) == 0;
+}
+
+}  // namespace
+
+bool limitTableChild() {
+    return lowerLimit(RLIMIT_AS, kTableChildMemoryBytes) && lowerLimit(RLIMIT_CPU, kTableChildProcessorSeconds);
+}
+
 int runTableChild(int argc, char* argv[]) {
     if (argc < 4 || argc > 5) {
         std::fprintf(stderr, "%s takes KIND PATH [TABLE]\n", kReadTableOption);
         return 2;
+    }
+    if (!limitTableChild()) {
+        std::perror("setrlimit");
+        return 1;
     }
     QFile out;
     if (!out.open(1, QIODevice::WriteOnly, QFileDevice::DontCloseHandle)) return 1;  // standard output

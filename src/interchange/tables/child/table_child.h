@@ -24,8 +24,15 @@ inline constexpr char kAccessListKind[] = "access-tables";
 // out could not take them.
 bool streamTable(const QString& kind, const QString& path, const QString& table, QIODevice& out);
 
+// What a child may use: an outside library on a damaged file can ask for gigabytes or loop without
+// end, and that must end the child, not exhaust the machine.
+inline constexpr quint64 kTableChildMemoryBytes = quint64(2) << 30;
+inline constexpr quint64 kTableChildProcessorSeconds = 600;
+// Puts those limits on the calling process; false when the system refused them.
+bool limitTableChild();
+
 // The child's entry, called by main before anything else with the program's arguments; the frames
-// go to standard output. Returns the exit status: 0 when a table or a problem was sent.
+// go to standard output, under limitTableChild. Returns the exit status: 0 when a table or a problem was sent.
 int runTableChild(int argc, char* argv[]);
 
 }  // namespace vn
