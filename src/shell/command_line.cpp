@@ -2,8 +2,10 @@
 
 #include "exchange/session/backup_command.h"
 #include "interchange/command/interchange_command.h"
+#include "lists/siblings/sibling_sources.h"
 #include "platform/drive_map.h"
 #include "store/engine/store_error.h"
+#include "store/files/folder_tree.h"
 #include "store/files/installation.h"
 #include "store/program_version.h"
 #include "store/schema/schema.h"
@@ -21,6 +23,9 @@ const char kUsageText[] =
     "Usage: varnedo [OPTION]\n"
     "With no option, starts the program on the installation found.\n"
     "  --create-installation FOLDER  lay out a new installation in FOLDER and exit\n"
+    "  --create-installation FOLDER --product Grovanta|Pavilo|KOVRA\n"
+    "                                lay out that sibling product's installation in FOLDER\n"
+    "                                (its empty tables of data set 1), for trying the links\n"
     "  --find-installation           print the installation's base folder (exit 1: none)\n"
     "  --version                     print the program version\n"
     "  --schema-reference            print the table reference\n"
@@ -88,6 +93,24 @@ int createInstallationIn(const QString& folder, QTextStream& out, QTextStream& e
     return kDone;
 }
 
+// A sibling product's installation beside ours, so that its links can be tried and tested.
+int createSiblingIn(const QString& folder, const QString& productName, QTextStream& out, QTextStream& err) {
+    const QString base = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
+    for (int i = 0; i < kSiblingProductCount; ++i) {
+        const auto product = SiblingProduct(i);
+        if (productName.compare(QLatin1String(siblingProduct(product).folder), Qt::CaseInsensitive) != 0) continue;
+        try {
+            createSiblingInstallation(base, product, FolderTree::stateFolder());
+        } catch (const StoreError& e) {
+            err << e.message() << Qt::endl;
+            return kFailed;
+        }
+        out << siblingProduct(product).folder << " installation created in " << base << Qt::endl;
+        return kDone;
+    }
+    return usage(err, QStringLiteral("--product takes Grovanta, Pavilo or KOVRA."));
+}
+
 // The commands that take arguments of their own and work on the data set.
 struct DataSetCommand {
     bool (*matches)(const QString& option);
@@ -132,7 +155,10 @@ std::optional<int> runCommandLine(const QList<QByteArray>& arguments, QTextStrea
     if (arguments.size() < 2) return std::nullopt;
     const QString command = QString::fromUtf8(arguments[1]);
     if (command == QLatin1String("--create-installation")) {
-        if (arguments.size() != 3) return usage(err, QStringLiteral("--create-installation takes one FOLDER."));
+        if (arguments.size() == 5 && arguments[3] == "--product")
+            return createSiblingIn(QString::fromUtf8(arguments[2]), QString::fromUtf8(arguments[4]), out, err);
+        if (arguments.size() != 3)
+            return usage(err, QStringLiteral("--create-installation takes one FOLDER [--product NAME]."));
         return createInstallationIn(QString::fromUtf8(arguments[2]), out, err);
     }
     for (const DataSetCommand& dataSetCommand : kDataSetCommands) {

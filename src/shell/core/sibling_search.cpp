@@ -1,5 +1,6 @@
 #include "shell/core/sibling_search.h"
 
+#include "lists/siblings/sibling_sources.h"
 #include "platform/drive_map.h"
 #include "platform/path_resolver.h"
 #include "shell/core/session.h"
@@ -12,17 +13,10 @@ namespace vn {
 
 namespace {
 
-struct SiblingPlace {
-    const char* folder;
-    const char* marker;
-};
-
-// In the order of Session::siblings.
-constexpr SiblingPlace kPlaces[] = {{"Grovanta", "Grovanta!.loc"}, {"Pavilo", "Pavilo.loc"}, {"KOVRA", "Kovra.loc"}};
 constexpr int kTempSlot = 1;
 constexpr int kValueField = 1;
 
-std::optional<QString> findProductBase(const DriveMap& drives, const SiblingPlace& place) {
+std::optional<QString> findProductBase(const DriveMap& drives, const SiblingProductInfo& place) {
     for (QChar letter : drives.searchOrder()) {
         const QString root = drives.folder(letter);
         for (const QString& company : {QStringLiteral("HLV"), QString()}) {
@@ -54,13 +48,13 @@ int currentDataSet(Session& session, const QString& systemFile) {
 
 void findSiblings(Session& session, const DriveMap& drives) {
     for (size_t i = 0; i < session.siblings.size(); ++i) {
-        const auto base = findProductBase(drives, kPlaces[i]);
+        const auto product = SiblingProduct(i);
+        const auto base = findProductBase(drives, siblingProduct(product));
         if (!base) continue;
         SiblingInstallation& sibling = session.siblings[i];
         sibling.found = true;
         sibling.base = *base;
-        const QString dataFolder =
-            resolvePath(*base, QString::fromLatin1(kPlaces[i].folder) + '/' + session.identity.stateCode);
+        const QString dataFolder = siblingDataFolder(*base, session.identity.stateCode, product);
         sibling.currentDataSet = currentDataSet(session, resolvePath(dataFolder, QStringLiteral("System.db")));
     }
 }
