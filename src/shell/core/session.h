@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lists/definitions/definition_cache.h"
+#include "lists/siblings/sibling_places.h"
 #include "shell/core/label_setup.h"
 #include "shell/core/progress_log.h"
 #include "store/access/record_access.h"
@@ -43,13 +44,6 @@ struct PrinterState {
     bool pdfAvailable = true;  // PDF output never needs an installed driver here
 };
 
-struct SiblingInstallation {
-    QString product;
-    bool found = false;
-    QString base;
-    int currentDataSet = 0;
-};
-
 // The state the windows share: tables, settings, identity and navigation. Owned by the main
 // window, handed to every other window; no widgets in it.
 class Session {
@@ -70,6 +64,8 @@ public:
     InstallationIdentity identity;
     PrinterState printer;
     std::array<SiblingInstallation, 3> siblings;
+    // The siblings found and our state folder: where their sources are read.
+    SiblingPlaces siblingPlaces() const { return {siblings, identity.stateCode}; }
     QStringList listCodes;  // record codes of all data lists, in key order
     QString currentListCode;  // the data list the designer and the entry window work on
     QString currentListTitle;
