@@ -4,6 +4,7 @@
 #include "store/catalogue/slots.h"
 
 #include <QStringList>
+#include <utility>
 
 namespace vn::test {
 
@@ -21,6 +22,14 @@ inline void putHeadRows(RecordAccess& access, const QList<HeadRow>& rows) {
         access.SetFieldText(kHeadSlot, 4, r.last);
         access.SetFieldText(kHeadSlot, 2, r.first);
         access.SetFieldText(kHeadSlot, 6, r.phone);
+    }
+}
+
+// List rows (code, title) as the designer makes them.
+inline void putLists(RecordAccess& access, const QList<std::pair<QString, QString>>& lists) {
+    for (const auto& [code, title] : lists) {
+        access.EnsureRecord(kListSlot, code);
+        access.SetFieldText(kListSlot, 1, title);
     }
 }
 
