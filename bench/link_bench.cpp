@@ -2,6 +2,7 @@
 // matching, against plain SQL doing the same work on a copy of the same database: normalised
 // names joined, the lowest primary key of each text taking its matches into a Link row.
 #include "bench_support.h"
+#include "bench_store.h"
 #include "ratio_reporter.h"
 #include "setup/links/link_run.h"
 #include "store/access/record_access.h"
@@ -43,16 +44,6 @@ QString templateDatabase() {
     return path;
 }
 
-struct WorkCopy {
-    WorkCopy() : path(QDir(dir.path()).filePath("Varnedo1.db")) {}
-    void refresh() {
-        QFile::remove(path);
-        QFile::copy(templateDatabase(), path);
-    }
-    QTemporaryDir dir;
-    QString path;
-};
-
 // The CTEs <name>0 .. <name>3 over the list's rows: the joined names, then nested replace()
 // in groups (SQLite's parser takes only so many nested calls), upper-cased and cut last.
 QString normalisedRows(const QString& name, const QString& code) {
@@ -79,25 +70,15 @@ qint64 linkRows(sqlite3* db) {
 }
 
 void Process_ours(benchmark::State& state) {
-    WorkCopy work;
-    for (auto _ : state) {
-        state.PauseTiming();
-        work.refresh();
-        SilentPrompter prompter;
-        TableCatalogue catalogue;
-        RecordAccess access(catalogue, prompter);
-        catalogue.ReopenDataTables(work.dir.path(), {});
-        state.ResumeTiming();
+    bench::WorkCopy work(templateDatabase);
+    bench::timeOnFreshTables(state, work, [](RecordAccess& access) {
         const LinkCounts counts = runLinks(access, {"abc", {"abd"}, 1});
-        if (counts.added != kRecords / 2) {
-            state.SkipWithError(QStringLiteral("%1 links added").arg(counts.added).toUtf8().constData());
-            break;
-        }
-    }
+        return counts.added == kRecords / 2 ? QString() : QStringLiteral("%1 links added").arg(counts.added);
+    });
 }
 
 void Process_plain(benchmark::State& state) {
-    WorkCopy work;
+    bench::WorkCopy work(templateDatabase);
     const QString sql = QStringLiteral(
                             "WITH %1, %2, "
                             "owners AS MATERIALIZED (SELECT t, min(Key) AS Key FROM p_3 WHERE t <> '' GROUP BY t) "
@@ -108,9 +89,7 @@ void Process_plain(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         work.refresh();
-        sqlite3* db = nullptr;
-        sqlite3_open(work.path.toUtf8().constData(), &db);
-        exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL");
+        sqlite3* db = work.openPlain();
         state.ResumeTiming();
         exec(db, "BEGIN IMMEDIATE");
         exec(db, sql);
