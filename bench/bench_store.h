@@ -5,6 +5,8 @@
 #include "store/files/installation.h"
 
 #include <QDir>
+#include <benchmark/benchmark.h>
+#include <QFile>
 #include <QTemporaryDir>
 #include <functional>
 #include <sqlite3.h>
@@ -29,5 +31,52 @@ struct BenchStore {
     TableCatalogue catalogue;
     RecordAccess access{catalogue, prompter};
 };
+
+// A database copied again from its template before each run.
+struct WorkCopy {
+    explicit WorkCopy(std::function<QString()> source)
+        : path(QDir(dir.path()).filePath("Varnedo1.db")), m_source(std::move(source)) {}
+    void refresh() {
+        QFile::remove(path);
+        QFile::copy(m_source(), path);
+    }
+    // A plain connection set up as the program sets up its own.
+    sqlite3* openPlain() const {
+        sqlite3* db = nullptr;
+        sqlite3_open(path.toUtf8().constData(), &db);
+        exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL");
+        return db;
+    }
+    QTemporaryDir dir;
+    QString path;
+
+private:
+    std::function<QString()> m_source;
+};
+
+// The tables of a folder opened as the program opens them.
+struct OpenedTables {
+    explicit OpenedTables(const QString& folder) { catalogue.ReopenDataTables(folder, {}); }
+    SilentPrompter prompter;
+    TableCatalogue catalogue;
+    RecordAccess access{catalogue, prompter};
+};
+
+// Times work on the program's tables of a fresh copy at each iteration; work returns an error
+// text, empty when the run did what it should.
+template <typename Work>
+void timeOnFreshTables(benchmark::State& state, WorkCopy& copy, Work&& work) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        copy.refresh();
+        OpenedTables tables(copy.dir.path());
+        state.ResumeTiming();
+        const QString error = work(tables.access);
+        if (!error.isEmpty()) {
+            state.SkipWithError(error.toUtf8().constData());
+            break;
+        }
+    }
+}
 
 }  // namespace vn::bench

@@ -4,6 +4,7 @@
 #include "lists/records/list_removal.h"
 #include "platform/prompter.h"
 #include "bench_support.h"
+#include "bench_store.h"
 #include "ratio_reporter.h"
 #include "store/access/record_access.h"
 #include "store/files/installation.h"
@@ -52,40 +53,22 @@ QString templateDatabase() {
     return path;
 }
 
-struct WorkCopy {
-    WorkCopy() : path(QDir(dir.path()).filePath("Varnedo1.db")) {}
-    void refresh() {
-        QFile::remove(path);
-        QFile::copy(templateDatabase(), path);
-    }
-    QTemporaryDir dir;
-    QString path;
-};
-
 void DeleteList_ours(benchmark::State& state) {
-    WorkCopy work;
-    for (auto _ : state) {
-        state.PauseTiming();
-        work.refresh();
-        SilentPrompter prompter;
-        TableCatalogue catalogue;
-        RecordAccess access(catalogue, prompter);
-        catalogue.ReopenDataTables(work.dir.path(), {});
-        state.ResumeTiming();
+    bench::WorkCopy work(templateDatabase);
+    bench::timeOnFreshTables(state, work, [](RecordAccess& access) {
         DeleteWholeList(access, "abc");
-    }
+        return QString();
+    });
 }
 
 void DeleteList_plain(benchmark::State& state) {
-    WorkCopy work;
+    bench::WorkCopy work(templateDatabase);
     const char* const listTables[] = {"Fdis", "Tdat", "Selc", "Help", "Queu", "Pinf", "Sinf", "Link",
                                       "Head", "Pag1", "Pag2", "Pag3", "Pag4", "Pag5", "Pag6"};
     for (auto _ : state) {
         state.PauseTiming();
         work.refresh();
-        sqlite3* db = nullptr;
-        sqlite3_open(work.path.toUtf8().constData(), &db);
-        exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL");
+        sqlite3* db = work.openPlain();
         state.ResumeTiming();
         exec(db, "BEGIN IMMEDIATE; DELETE FROM List WHERE Code = 'abc'");
         for (const char* table : listTables)
@@ -98,27 +81,18 @@ void DeleteList_plain(benchmark::State& state) {
 }
 
 void CloneList_ours(benchmark::State& state) {
-    WorkCopy work;
-    for (auto _ : state) {
-        state.PauseTiming();
-        work.refresh();
-        SilentPrompter prompter;
-        TableCatalogue catalogue;
-        RecordAccess access(catalogue, prompter);
-        catalogue.ReopenDataTables(work.dir.path(), {});
-        state.ResumeTiming();
-        if (!CloneList(access, "abc", "xyz", "Copy").isEmpty()) state.SkipWithError("clone refused");
-    }
+    bench::WorkCopy work(templateDatabase);
+    bench::timeOnFreshTables(state, work, [](RecordAccess& access) {
+        return CloneList(access, "abc", "xyz", "Copy").isEmpty() ? QString() : QStringLiteral("clone refused");
+    });
 }
 
 void CloneList_plain(benchmark::State& state) {
-    WorkCopy work;
+    bench::WorkCopy work(templateDatabase);
     for (auto _ : state) {
         state.PauseTiming();
         work.refresh();
-        sqlite3* db = nullptr;
-        sqlite3_open(work.path.toUtf8().constData(), &db);
-        exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL");
+        sqlite3* db = work.openPlain();
         state.ResumeTiming();
         exec(db, "BEGIN IMMEDIATE");
         exec(db, "INSERT INTO List SELECT 'xyz', 'Copy', LastDefinition, Counter3, Counter4, Counter5, Counter6, Counter7, "

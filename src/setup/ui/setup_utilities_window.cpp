@@ -1,6 +1,7 @@
 #include "setup/ui/setup_utilities_window.h"
 
 #include "setup/settings_reload.h"
+#include "setup/ui/link_lists_view.h"
 #include "setup/ui/parameter_view.h"
 #include "setup/ui/setup_window_factory.h"
 #include "setup/ui/wizard_view.h"
@@ -53,19 +54,22 @@ SetupUtilitiesWindow::SetupUtilitiesWindow(Session& session, Navigator& navigato
     : AppWindow(session, navigator, SetupWindow, caption().objectName, caption().function, parent),
       m_session(session),
       m_wizard(session.access, session.prompter, currentChoices(session), wizardHooks(session, navigator)),
-      m_editor(session.access, parameterHooks(session)) {
+      m_editor(session.access, parameterHooks(session)),
+      m_links(session) {
     m_pages = new QStackedWidget(this);
     auto* blank = new QLabel(QString::fromLatin1(caption().function), m_pages);
     blank->setObjectName(QStringLiteral("functionLabel"));
     blank->setAlignment(Qt::AlignCenter);
     m_wizardView = new WizardView(m_wizard, session.prompter, m_pages);
     m_parameterView = new ParameterView(m_editor, session.prompter, m_pages);
+    m_linksView = new LinkListsView(m_links, session.prompter, m_pages);
     for (QWidget* page : {static_cast<QWidget*>(blank), static_cast<QWidget*>(m_wizardView),
-                          static_cast<QWidget*>(m_parameterView)})
+                          static_cast<QWidget*>(m_parameterView), static_cast<QWidget*>(m_linksView)})
         m_pages->addWidget(page);
     setCentralWidget(m_pages);
     connect(m_wizardView, &WizardView::closed, this, &SetupUtilitiesWindow::showBlank);
     connect(m_parameterView, &ParameterView::closed, this, &SetupUtilitiesWindow::showBlank);
+    connect(m_linksView, &LinkListsView::closed, this, &SetupUtilitiesWindow::showBlank);
     addMenus();
 }
 
@@ -77,6 +81,11 @@ void SetupUtilitiesWindow::openWizard() {
 void SetupUtilitiesWindow::openParameters() {
     m_pages->setCurrentWidget(m_parameterView);
     m_parameterView->open();
+}
+
+void SetupUtilitiesWindow::openLinkLists() {
+    m_pages->setCurrentWidget(m_linksView);
+    m_linksView->open();
 }
 
 // A first-time installation comes here to be set up before anything else.
@@ -94,6 +103,9 @@ void SetupUtilitiesWindow::addMenus() {
     QAction* parameters = menuBar()->addAction(QStringLiteral("&Parameters"));
     parameters->setObjectName(QStringLiteral("actionOpenParameters"));
     connect(parameters, &QAction::triggered, this, &SetupUtilitiesWindow::openParameters);
+    QAction* links = menuBar()->addAction(QStringLiteral("&Link Lists"));
+    links->setObjectName(QStringLiteral("actionOpenLinkLists"));
+    connect(links, &QAction::triggered, this, &SetupUtilitiesWindow::openLinkLists);
 }
 
 void SetupUtilitiesWindow::showBlank() { m_pages->setCurrentIndex(0); }

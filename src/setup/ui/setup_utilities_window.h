@@ -1,5 +1,6 @@
 #pragma once
 
+#include "setup/links/link_lists.h"
 #include "setup/parameter_editor.h"
 #include "setup/setup_wizard.h"
 #include "shell/ui/app_window.h"
@@ -8,10 +9,12 @@ class QStackedWidget;
 
 namespace vn {
 
+class LinkListsView;
 class ParameterView;
 class WizardView;
 
-// Window 6: the setup wizard ("Setup") and the parameter editor ("Parameters").
+// Window 6: the setup wizard ("Setup"), the parameter editor ("Parameters") and the link lists
+// ("Link Lists").
 class SetupUtilitiesWindow : public AppWindow {
     Q_OBJECT
 public:
@@ -19,6 +22,7 @@ public:
 
     void openWizard();
     void openParameters();
+    void openLinkLists();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -30,9 +34,11 @@ private:
     Session& m_session;
     SetupWizard m_wizard;
     ParameterEditor m_editor;
+    LinkLists m_links;
     QStackedWidget* m_pages = nullptr;
     WizardView* m_wizardView = nullptr;
     ParameterView* m_parameterView = nullptr;
+    LinkListsView* m_linksView = nullptr;
     bool m_firstRunOpened = false;
 };
 
