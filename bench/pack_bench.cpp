@@ -21,12 +21,7 @@ using namespace vn::bench;
 constexpr int kRows = 200000;
 constexpr int kEmptyEvery = 10;
 
-QTemporaryDir& dir() {
-    static QTemporaryDir d;  // removed at exit with the copies in it
-    return d;
-}
-
-QString path(const QString& name) { return QDir(dir().path()).filePath(name); }
+QString path(const QString& name) { return runPath(name); }
 
 // Every tenth row keeps its key only.
 template <typename Values>
