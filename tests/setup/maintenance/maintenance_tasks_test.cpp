@@ -29,6 +29,21 @@ TEST(MaintenanceTasks, areListedNumberedWithTheirQuestions) {
     EXPECT_TRUE(tasks[6].beepFirst);
 }
 
+TEST(MaintenanceTasks, reportWhatTheyDidForTheWindow) {
+    test::StoreFixture store;
+    putRow(store.access, kLinkSlot, kNamed + "AA", {{1, "1"}});
+    MaintenanceContext context{store.access, {"wy", "alb"}, [](qint64, qint64) { return false; }};
+    const auto tasks = maintenanceTasks();
+
+    const TaskOutcome links = tasks[1].run(context);
+    ASSERT_EQ(links.counts.size(), 1u);
+    EXPECT_EQ(links.counts[0].number, 1);
+    EXPECT_TRUE(tasks[6].run(context).cancelled);
+    context.step = {};
+    EXPECT_EQ(tasks[6].run(context).packed.size(), 26u);
+    EXPECT_EQ(tasks[0].run(context).closingMessage, "Varnedo will now close.");
+}
+
 TEST(InstallLevelClear, emptiesTheTablesAndResetsTheSetup) {
     test::StoreFixture store;
     RecordAccess& a = store.access;
