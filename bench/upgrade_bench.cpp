@@ -23,12 +23,7 @@ using namespace vn::bench;
 constexpr int kRows = 100000;
 constexpr int kAddedFields = 50;
 
-QTemporaryDir& dir() {
-    static QTemporaryDir d;  // removed at exit with the copies in it
-    return d;
-}
-
-QString path(const QString& name) { return QDir(dir().path()).filePath(name); }
+QString path(const QString& name) { return runPath(name); }
 
 // Pag1 before the last fifty fields were added.
 TableDef olderPag1() {

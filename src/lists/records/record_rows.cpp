@@ -24,10 +24,16 @@ void EnsureRecordRows(RecordAccess& access, const QString& key, int highestPage)
     for (int page = 1; page <= highestPage && page <= kPageCount; ++page) access.EnsureRecord(pageSlot(page), key);
 }
 
-void DeleteOwnedLinks(RecordAccess& access, const QString& key) {
+QStringList OwnedLinkKeys(RecordAccess& access, const QString& key) {
     // A 17-character key can begin an 18-character one: only whole key + suffix counts.
+    QStringList owned;
     for (const QString& linkKey : access.KeysWithPrefix(kLinkSlot, key))
-        if (isChainSuffix(linkKey, key)) access.DeleteRecord(kLinkSlot, linkKey);
+        if (isChainSuffix(linkKey, key)) owned << linkKey;
+    return owned;
+}
+
+void DeleteOwnedLinks(RecordAccess& access, const QString& key) {
+    for (const QString& linkKey : OwnedLinkKeys(access, key)) access.DeleteRecord(kLinkSlot, linkKey);
 }
 
 void DeleteRecordRows(RecordAccess& access, const QString& key) {

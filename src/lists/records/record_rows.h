@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace vn {
 
@@ -17,6 +18,7 @@ void DeleteRecordRows(RecordAccess& access, const QString& key);
 void DeleteListRecords(RecordAccess& access, const QString& listCode);
 
 // The link chain blocks a record owns: its key followed by two capital letters.
+QStringList OwnedLinkKeys(RecordAccess& access, const QString& key);
 void DeleteOwnedLinks(RecordAccess& access, const QString& key);
 
 }  // namespace vn

@@ -559,6 +559,20 @@ qint64 Table::removeKeysWithPrefix(const QString& prefix, int foldLength) {
     return removed;
 }
 
+qint64 Table::removeEmptyRows(bool keyedRowsStay) {
+    m_db->flushPending();
+    QStringList empty;
+    for (int f = 1; f < fieldCount(); ++f) empty << quotedName(m_def.fields[f].name) + QStringLiteral(" = ''");
+    QString where = m_key + QStringLiteral(" = ''");
+    if (!keyedRowsStay && !empty.isEmpty()) where += QStringLiteral(" OR (%1)").arg(empty.join(QStringLiteral(" AND ")));
+    m_db->aboutToWrite(*m_generation, this);
+    Statement& del = m_db->statement(QStringLiteral("DELETE FROM %1 WHERE %2").arg(m_table, where));
+    del.step();
+    del.reset();
+    if (m_hasRow) m_needReload = true;
+    return sqlite3_changes(m_db->handle());
+}
+
 bool Table::hasKeyInRange(const QString& from, const QString& to) {
     Statement& st = rangeStatement(QStringLiteral("SELECT 1 FROM %1").arg(m_table), from, to, QStringLiteral(" LIMIT 1"));
     const bool found = st.step();

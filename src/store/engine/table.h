@@ -62,6 +62,9 @@ public:
     QStringList keysWithPrefix(const QString& prefix, int foldLength = 0);
     qint64 countKeysWithPrefix(const QString& prefix, int foldLength = 0);
     qint64 removeKeysWithPrefix(const QString& prefix, int foldLength = 0);
+    // Deletes the rows with an empty key and, unless keyedRowsStay, the rows whose other fields
+    // are all empty; returns how many went. One statement, so it is whole inside a transaction.
+    qint64 removeEmptyRows(bool keyedRowsStay);
     // Copies those rows under newPrefix + the rest of their key, fields 1 to lastField included
     // (later fields keep their defaults). A copy onto an existing key is a key violation and
     // copies nothing.
