@@ -1,6 +1,12 @@
 #include "entry/session/entry_session.h"
 
 #include "lists/definitions/definition_cache.h"
+#include "lists/definitions/list_fields.h"
+#include "lists/siblings/linked_value_resolver.h"
+#include "entry/links/head_link_fields.h"
+#include "entry/links/header_link_pick.h"
+#include "entry/links/header_refresh.h"
+#include "entry/links/linked_values.h"
 #include "lists/records/record_key.h"
 #include "lists/records/record_rows.h"
 #include "platform/prompter.h"
@@ -120,6 +126,7 @@ bool EntrySession::startNew(bool refill) {
         for (int column = kFirstChoiceColumn; column <= kLastChoiceColumn; ++column)
             m_values.setPage(page, column, QStringLiteral("0"));
     m_state = State::New;
+    m_hasChain = false;
     m_position = -1;
     resetPages(1);
     return true;
@@ -150,7 +157,12 @@ bool EntrySession::openRecord(const QString& key) {
     if (!m_session.access.FindRecord(kHeadSlot, key)) return false;
     leave();
     refreshDefinitions();
+    // One reading of the siblings for the header and the linked fields alike.
+    LinkedValueResolver resolver(m_session.siblingPlaces());
+    refreshLinkedHeader(m_session.access, key, resolver);
     m_values.load(m_session.access, key);
+    applyLinkedValues(m_values, definitions(), resolver);
+    m_hasChain = hasLinkChain(m_session.access, key);
     m_state = State::Existing;
     resetPages(1);
     return true;
@@ -253,6 +265,41 @@ void EntrySession::leave() {
     if (isNew()) removeNewRecord();
     m_state = State::None;
     m_resumable = false;
+}
+
+int EntrySession::listHeaderLinkKind() const {
+    RecordAccess& access = m_session.access;
+    const QString& code = m_session.currentListCode;
+    return !code.isEmpty() && access.FindRecord(kListSlot, code) ? access.GetFieldText(kListSlot, list_field::kHeaderLinkCode).trimmed().toInt()
+                                                                 : 0;
+}
+
+bool EntrySession::headerLinkOffered() const {
+    return hasRecord() && HeaderLinkPick::offered(listHeaderLinkKind(), siblingPlaces());
+}
+
+SiblingPlaces EntrySession::siblingPlaces() const { return m_session.siblingPlaces(); }
+
+// A link is the record's own data, not a header box: it does not count as a header change.
+void EntrySession::linkHeader(int kind, const QString& key) {
+    m_values.setHeader(head_link::kKind, QString::number(kind));
+    m_values.setHeader(head_link::kKey, key);
+}
+
+void EntrySession::copyHeader(const QList<std::pair<int, QString>>& values) {
+    for (const auto& [field, value] : values) setHeader(field, value);
+}
+
+QString EntrySession::sourceKey(int source) const { return m_values.header(head_link::sourceKeyField(source)); }
+
+void EntrySession::linkSource(int source, const QString& key, LinkedValueResolver& resolver) {
+    m_values.setHeader(head_link::sourceKeyField(source), key);
+    applyLinkedValues(m_values, definitions(), resolver, source);
+}
+
+std::optional<LinkedUpdateCount> EntrySession::updateLinkedRecords() {
+    if (!pendingChecksPass()) return std::nullopt;
+    return vn::updateLinkedRecords(m_session.access, m_values.key(), [this](int field) { return m_values.header(field); });
 }
 
 void EntrySession::setNavigation(QList<ListingEntry> entries) {

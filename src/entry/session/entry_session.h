@@ -1,16 +1,20 @@
 #pragma once
 
 #include "lists/records/record_values.h"
+#include "lists/siblings/sibling_places.h"
+#include "entry/links/linked_records_update.h"
 #include "entry/session/record_listing.h"
 
 #include <QList>
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace vn {
 
 class DefinitionCache;
+class LinkedValueResolver;
 class Session;
 
 enum class SaveOutcome {
@@ -77,6 +81,24 @@ public:
     // Any other way out (Goto, another list, the program's end): a new record goes as on Cancel.
     void leave();
 
+    // Links to the sibling products. The list's header link code (List field 11), and whether
+    // "Select Linked Header Record" is offered for it.
+    int listHeaderLinkKind() const;
+    bool headerLinkOffered() const;
+    SiblingPlaces siblingPlaces() const;
+    // The header link picked (source kind and key): kept with the record whether copied or not.
+    void linkHeader(int kind, const QString& key);
+    // "Copy Header Data": the values the link gives, each a header change.
+    void copyHeader(const QList<std::pair<int, QString>>& values);
+    QString sourceKey(int source) const;
+    // The record picked for the linked text fields of `source`: kept with the record, and every
+    // linked field of the source takes its value at once.
+    void linkSource(int source, const QString& key, LinkedValueResolver& resolver);
+    // "Update Linked Records": the record owns a link chain and its header was changed.
+    bool updateLinkedEnabled() const { return m_hasChain && m_headerChanged; }
+    // Nothing when a pending check refused. Throws StoreError, nothing written.
+    std::optional<LinkedUpdateCount> updateLinkedRecords();
+
     void setNavigation(QList<ListingEntry> entries);
     const QList<ListingEntry>& navigation() const { return m_navigation; }
     int position() const { return m_position; }
@@ -119,6 +141,7 @@ private:
     std::array<bool, kPageCount> m_visited{};
     std::array<bool, kPageCount> m_choicesChanged{};
     bool m_headerChanged = false;
+    bool m_hasChain = false;  // the opened record owns a link chain
     QList<ListingEntry> m_navigation;
     int m_position = -1;
 };

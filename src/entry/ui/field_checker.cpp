@@ -1,6 +1,7 @@
 #include "entry/ui/field_checker.h"
 
 #include "lists/definitions/definition_cache.h"
+#include "entry/links/linked_values.h"
 #include "entry/rules/focus_plan.h"
 #include "entry/rules/input_check.h"
 #include "entry/rules/selection_entries.h"
@@ -101,6 +102,7 @@ void FieldChecker::enter(int column) {
     if (!hasSelectionList(d)) {
         m_panelColumn = 0;
         m_screen.showOptions();
+        if (linkedSourceOf(d) && m_screen.openLinked) m_screen.openLinked(column);
         return;
     }
     m_panelColumn = column;

@@ -27,6 +27,7 @@ public:
         std::function<void()> showPanel;            // the selection panel instead
         std::function<void(int page)> focusPageButton;
         std::function<void()> moveFocus;            // the automatic focus move
+        std::function<void(int column)> openLinked; // a linked field's selection view
     };
 
     FieldChecker(EntrySession& session, Prompter& prompter, PageForm& form, SelectionPanel& panel, Screen screen,

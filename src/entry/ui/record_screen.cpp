@@ -10,6 +10,8 @@
 #include "entry/ui/field_checker.h"
 #include "entry/rules/header_tidy.h"
 #include "entry/ui/header_keys.h"
+#include "entry/ui/header_link_view.h"
+#include "entry/ui/linked_field_view.h"
 #include "entry/ui/page_form.h"
 #include "entry/ui/selection_panel.h"
 #include "platform/prompter.h"
@@ -53,13 +55,34 @@ RecordScreen::RecordScreen(EntrySession& session, Prompter& prompter, QWidget* p
     : QWidget(parent), m_session(session), m_prompter(prompter), m_measure(std::make_unique<QtTextMeasure>()),
       m_printout(std::make_unique<RecordPrintoutFile>()) {
     setObjectName(QStringLiteral("recordScreen"));
-    auto* layout = new QHBoxLayout(this);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    m_modes = new QStackedWidget(this);
+    m_modes->setObjectName(QStringLiteral("recordModes"));
+    outer->addWidget(m_modes);
+    m_modes->addWidget(buildBody());
+    m_headerLink = new HeaderLinkView(m_session, m_prompter, m_modes);
+    m_linkedField = new LinkedFieldView(m_session, m_prompter, m_modes);
+    m_modes->addWidget(m_headerLink);
+    m_modes->addWidget(m_linkedField);
+    connect(m_headerLink, &HeaderLinkView::finished, this, [this] { backFromLink(true); });
+    connect(m_linkedField, &LinkedFieldView::finished, this, [this](bool changed) {
+        backFromLink(changed);
+        moveFocus();  // on past the linked field
+    });
+    m_session.setPendingChecks([checker = QPointer<FieldChecker>(m_checker)] { return !checker || checker->flush(); });
+}
+
+QWidget* RecordScreen::buildBody() {
+    m_body = new QWidget(this);
+    m_body->setObjectName(QStringLiteral("recordBody"));
+    auto* layout = new QHBoxLayout(m_body);
     // The page column is as wide as the page; the side panel takes what is left.
-    auto* pageColumn = new QWidget(this);
+    auto* pageColumn = new QWidget(m_body);
     auto* left = new QVBoxLayout(pageColumn);
     left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(buildHeader());
-    m_headerNote = new QLabel(QString::fromLatin1(kPageNote), this);
+    m_headerNote = new QLabel(QString::fromLatin1(kPageNote), m_body);
     m_headerNote->setObjectName(QStringLiteral("headerNote"));
     left->addWidget(m_headerNote);
     m_page = new PageForm;
@@ -70,18 +93,19 @@ RecordScreen::RecordScreen(EntrySession& session, Prompter& prompter, QWidget* p
     pageColumn->setMaximumWidth(scroll->minimumWidth());
     layout->addWidget(pageColumn);
     layout->addWidget(buildSide(), 1);
-    m_session.setPendingChecks([checker = QPointer<FieldChecker>(m_checker)] { return !checker || checker->flush(); });
+    return m_body;
 }
 
 QWidget* RecordScreen::buildSide() {
-    m_side = new QStackedWidget(this);
+    m_side = new QStackedWidget(m_body);
     m_side->setObjectName(QStringLiteral("sidePanels"));
     m_options = buildOptions();
     m_panel = new SelectionPanel(m_side);
     m_side->addWidget(m_options);
     m_side->addWidget(m_panel);
     FieldChecker::Screen screen{[this] { showOptions(); }, [this] { m_side->setCurrentWidget(m_panel); },
-                                [this](int page) { focusIfUsable(m_pageButtons[page - 1]); }, [this] { moveFocus(); }};
+                                [this](int page) { focusIfUsable(m_pageButtons[page - 1]); }, [this] { moveFocus(); },
+                                [this](int column) { openLinkedField(column); }};
     m_checker = new FieldChecker(m_session, m_prompter, *m_page, *m_panel, std::move(screen), this);
     return m_side;
 }
@@ -149,7 +173,9 @@ QWidget* RecordScreen::buildHeader() {
             continue;
         }
         connect(edit, &QLineEdit::textChanged, this, [this, f](const QString& text) {
-            if (!m_showing) m_session.setHeader(f, text);
+            if (m_showing) return;
+            m_session.setHeader(f, text);
+            refreshLinkButtons();
         });
         // Tidied as soon as the box is left, so a quick click on Save keeps the tidied text.
         connect(edit, &QLineEdit::editingFinished, this, [this, f] { tidyHeaderBox(f); });
@@ -219,6 +245,7 @@ QWidget* RecordScreen::buildOptions() {
     pager->addWidget(m_priorPage);
     pager->addWidget(m_nextPage);
     layout->addLayout(pager);
+    addLinkButtons(box, layout);
     add(QStringLiteral("View/Print  Form/Data"), "printButton", [this] {
         if (m_checker->flush()) printRecord(m_session, *m_printout, m_printoutPlace, m_prompter);
     });
@@ -229,10 +256,15 @@ QWidget* RecordScreen::buildOptions() {
     return box;
 }
 
-void RecordScreen::showRecord() {
+void RecordScreen::showHeader() {
     m_showing = true;
     for (int f = 0; f < 16; ++f) m_header[f]->setText(f == 0 ? m_session.key() : m_session.header(f));
     m_showing = false;
+}
+
+void RecordScreen::showRecord() {
+    m_modes->setCurrentWidget(m_body);
+    showHeader();
     showPage(1, true);
     if (m_session.isNew()) m_header[1]->setFocus();
 }
@@ -268,6 +300,7 @@ void RecordScreen::refreshButtons() {
     m_priorPage->setEnabled(m_session.priorPageEnabled());
     m_prior->setEnabled(!m_session.isNew() && m_session.priorEnabled());
     m_next->setEnabled(!m_session.isNew() && m_session.nextEnabled());
+    refreshLinkButtons();
 }
 
 // An empty header saves nothing: the user hears of it and may go back to the record.

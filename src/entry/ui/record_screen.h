@@ -9,11 +9,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
+class QVBoxLayout;
 
 namespace vn {
 
 class EntrySession;
 class HeaderKeys;
+class HeaderLinkView;
+class LinkedFieldView;
 class FieldChecker;
 class PageForm;
 class RecordAccess;
@@ -52,7 +55,16 @@ private:
     void leaveHeaderBox(int field);
     QWidget* buildOptions();
     QWidget* buildSide();
+    QWidget* buildBody();
+    void addLinkButtons(QWidget* box, QVBoxLayout* layout);
+    void showHeader();
     void showOptions();
+    // The sibling links: the header link view, a linked field's view, "Update Linked Records".
+    void openHeaderLink();
+    void openLinkedField(int column);
+    void backFromLink(bool changed);
+    void updateLinkedRecords();
+    void refreshLinkButtons();
     void moveFocus();
     void startFocus();
     void focusIfUsable(QWidget* target);
@@ -73,6 +85,12 @@ private:
     std::array<QLineEdit*, 16> m_header{};  // field 0 is the record code
     HeaderKeys* m_headerKeys = nullptr;
     PageForm* m_page = nullptr;
+    QStackedWidget* m_modes = nullptr;  // the record, or one of the link views
+    QWidget* m_body = nullptr;
+    HeaderLinkView* m_headerLink = nullptr;
+    LinkedFieldView* m_linkedField = nullptr;
+    QPushButton* m_linkHeaderButton = nullptr;
+    QPushButton* m_updateLinkedButton = nullptr;
     QStackedWidget* m_side = nullptr;
     QWidget* m_options = nullptr;
     SelectionPanel* m_panel = nullptr;

@@ -1,6 +1,8 @@
 #include "requests/ui/builder_window.h"
 
 #include "lists/definitions/definition_cache.h"
+#include "lists/siblings/linked_value_resolver.h"
+#include "requests/evaluation/linked_reader.h"
 #include "mail/ui/email_setup_view.h"
 #include "platform/mail/smtp_transport.h"
 #include "platform/prompter.h"
@@ -180,7 +182,8 @@ void RequestBuilderWindow::evaluate() {
             return true;
         };
         try {
-            runRequest(m_builder, m_session.access, *m_definitions, progress);
+            LinkedValueResolver siblings(m_session.siblingPlaces());
+            runRequest(m_builder, m_session.access, *m_definitions, progress, linkedFieldReader(siblings));
         } catch (const StoreError& e) {
             failure = e.message();
         }

@@ -3,6 +3,8 @@
 #include "requests/ui/builder_window.h"
 
 #include "lists/definitions/definition_cache.h"
+#include "lists/siblings/linked_value_resolver.h"
+#include "requests/evaluation/linked_reader.h"
 #include "platform/drive_map.h"
 #include "platform/prompter.h"
 #include "requests/merge/merge_file.h"
@@ -107,8 +109,9 @@ std::optional<ReportDocument> RequestBuilderWindow::reportDocument() {
     request.sortFields = m_report.sortFields();
     try {
         BusyCursor busy;
+        LinkedValueResolver siblings(m_session.siblingPlaces());
         return buildReport(m_session.access, *m_definitions, request, m_session.labels.sort, m_report.summing(),
-                           QDate::currentDate());
+                           QDate::currentDate(), linkedFieldReader(siblings));
     } catch (const StoreError& e) {
         m_session.prompter.error(e.message());
         return std::nullopt;

@@ -1,6 +1,9 @@
 #include "request_store.h"
 #include "store/engine/database.h"
 #include "store/engine/store_error.h"
+#include "lists/siblings/linked_value_resolver.h"
+#include "requests/evaluation/linked_reader.h"
+#include "support/sibling_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -180,6 +183,23 @@ TEST_F(EvaluationTest, LinkedTextFieldsReadTheSourceRecordWhenThereIsOne) {
     EXPECT_EQ(matches(r), MatchList({key(2)}));
     EXPECT_EQ(matches(r, reader), MatchList({key(1), key(2)}));
     EXPECT_EQ(asked, QStringList({"1/8/M000001", "1/8/M999999"}));
+}
+
+// What lists, reports, labels and mail see is what the record screen shows: the sibling's value
+// through the one resolver, the stored value where the sibling cannot say.
+TEST_F(EvaluationTest, ARequestSeesLinkedValuesThroughTheSiblingsResolver) {
+    test::makeSibling(folder.path(), SiblingProduct::Grovanta);
+    test::putSiblingRecord(folder.path(), 1, "M1", {{8, "555-0001"}});
+    define(2, 1, FieldKind::Text, 1, {{25, "1"}, {26, "8"}});
+    constexpr int kSourceKey1 = 18;
+    put(kHeadSlot, key(1), {{kSourceKey1, "M1"}});
+    put(kPag2Slot, key(1), {{kText1 - 1, "old phone"}});
+    put(kHeadSlot, key(2), {{kSourceKey1, "M2"}});  // gone from the source
+    put(kPag2Slot, key(2), {{kText1 - 1, "555-0001"}});
+    LinkedValueResolver siblings(test::siblingPlaces(folder.path(), {SiblingProduct::Grovanta}));
+    EXPECT_EQ(matches(request({condition(2, kText1, kEq, "555-0001")}), linkedFieldReader(siblings)),
+              MatchList({key(1), key(2)}));
+    EXPECT_EQ(matches(request({condition(2, kText1, kEq, "old phone")}), linkedFieldReader(siblings)), MatchList());
 }
 
 TEST_F(EvaluationTest, ProgressIsToldAndCanCancelTheWalk) {
