@@ -37,7 +37,8 @@ std::unique_ptr<SiblingTable> SiblingTable::open(const QString& file, const Sibl
         auto db = Database::open(file, Database::Access::ReadOnly);
         // A crafted schema must not run functions of ours while the file is read.
         db->execute(QStringLiteral("PRAGMA trusted_schema=OFF"));
-        const QString damage = db->damage(Database::Check::Quick);
+        // The whole check: a key index out of order lists records twice or not at all.
+        const QString damage = db->damage(Database::Check::Full);
         if (!damage.isEmpty()) {
             problem = cannotUse(file, QStringLiteral("it is damaged (%1).").arg(damage));
             return nullptr;
