@@ -26,6 +26,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScopedValueRollback>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -67,6 +68,8 @@ RecordScreen::RecordScreen(EntrySession& session, Prompter& prompter, QWidget* p
     m_modes->addWidget(m_linkedField);
     connect(m_headerLink, &HeaderLinkView::finished, this, [this] { backFromLink(true); });
     connect(m_linkedField, &LinkedFieldView::finished, this, [this](bool changed) {
+        // The body hands the focus back to the linked box first: that is no new entry into it.
+        const QScopedValueRollback returning(m_returningFromLink, true);
         backFromLink(changed);
         moveFocus();  // on past the linked field
     });

@@ -104,6 +104,7 @@ private:
     std::unique_ptr<RecordPrintoutFile> m_printout;
     RecordPrintoutPlace m_printoutPlace;
     bool m_showing = false;
+    bool m_returningFromLink = false;  // the linked-field view is handing the screen back
 };
 
 }  // namespace vn

@@ -42,6 +42,7 @@ void RecordScreen::openHeaderLink() {
 
 // Entering the box opens the view once the focus has settled.
 void RecordScreen::openLinkedField(int column) {
+    if (m_returningFromLink) return;
     const int page = m_session.currentPage();
     QTimer::singleShot(0, this, [this, column, page] {
         if (m_session.currentPage() != page || !m_page->textFields().contains(column) || !m_checker->flush()) return;
