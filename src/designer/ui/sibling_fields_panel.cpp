@@ -72,6 +72,7 @@ void SiblingFieldsPanel::render(const SiblingFieldList& list) {
     for (const SiblingSetGroup& group : groups)
         for (const SiblingSetButton& set : group.buttons) m_setButtons[i++]->setEnabled(set.enabled);
     m_caption->setText(list.caption());
+    m_fields->setAccessibleName(list.caption());  // item views take no name from their caption
     m_fields->clear();
     for (const SiblingField& field : list.fields()) {
         auto* item = new QListWidgetItem(field.name, m_fields);
