@@ -8,14 +8,14 @@ namespace {
 
 // Indexed by the kind's code.
 constexpr std::array<KindTraits, kFieldKindCount + 1> kTraits{{
-    {"", "", false},
-    {"Text Field", "Confirm Text Field deletion.", true},
-    {"Memo Field", "Confirm Memo Field deletion.", true},
-    {"Check Box", "Confirm Checkbox deletion.", true},
-    {"Radio Button Grp", "Confirm Radio Group Deletion.", true},
-    {"Label", "Confirm Label deletion.", false},
-    {"URL / Email Link", "Confirm Link Field deletion.", true},
-    {"Table", "Confirm Table deletion.", true},
+    {"", "", false, false},
+    {"Text Field", "Confirm Text Field deletion.", true, true},
+    {"Memo Field", "Confirm Memo Field deletion.", true, true},
+    {"Check Box", "Confirm Checkbox deletion.", true, true},
+    {"Radio Button Grp", "Confirm Radio Group Deletion.", true, true},
+    {"Label", "Confirm Label deletion.", false, false},
+    {"URL / Email Link", "Confirm Link Field deletion.", true, true},
+    {"Table", "Confirm Table deletion.", true, false},
 }};
 
 }  // namespace

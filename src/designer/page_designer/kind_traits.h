@@ -11,6 +11,7 @@ struct KindTraits {
     const char* paletteName;         // "Text Field", captioned with the remaining count
     const char* deleteConfirmation;  // asked before a field of the kind is deleted
     bool uniqueCaption;              // two active fields of the kind on a page may not share it
+    bool helpText;                   // the help character speaks a text for it while the list is used
 };
 
 const KindTraits& kindTraits(FieldKind kind);

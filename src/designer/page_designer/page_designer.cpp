@@ -86,6 +86,7 @@ void PageDesigner::refreshEditState() {
     m_view.moveEnabled = row.exists() && (placed || !adding);
     m_view.resizeEnabled = m_view.moveEnabled && m_view.kind == FieldKind::Memo;
     m_view.selectionListEnabled = m_view.kind == FieldKind::Text && (in.standardList || in.exclusiveList);
+    m_view.helpEnabled = kindTraits(m_view.kind).helpText;
     m_view.labelCharactersRemaining = m_view.kind == FieldKind::Label ? kLabelTextLength - int(in.name.size()) : 0;
     m_view.x = m_view.moveEnabled ? row.left : 0;
     m_view.y = m_view.moveEnabled ? row.top : 0;

@@ -46,6 +46,13 @@ public:
     // and selection lists need its key and slot. False for a duplicate name.
     bool ensureRow();
     void continueAdd();  // "Continue / Exit"
+
+    // The help view of the field in the add or modify view; from an add view the field's row is
+    // created first, so that it has its key. False when refused.
+    bool openFieldHelp();
+    void closeFieldHelp();  // back to the view it was opened from
+    // The key of the field in the add or modify view; empty before its row exists.
+    QString editedKey() const { return editedRow().key; }
     void cancelAdd();
 
     // Moving and resizing the field being placed or modified, one step at a time.
@@ -68,6 +75,10 @@ public:
     // "Set Header Field Visibility": its view, or the data note when the list holds records.
     void openHeaderVisibility();
     void closeHeaderVisibility();  // its "Return"
+    // The views that copy sibling fields and link the header: reached from the options view and
+    // left back to it.
+    void openOptionView(DesignerPanel panel);
+    void closeOptionView();
     void copyPage(int fromPage);
     void erasePage();
     void exit();

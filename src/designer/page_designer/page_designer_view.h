@@ -19,6 +19,9 @@ enum class DesignerPanel {
     PageTitle,
     DataNote,  // the form holds data and should not be changed
     HeaderVisibility,  // the header fields the web form shows
+    FieldHelp,      // the help text of the field in the add or modify view
+    SiblingFields,  // fields copied from the sibling products' data sets
+    HeaderLink,     // the sibling data set a new record's header comes from
 };
 
 // Where the window should put the focus.
@@ -58,6 +61,7 @@ struct PageDesignerView {
     bool moveEnabled = false;
     bool resizeEnabled = false;    // the memo's "Resize" buttons
     bool selectionListEnabled = false;  // "Build/Edit Selection List"
+    bool helpEnabled = false;  // "Enter Agent Help Text" / "Edit Agent Help Text"
     int x = 0;  // left of the field being placed or selected, 0 otherwise
     int y = 0;  // its top
 

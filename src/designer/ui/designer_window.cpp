@@ -1,6 +1,7 @@
 #include "designer/ui/designer_window.h"
 
 #include "designer/page_designer/page_designer.h"
+#include "designer/siblings/header_link.h"
 #include "designer/ui/default_lists_widget.h"
 #include "designer/ui/list_information_widget.h"
 #include "lists/ui/page_canvas.h"
@@ -147,6 +148,9 @@ void FormDesignerWindow::showPageDesigner() {
         return;
     }
     m_pageView->setHeaderVisibility(std::make_unique<HeaderVisibility>(m_session.access, m_session.currentListCode));
+    m_pageView->setHelpAccess(m_session.access, *m_session.helpAgent);
+    m_pageView->setSiblings(m_session.siblingPlaces(),
+                            std::make_unique<HeaderLink>(m_session.access, m_session.currentListCode, m_session.siblingPlaces()));
     m_webFormAllowed = true;
     m_webForm->setEnabled(true);
     m_views->setCurrentWidget(m_pageView);

@@ -156,6 +156,10 @@ void FieldInputPanel::buildTable(QFormLayout* form) {
 
 // Two by two, so the panel stays narrow enough to sit beside the page.
 void FieldInputPanel::buildButtons(QFormLayout* form) {
+    m_help = new QPushButton(QStringLiteral("Enter Agent Help Text"), this);
+    m_help->setObjectName(QStringLiteral("helpTextButton"));
+    form->addRow(m_help);
+    connect(m_help, &QPushButton::clicked, this, &FieldInputPanel::helpClicked);
     auto* grid = new QGridLayout;
     const auto make = [this, grid](const QString& caption, const char* name) {
         auto* b = new QPushButton(caption, this);
@@ -199,6 +203,7 @@ void FieldInputPanel::showKind(FieldKind kind, bool adding) {
     for (int c = 0; c < 5; ++c) table << m_columnTitles[c] << m_columnSizes[c];
     for (QLineEdit* row : m_rowNames) table << row;
     setRowsVisible(table, kind == FieldKind::Table);
+    m_help->setText(adding ? QStringLiteral("Enter Agent Help Text") : QStringLiteral("Edit Agent Help Text"));
     m_place->setText(QString::fromLatin1(caption.place));
     m_place->setVisible(adding);
     m_cancel->setVisible(adding);
@@ -261,6 +266,8 @@ void FieldInputPanel::setButtons(bool placeEnabled, bool cancelEnabled) {
 }
 
 void FieldInputPanel::setSelectionListEnabled(bool enabled) { m_selectionList->setEnabled(enabled); }
+
+void FieldInputPanel::setHelpShown(bool shown) { m_form->setRowVisible(m_help, shown); }
 
 void FieldInputPanel::focusName() { m_name->setFocus(); }
 

@@ -27,6 +27,7 @@ public:
     FieldInputs inputs() const;
     void setButtons(bool placeEnabled, bool cancelEnabled);
     void setSelectionListEnabled(bool enabled);
+    void setHelpShown(bool shown);  // the kind has a help text
     void focusName();
 
 signals:
@@ -37,6 +38,7 @@ signals:
     void continueClicked();
     void deleteClicked();
     void selectionListClicked();
+    void helpClicked();
 
 private:
     QLineEdit* addEdit(QFormLayout* form, const QString& caption, const char* objectName);
@@ -73,6 +75,7 @@ private:
     std::array<QLineEdit*, 5> m_columnTitles{};
     std::array<QSpinBox*, 5> m_columnSizes{};
     std::array<QLineEdit*, 10> m_rowNames{};
+    QPushButton* m_help = nullptr;
     QPushButton* m_place = nullptr;
     QPushButton* m_cancel = nullptr;
     QPushButton* m_continue = nullptr;

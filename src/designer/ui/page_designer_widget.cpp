@@ -1,6 +1,12 @@
 #include "designer/ui/page_designer_widget.h"
 
+#include "designer/page_designer/field_help.h"
 #include "designer/page_designer/page_designer.h"
+#include "designer/siblings/header_link.h"
+#include "designer/siblings/sibling_field_list.h"
+#include "designer/ui/field_help_panel.h"
+#include "designer/ui/header_link_panel.h"
+#include "designer/ui/sibling_fields_panel.h"
 #include "designer/ui/header_visibility_panel.h"
 #include "designer/web/header_visibility.h"
 #include "lists/pages/page_layout.h"
@@ -88,6 +94,7 @@ PageDesignerWidget::PageDesignerWidget(Prompter& prompter, QWidget* parent)
     connect(m_headerVisibility, &HeaderVisibilityPanel::returnClicked, this,
             [this] { act([this] { m_designer->closeHeaderVisibility(); }); });
     m_fieldsView = fieldsScroll;
+    buildSiblingViews();
     right->addWidget(m_panels, 1);
     layout->addLayout(right, 1);
     connect(m_canvas, &PageCanvas::fieldChosen, this, [this](int number) { act([this, number] { m_designer->select(number); }); });
@@ -102,6 +109,7 @@ PageDesignerWidget::PageDesignerWidget(Prompter& prompter, QWidget* parent)
     connect(m_fields, &FieldInputPanel::cancelClicked, this, [this] { act([this] { m_designer->cancelAdd(); }); });
     connect(m_fields, &FieldInputPanel::deleteClicked, this, [this] { act([this] { m_designer->deleteField(); }); });
     connect(m_fields, &FieldInputPanel::selectionListClicked, this, [this] { openSelectionList(); });
+    connect(m_fields, &FieldInputPanel::helpClicked, this, [this] { openFieldHelp(); });
     connect(m_fields, &FieldInputPanel::continueClicked, this, [this] {
         act([this] {
             if (m_designer->view().panel == DesignerPanel::Add) m_designer->continueAdd();
@@ -173,6 +181,18 @@ QWidget* PageDesignerWidget::buildOptions() {
     m_displayDeleted = button(QStringLiteral("Display Deleted Fields"), QStringLiteral("displayDeletedButton"), box);
     connect(m_displayDeleted, &QPushButton::clicked, this, [this] { act([this] { m_designer->displayDeletedFields(); }); });
     layout->addWidget(m_displayDeleted);
+    m_copySiblings = button(QStringLiteral("Copy Fields From Sibling Products"), QStringLiteral("copySiblingFieldsButton"), box);
+    connect(m_copySiblings, &QPushButton::clicked, this, [this] {
+        act([this] { m_designer->openOptionView(DesignerPanel::SiblingFields); });
+    });
+    m_copySiblings->setEnabled(false);
+    layout->addWidget(m_copySiblings);
+    m_linkHeader = button(QStringLiteral("Link Header Fields"), QStringLiteral("linkHeaderFieldsButton"), box);
+    connect(m_linkHeader, &QPushButton::clicked, this, [this] {
+        act([this] { m_designer->openOptionView(DesignerPanel::HeaderLink); });
+    });
+    m_linkHeader->setEnabled(false);
+    layout->addWidget(m_linkHeader);
     for (int i = 0; i < 5; ++i) {
         m_copyButtons[i] = button(QStringLiteral("Copy Page"), QStringLiteral("copyPage%1Button").arg(i + 1), box);
         connect(m_copyButtons[i], &QPushButton::clicked, this, [this, i] {
@@ -350,6 +370,52 @@ void PageDesignerWidget::openSelectionList() {
     m_panels->setCurrentWidget(m_selectionEditor);
 }
 
+// The help view and the views that reach the sibling products; each acts through its rules.
+void PageDesignerWidget::buildSiblingViews() {
+    m_helpPanel = new FieldHelpPanel(m_panels);
+    m_siblingPanel = new SiblingFieldsPanel(m_panels);
+    m_headerLinkPanel = new HeaderLinkPanel(m_panels);
+    for (QWidget* w : std::initializer_list<QWidget*>{m_helpPanel, m_siblingPanel, m_headerLinkPanel}) m_panels->addWidget(w);
+    m_siblingFields = std::make_unique<SiblingFieldList>(m_prompter);
+    connect(m_helpPanel, &FieldHelpPanel::saveClicked, this, [this] {
+        act([this] {
+            if (m_fieldHelp->save(m_helpPanel->text())) m_designer->closeFieldHelp();
+        });
+    });
+    connect(m_siblingPanel, &SiblingFieldsPanel::setChosen, this, [this](int set) { act([this, set] { m_siblingFields->chooseSet(set); }); });
+    connect(m_siblingPanel, &SiblingFieldsPanel::returnClicked, this, [this] { act([this] { m_siblingFields->returnToSets(); }); });
+    connect(m_siblingPanel, &SiblingFieldsPanel::exitClicked, this, [this] { act([this] { m_designer->closeOptionView(); }); });
+    connect(m_siblingPanel, &SiblingFieldsPanel::fieldChosen, this, [this](int number) {
+        act([this, number] { m_siblingFields->chooseField(*m_designer, number); });
+    });
+    connect(m_headerLinkPanel, &HeaderLinkPanel::chosen, this, [this](int code) {
+        act([this, code] {
+            if (m_headerLink) m_headerLink->choose(code);
+        });
+    });
+    connect(m_headerLinkPanel, &HeaderLinkPanel::returnClicked, this, [this] { act([this] { m_designer->closeOptionView(); }); });
+}
+
+void PageDesignerWidget::setHelpAccess(RecordAccess& access, HelpAgent& agent) {
+    m_fieldHelp = std::make_unique<FieldHelp>(access, m_prompter, agent);
+}
+
+void PageDesignerWidget::setSiblings(const SiblingPlaces& places, std::unique_ptr<HeaderLink> link) {
+    m_siblingFields->open(places);
+    m_headerLink = std::move(link);
+    m_copySiblings->setEnabled(places.anyPresent());
+    m_linkHeader->setEnabled(places.anyPresent() && m_headerLink);
+}
+
+// From the add view the field's row is created first, so that the text has its key.
+void PageDesignerWidget::openFieldHelp() {
+    if (!m_fieldHelp) return;
+    act([this] {
+        m_designer->editInputs(m_fields->inputs());
+        if (m_designer->openFieldHelp()) m_fieldHelp->open(m_designer->editedKey());
+    });
+}
+
 void PageDesignerWidget::open(std::unique_ptr<PageDesigner> designer) {
     m_designer = std::move(designer);
     act([this] { m_designer->open(); });
@@ -412,6 +478,7 @@ void PageDesignerWidget::renderPanel() {
         m_fields->setInputs(v.inputs, v.labelCharactersRemaining);
         m_fields->setButtons(v.placeEnabled, v.cancelEnabled);
         m_fields->setSelectionListEnabled(v.selectionListEnabled && m_selectionEditor);
+        m_fields->setHelpShown(v.helpEnabled && m_fieldHelp);
         m_panels->setCurrentWidget(m_fieldsView);
         break;
     case DesignerPanel::PageTitle:
@@ -423,6 +490,19 @@ void PageDesignerWidget::renderPanel() {
     case DesignerPanel::HeaderVisibility:
         if (m_panels->currentWidget() != m_headerVisibility) m_headerVisibility->open(m_visibilityFlags.get());
         m_panels->setCurrentWidget(m_headerVisibility);
+        break;
+    case DesignerPanel::FieldHelp:
+        if (m_panels->currentWidget() != m_helpPanel) m_helpPanel->open(*m_fieldHelp);
+        m_panels->setCurrentWidget(m_helpPanel);
+        break;
+    case DesignerPanel::SiblingFields:
+        if (m_panels->currentWidget() != m_siblingPanel) m_siblingFields->returnToSets();
+        m_siblingPanel->render(*m_siblingFields);
+        m_panels->setCurrentWidget(m_siblingPanel);
+        break;
+    case DesignerPanel::HeaderLink:
+        if (m_headerLink) m_headerLinkPanel->render(*m_headerLink);
+        m_panels->setCurrentWidget(m_headerLinkPanel);
         break;
     case DesignerPanel::None: break;
     }

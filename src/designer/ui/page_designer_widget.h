@@ -11,8 +11,16 @@ class QStackedWidget;
 
 namespace vn {
 
+class FieldHelp;
+class FieldHelpPanel;
+class HeaderLink;
+class HeaderLinkPanel;
 class HeaderVisibility;
 class HeaderVisibilityPanel;
+class HelpAgent;
+class SiblingFieldList;
+class SiblingFieldsPanel;
+struct SiblingPlaces;
 
 class FieldInputPanel;
 class PageCanvas;
@@ -42,6 +50,11 @@ public:
     void showDirectAddress(const QString& address);
     // Enables the text field's selection list editor, which works on the tables directly.
     void setSelectionAccess(RecordAccess& access);
+    // Enables the help texts of fields, previewed by the help character.
+    void setHelpAccess(RecordAccess& access, HelpAgent& agent);
+    // The sibling products present and the list's header link: "Copy Fields From Sibling Products"
+    // and "Link Header Fields" are enabled while any sibling is present.
+    void setSiblings(const SiblingPlaces& places, std::unique_ptr<HeaderLink> link);
 
 signals:
     void menuLockChanged(bool menuEnabled);
@@ -59,6 +72,8 @@ private:
     void act(const std::function<void()>& action);
     void renderPanel();
     void openSelectionList();
+    void openFieldHelp();
+    void buildSiblingViews();
 
     Prompter& m_prompter;
     std::unique_ptr<QtTextMeasure> m_measure;
@@ -77,6 +92,14 @@ private:
     std::unique_ptr<HeaderVisibility> m_visibilityFlags;
     QLineEdit* m_directAddress = nullptr;
     SelectionListEditorWidget* m_selectionEditor = nullptr;
+    std::unique_ptr<FieldHelp> m_fieldHelp;
+    FieldHelpPanel* m_helpPanel = nullptr;
+    std::unique_ptr<SiblingFieldList> m_siblingFields;
+    SiblingFieldsPanel* m_siblingPanel = nullptr;
+    std::unique_ptr<HeaderLink> m_headerLink;
+    HeaderLinkPanel* m_headerLinkPanel = nullptr;
+    QPushButton* m_copySiblings = nullptr;
+    QPushButton* m_linkHeader = nullptr;
     std::array<QPushButton*, 5> m_copyButtons{};
     QPushButton* m_displayDeleted = nullptr;
     std::array<QPushButton*, 7> m_paletteButtons{};

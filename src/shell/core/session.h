@@ -2,6 +2,7 @@
 
 #include "lists/definitions/definition_cache.h"
 #include "lists/siblings/sibling_places.h"
+#include "platform/help_agent.h"
 #include "shell/core/label_setup.h"
 #include "shell/core/progress_log.h"
 #include "store/access/record_access.h"
@@ -86,6 +87,8 @@ public:
     bool entryShowsRecords = false;
     bool listChosenInEntry = false;  // the record entry window chose a data list in this run
     QString helpContext = QStringLiteral("1");
+    // The main window's help character; never null (none until one is plugged in).
+    HelpAgent* helpAgent = &noHelpAgent();
     std::function<bool(const QString&)> openAddress;  // hands an address to the desktop
     // Run first by the orderly exit, while the tables are still open (a window drops an unsaved
     // new record, for example).

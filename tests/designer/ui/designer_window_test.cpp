@@ -1,4 +1,7 @@
 #include "designer/ui/designer_window.h"
+#include "lists/definitions/definition_tables.h"
+#include "lists/definitions/list_fields.h"
+#include "lists/definitions/definition_rows.h"
 #include "lists/records/record_tables.h"
 #include "shell/core/navigation.h"
 #include "shell/core/session.h"
@@ -8,6 +11,7 @@
 #include "support/recording_prompter.h"
 #include "support/running_program.h"
 #include "support/screen_fit.h"
+#include "support/sibling_fixture.h"
 #include "support/temp_folder.h"
 
 #include <QAccessible>
@@ -15,10 +19,14 @@
 #include <QMenu>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 using namespace vn;
+using namespace vn::definition_tables;
 
 // The list information view driven as a user would: keys and clicks, offscreen.
 class DesignerWindowTest : public QObject {
@@ -31,6 +39,7 @@ private slots:
     void passwordBoxesEmptyWhenAnotherListIsChosen();
     void everyControlHasANameAndACaption();
     void everyViewFitsASmallScreen();
+    void fieldFromASiblingHelpTextAndHeaderLink();
 
 private:
     template <typename T>
@@ -57,7 +66,14 @@ private:
         QCOMPARE(items.size(), 1);
         QTest::mouseClick(lists->viewport(), Qt::LeftButton, {}, lists->visualItemRect(items[0]).center());
     }
+    // Every control in sight has an object name and a name assistive technology reads.
+    void verifyNamed(const char* within = nullptr);
     bool importOffered() { return find<QAction>("actionGotoImport")->isEnabled(); }
+    QString stored(int slot, const QString& key, int field) {
+        Session& s = *m_program->session;
+        return s.access.FindRecord(slot, key) ? s.access.GetFieldText(slot, field) : "<none>";
+    }
+    QString fdis(const QString& key, int field) { return stored(kFdisSlot, key, field); }
     QString listField(const QString& code, int field) {
         return m_program->session->access.FindRecord(kListSlot, code) ? m_program->session->access.GetFieldText(kListSlot, field) : "<none>";
     }
@@ -127,15 +143,20 @@ void DesignerWindowTest::passwordBoxesEmptyWhenAnotherListIsChosen() {
     QCOMPARE(find<QLineEdit>("verifyPasswordEdit")->text(), "");
 }
 
-void DesignerWindowTest::everyControlHasANameAndACaption() {
-    click("newButton");
-    for (QWidget* w : m_window->findChildren<QWidget*>()) {
+void DesignerWindowTest::verifyNamed(const char* within) {
+    QWidget* root = within ? find<QWidget>(within) : m_window;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
         if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(m_window) || qobject_cast<QMenu*>(w)) continue;
         if (w->objectName().startsWith("qt_")) continue;
         QVERIFY2(!w->objectName().isEmpty(), w->metaObject()->className());
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
         QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
     }
+}
+
+void DesignerWindowTest::everyControlHasANameAndACaption() {
+    click("newButton");
+    verifyNamed();
 }
 
 // Every view at the window's own size on a 1280 x 800 screen, the page at its true size.
@@ -152,6 +173,53 @@ void DesignerWindowTest::everyViewFitsASmallScreen() {
     test::verifyFitsSmallScreen(*m_window, "designer-palette");
     click("addKind7Button");
     test::verifyFitsSmallScreen(*m_window, "designer-table");
+}
+
+// With Grovanta beside us: a member field copied onto the page, its help text entered, and the
+// list's header linked to Grovanta's leaders.
+void DesignerWindowTest::fieldFromASiblingHelpTextAndHeaderLink() {
+    test::TempFolder base;
+    m_program->session->siblings[0] = test::makeSibling(base.path(), SiblingProduct::Grovanta);
+    test::putRow(m_program->session->access, kListSlot, "abc", {{list_field::kHeaderLinkCode, "5"}});
+    reloadListCodes(*m_program->session);
+    find<QAction>("actionEnterListInformation")->trigger();
+    choose("abc");
+    find<QAction>("actionAddModifyFields")->trigger();
+
+    click("copySiblingFieldsButton");
+    QVERIFY(find<QPushButton>("siblingSet2Button")->isEnabled());
+    QVERIFY(!find<QPushButton>("siblingSet5Button")->isEnabled());
+    click("siblingSet1Button");
+    QListWidget* list = find<QListWidget>("siblingFieldList");
+    QVERIFY(list->isVisible());
+    QCOMPARE(find<QLabel>("siblingFieldsCaption")->text(), "Grovanta Member Fields");
+    verifyNamed("designerPanels");
+    const auto first = list->findItems("First", Qt::MatchExactly);
+    QCOMPARE(first.size(), 1);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(first[0]).center());
+    QCOMPARE(find<QLineEdit>("nameEdit")->text(), "First");
+    click("placeButton");
+    QCOMPARE(fdis("abc101", fdis::kDataSet), "1");
+    QCOMPARE(fdis("abc101", fdis::kDataSetField), QString::number(first[0]->data(Qt::UserRole).toInt()));
+
+    click("helpTextButton");
+    QTest::keyClicks(find<QPlainTextEdit>("helpTextEdit"), "The member's first name.");
+    QVERIFY(!find<QPushButton>("previewHelpButton")->isEnabled());  // no character chosen
+    verifyNamed("designerPanels");
+    click("saveHelpButton");
+    QCOMPARE(stored(kHelpSlot, "abc101", 1), "The member's first name.");
+    QVERIFY(find<QPushButton>("continueButton")->isVisible());  // back in the add view
+    click("continueButton");
+
+    click("linkHeaderFieldsButton");
+    QVERIFY(find<QRadioButton>("headerLink5Radio")->isChecked());
+    verifyNamed("designerPanels");
+    QVERIFY(!find<QRadioButton>("headerLink5Radio")->isEnabled());
+    QRadioButton* leaders = find<QRadioButton>("headerLink2Radio");
+    QTest::mouseClick(leaders, Qt::LeftButton, {}, QPoint(8, leaders->height() / 2));  // on its indicator
+    QCOMPARE(listField("abc", list_field::kHeaderLinkCode), "2");
+    click("headerLinkReturnButton");
+    QVERIFY(find<QWidget>("optionsView")->isVisible());
 }
 
 QTEST_MAIN(DesignerWindowTest)
