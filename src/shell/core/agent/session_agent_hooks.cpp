@@ -1,0 +1,24 @@
+#include "shell/core/agent/session_agent_hooks.h"
+
+#include "lists/definitions/definition_tables.h"
+#include "shell/core/session.h"
+#include "store/catalogue/slots.h"
+
+namespace vn {
+
+QString storedPhrase(Session& session, const QString& key) {
+    if (!session.access.FindRecord(kPhraSlot, key)) return {};
+    return session.access.GetFieldText(kPhraSlot, definition_tables::phra::kPhrase);
+}
+
+AgentHooks sessionAgentHooks(Session& session, std::function<void(const QString& key)> editPhrase) {
+    AgentHooks hooks;
+    hooks.phrase = [&session](const QString& key) { return storedPhrase(session, key); };
+    hooks.phraseEditing = [&session] { return session.settings.helpWrite; };
+    hooks.editPhrase = std::move(editPhrase);
+    hooks.helpContext = [&session] { return session.helpContext; };
+    hooks.keyLimit = session.access.GetFieldSize(kPhraSlot, 0);
+    return hooks;
+}
+
+}  // namespace vn
