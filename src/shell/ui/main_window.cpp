@@ -7,6 +7,8 @@
 #include "shell/core/session.h"
 #include "shell/core/shell_view.h"
 #include "shell/core/shutdown_sequence.h"
+#include "shell/ui/agent/agent_panel.h"
+#include "shell/ui/agent/control_help_filter.h"
 #include "shell/ui/goto_menu.h"
 #include "store/engine/store_error.h"
 #include "store/files/text_file.h"
@@ -106,7 +108,7 @@ void MainWindow::buildPanels() {
     m_whatsNew->setReadOnly(true);
     static_cast<QVBoxLayout*>(whatsNew->layout())->insertWidget(1, m_whatsNew, 1);
     QFrame* agents = addPanel(AgentsPanel, "agentsPanel", QStringLiteral("Help Agent Set Up"), QStringLiteral("Return"));
-    static_cast<QVBoxLayout*>(agents->layout())->insertWidget(1, new QLabel(QStringLiteral("No help character is installed."), agents), 1);
+    agents->setGeometry(40, 30, 900, 640);
     QFrame* web = addPanel(WebOverviewPanel, "webOverviewPanel", QStringLiteral("Web Processing Overview..."), QStringLiteral("Return"));
     m_overview = new QTextEdit(web);
     m_overview->setObjectName(QStringLiteral("webOverviewText"));
@@ -119,6 +121,19 @@ void MainWindow::setPanelVisible(int panel, bool visible) {
     if (panel < 1 || panel > 4) return;
     m_panels[panel]->setVisible(visible);
     if (visible) m_panels[panel]->raise();
+    if (visible && panel == AgentsPanel && m_agentPanel) m_agentPanel->open();
+}
+
+void MainWindow::attachAgent(Agent& agent, const Voice& voice) {
+    QFrame* frame = m_panels[AgentsPanel];
+    m_agentPanel = new AgentPanel(agent, m_session.access, voice, frame);
+    static_cast<QVBoxLayout*>(frame->layout())->insertWidget(1, m_agentPanel, 1);
+    m_agentPanel->explainOnRightClick(frame->findChild<QWidget*>(QStringLiteral("agentsPanelButton")));
+    auto* filter = new ControlHelpFilter(agent, this);
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) filter->watch(menu);
+    for (const char* name : {"aboutPanelButton", "whatsNewPanelButton", "whatsNewText", "webOverviewPanelButton",
+                             "webOverviewText"})
+        if (auto* control = findChild<QWidget*>(QString::fromLatin1(name))) filter->watch(control);
 }
 
 void MainWindow::setMenusEnabled(bool enabled) {
@@ -165,11 +180,11 @@ void MainWindow::updateDocumentation() {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    m_session.helpContext = QStringLiteral("1");
     if (m_shown) return;
     m_shown = true;
     setWindowTitle(m_session.title());
     setBackgroundPicture(menuPicture(m_session, 1));
-    m_session.helpContext = QStringLiteral("1");
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

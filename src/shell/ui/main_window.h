@@ -9,10 +9,13 @@ class QTextEdit;
 
 namespace vn {
 
+class Agent;
+class AgentPanel;
 class GotoMenu;
 class Navigator;
 class Session;
 class ShellView;
+class Voice;
 
 // Window 1, the hub: the menus, the four panels over the background picture, the refusal of any
 // close but Goto, Exit.
@@ -25,6 +28,8 @@ public:
     void setMenusEnabled(bool enabled);
     void setWhatsNewText(const QString& text);
     void setBackgroundPicture(const QString& path);
+    // The help character: its set-up panel, and right-click help on the menus and panels.
+    void attachAgent(Agent& agent, const Voice& voice);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,6 +53,7 @@ private:
     QTextEdit* m_overview = nullptr;
     GotoMenu* m_goto = nullptr;
     QAction* m_agentSetUp = nullptr;  // enabled, as the Goto entries, once the deferred start has run
+    AgentPanel* m_agentPanel = nullptr;
     bool m_shown = false;
 };
 

@@ -11,6 +11,8 @@
 #include "shell/core/shutdown_sequence.h"
 #include "shell/core/startup_sequence.h"
 #include "shell/entry/entry_gate.h"
+#include "platform/voice/espeak_voice.h"
+#include "shell/ui/agent/agent_host.h"
 #include "shell/ui/main_window.h"
 #include "shell/ui/splash_window.h"
 #include "shell/ui/upgrade_offer.h"
@@ -19,6 +21,7 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <memory>
 #include <QTimer>
 
 namespace vn {
@@ -64,6 +67,9 @@ int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter,
     if (!runStartup(session, platformFacts())) return kFailed;
     Navigator navigator(session);
     ApplicationWindows windows(session, navigator, windowFactories);
+    AgentHost agentHost(session, std::make_unique<EspeakVoice>());
+    session.helpAgent = &agentHost.agent();
+    windows.mainWindow().attachAgent(agentHost.agent(), agentHost.voice());
     navigator.setView(windows);
     prompter.setParent(&windows.mainWindow());
     QObject::connect(&gate.guard(), &FamilyGuard::raiseRequested, &windows.mainWindow(),
@@ -80,6 +86,7 @@ int runProgram(QApplication& app, EntryGate& gate, MessageBoxPrompter& prompter,
             hooks.versionBackup = [&session] { return writeVersionBackup(session, DriveMap::fromEnvironment()); };
             hooks.findUpgrades = [&upgrades] { upgrades.FindNextUpgrade(); };
             DeferredStart(session, windows, navigator, hooks);
+            agentHost.agent().start(session.settings.agentHelp, session.settings.agentNumber);
         } catch (const StoreError& e) {
             prompter.error(e.message());
         }
