@@ -72,7 +72,7 @@ QWidget* DataFileViewerView::buildFiles() {
     auto* caption = new QLabel(QStringLiteral("Write Password"), box);
     caption->setObjectName(QStringLiteral("writePasswordCaptionLabel"));
     m_password = new PasswordBox(box);
-    nameControl(m_password, "writePasswordEdit");
+    nameControl(m_password, "writePasswordEdit", caption->text());
     caption->setBuddy(m_password);
     m_exit = addButton(box, QStringLiteral("Exit"), "viewerExitButton");
     for (QWidget* w : {static_cast<QWidget*>(caption), static_cast<QWidget*>(m_password), static_cast<QWidget*>(m_exit)})
@@ -121,7 +121,7 @@ QWidget* DataFileViewerView::buildSearch() {
     auto* caption = new QLabel(QStringLiteral("Enter full or partial key"), m_searchGroup);
     caption->setObjectName(QStringLiteral("searchKeyCaptionLabel"));
     m_searchText = new QLineEdit(m_searchGroup);
-    nameControl(m_searchText, "searchKeyEdit");
+    nameControl(m_searchText, "searchKeyEdit", caption->text());
     caption->setBuddy(m_searchText);
     m_findFirst = addButton(m_searchGroup, QStringLiteral("Find First"), "findFirstButton");
     layout->addWidget(caption);

@@ -67,7 +67,7 @@ QWidget* FactoryView::buildPassword() {
     m_passwordCaption = new QLabel(QStringLiteral("Password..."), box);
     m_passwordCaption->setObjectName(QStringLiteral("factoryPasswordCaptionLabel"));
     m_password = new PasswordBox(box);
-    nameControl(m_password, "factoryPasswordEdit");
+    nameControl(m_password, "factoryPasswordEdit", m_passwordCaption->text());
     m_passwordCaption->setBuddy(m_password);
     m_input1 = unusedBox(box, "input1Edit", QStringLiteral("Input 1"));
     m_input2 = unusedBox(box, "input2Edit", QStringLiteral("Input 2"));
