@@ -535,6 +535,18 @@ QStringList Table::keysWithPrefix(const QString& prefix, int foldLength) {
     return keys;
 }
 
+QStringList Table::keysBefore(const QString& key, int limit) {
+    const QString below = key.isNull() ? QString() : QStringLiteral(" WHERE %1 < ?").arg(m_key);
+    // The limit is the caller's page size, a number of the program, not of the data.
+    Statement& st = m_db->statement(
+        QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %1 DESC LIMIT %4").arg(m_key, m_table, below).arg(limit));
+    if (!key.isNull()) st.bind(1, key);
+    QStringList keys;
+    while (st.step()) keys.prepend(st.text(0));
+    st.reset();
+    return keys;
+}
+
 qint64 Table::countKeysWithPrefix(const QString& prefix, int foldLength) {
     qint64 count = 0;
     forEachPrefixRange(prefix, foldLength, [&](const QString& from, const QString& to) {

@@ -61,6 +61,8 @@ public:
     // ASCII case; in key order. Uses the key's order, never a scan of the table.
     QStringList keysWithPrefix(const QString& prefix, int foldLength = 0);
     qint64 countKeysWithPrefix(const QString& prefix, int foldLength = 0);
+    // At most limit keys just below the given one (a null key: the table's last keys), ascending.
+    QStringList keysBefore(const QString& key, int limit);
     qint64 removeKeysWithPrefix(const QString& prefix, int foldLength = 0);
     // Deletes the rows with an empty key and, unless keyedRowsStay, the rows whose other fields
     // are all empty; returns how many went. One statement, so it is whole inside a transaction.
