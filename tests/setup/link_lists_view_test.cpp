@@ -3,6 +3,7 @@
 #include "shell/core/shell_fixture.h"
 #include "shell/ui/app_window.h"
 #include "support/screen_fit.h"
+#include "support/named_child.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -26,9 +27,7 @@ private slots:
 private:
     template <typename T>
     T* find(const char* name) {
-        T* child = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!child) qFatal("no child named %s", name);
-        return child;
+        return test::namedChild<T>(m_window, name);
     }
     void clickEntry(const char* listName, const QString& text) {
         QListWidget* list = find<QListWidget>(listName);

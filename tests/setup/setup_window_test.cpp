@@ -10,6 +10,7 @@
 #include "store/files/installation.h"
 #include "support/recording_prompter.h"
 #include "support/temp_folder.h"
+#include "support/named_child.h"
 
 #include <QGroupBox>
 #include <QListWidget>
@@ -28,9 +29,7 @@ private slots:
 private:
     template <typename T>
     T* find(const char* name) {
-        T* child = m_windows->window(SetupWindow)->findChild<T*>(QString::fromLatin1(name));
-        if (!child) qFatal("no child named %s", name);
-        return child;
+        return test::namedChild<T>(m_windows->window(SetupWindow), name);
     }
     // A widget just shown is laid out by a posted event; it is clicked once it sits in its place.
     static bool underMouse(QWidget* widget, const QPoint& local) {

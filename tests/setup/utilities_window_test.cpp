@@ -6,6 +6,7 @@
 #include "store/catalogue/slots.h"
 #include "store/files/folder_tree.h"
 #include "support/temp_folder.h"
+#include "support/named_child.h"
 
 #include <QAction>
 #include <QFile>
@@ -35,9 +36,7 @@ private slots:
 private:
     template <typename T>
     T* find(const char* name) {
-        T* child = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!child) qFatal("no child named %s", name);
-        return child;
+        return test::namedChild<T>(m_window, name);
     }
     void click(const char* name) {
         QAbstractButton* button = find<QAbstractButton>(name);

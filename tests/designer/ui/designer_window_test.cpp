@@ -13,6 +13,7 @@
 #include "support/screen_fit.h"
 #include "support/sibling_fixture.h"
 #include "support/temp_folder.h"
+#include "support/named_child.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -44,9 +45,7 @@ private slots:
 private:
     template <typename T>
     T* find(const char* name) {
-        T* child = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!child) qFatal("no child named %s", name);
-        return child;
+        return test::namedChild<T>(m_window, name);
     }
     void type(const char* edit, const QString& text) {
         QLineEdit* e = find<QLineEdit>(edit);

@@ -4,6 +4,7 @@
 #include "lists/records/record_tables.h"
 #include "store/files/installation.h"
 #include "support/store_fixture.h"
+#include "support/named_child.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -31,9 +32,7 @@ private slots:
 private:
     template <typename T>
     T* find(const char* name) {
-        T* child = m_widget->findChild<T*>(QString::fromLatin1(name));
-        if (!child) qFatal("no child named %s", name);
-        return child;
+        return test::namedChild<T>(m_widget, name);
     }
     void click(const char* name) {
         QPushButton* b = find<QPushButton>(name);

@@ -6,6 +6,7 @@
 #include "designer/ui/page_designer_widget.h"
 #include "store/catalogue/slots.h"
 #include "support/store_fixture.h"
+#include "support/named_child.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,9 +35,7 @@ private slots:
 private:
     template <typename T>
     T* find(QWidget* root, const char* name) {
-        T* child = root->findChild<T*>(QString::fromLatin1(name));
-        if (!child) qFatal("no child named %s", name);
-        return child;
+        return test::namedChild<T>(root, name);
     }
     void click(QWidget* root, const char* name) {
         QPushButton* b = find<QPushButton>(root, name);

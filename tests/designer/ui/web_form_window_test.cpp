@@ -8,6 +8,7 @@
 #include "support/screen_fit.h"
 #include "support/temp_folder.h"
 #include "../../lists/definitions/definition_rows.h"
+#include "support/named_child.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -37,9 +38,7 @@ private slots:
 private:
     template <typename T>
     T* find(const char* name) {
-        T* child = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!child) qFatal("no child named %s", name);
-        return child;
+        return test::namedChild<T>(m_window, name);
     }
     bool click(const char* name) {
         auto* b = find<QAbstractButton>(name);

@@ -12,6 +12,7 @@
 #include "support/running_program.h"
 #include "support/screen_fit.h"
 #include "support/temp_folder.h"
+#include "support/named_child.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -46,9 +47,7 @@ private slots:
 private:
     template <typename T>
     T* find(const char* name) {
-        T* child = m_window->findChild<T*>(QString::fromLatin1(name));
-        if (!child) qFatal("no child named %s", name);
-        return child;
+        return test::namedChild<T>(m_window, name);
     }
     void click(const char* name) {
         QAbstractButton* b = find<QAbstractButton>(name);

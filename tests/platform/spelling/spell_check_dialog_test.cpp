@@ -1,6 +1,7 @@
 #include "platform/spelling/spell_checker.h"
 #include "platform/ui/spell_check_dialog.h"
 #include "support/recording_prompter.h"
+#include "support/named_child.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -23,9 +24,7 @@ private slots:
 private:
     template <typename T>
     static T* find(QWidget* dialog, const char* name) {
-        T* child = dialog->findChild<T*>(QString::fromLatin1(name));
-        if (!child) qFatal("no child named %s", name);
-        return child;
+        return test::namedChild<T>(dialog, name);
     }
     static void click(QWidget* dialog, const char* button) { QTest::mouseClick(find<QPushButton>(dialog, button), Qt::LeftButton); }
 

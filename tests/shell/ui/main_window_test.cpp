@@ -9,6 +9,7 @@
 #include "support/recording_prompter.h"
 #include "support/running_program.h"
 #include "support/temp_folder.h"
+#include "support/named_child.h"
 
 #include <QAction>
 #include <QFrame>
@@ -33,9 +34,7 @@ private slots:
 private:
     template <typename T>
     T* find(QWidget* parent, const char* name) {
-        T* child = parent->findChild<T*>(QString::fromLatin1(name));
-        if (!child) qFatal("no child named %s", name);
-        return child;
+        return test::namedChild<T>(parent, name);
     }
     void trigger(QWidget* window, const char* actionName) {
         QAction* action = find<QAction>(window, actionName);

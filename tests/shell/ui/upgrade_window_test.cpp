@@ -4,6 +4,7 @@
 #include "store/engine/database.h"
 #include "store/schema/schema.h"
 #include "support/running_program.h"
+#include "support/named_child.h"
 
 #include <QDir>
 #include <QLabel>
@@ -27,9 +28,7 @@ private slots:
 private:
     template <typename T>
     T* find(const char* name) {
-        T* child = m_offer->window().findChild<T*>(QString::fromLatin1(name));
-        if (!child) qFatal("no child named %s", name);
-        return child;
+        return test::namedChild<T>(&m_offer->window(), name);
     }
     // Markers without their System rows, and the new layouts' files in the Changes folder.
     void pending(const QStringList& markers, const QStringList& tables) {
