@@ -1,5 +1,6 @@
 #include "designer/page_designer/field_help.h"
 
+#include "lists/definitions/definition_reader.h"
 #include "lists/definitions/definition_tables.h"
 #include "platform/help_agent.h"
 #include "platform/prompter.h"
@@ -25,7 +26,7 @@ FieldHelp::FieldHelp(RecordAccess& access, Prompter& prompter, HelpAgent& agent)
 
 void FieldHelp::open(const QString& fieldKey) {
     m_key = fieldKey;
-    m_text = m_access.FindRecord(kHelpSlot, m_key) ? m_access.GetFieldText(kHelpSlot, kText) : QString();
+    m_text = ReadHelpText(m_access, m_key);
 }
 
 int FieldHelp::maxLength() const { return m_access.GetFieldSize(kHelpSlot, kText); }

@@ -31,6 +31,7 @@ RecordEntryWindow::RecordEntryWindow(Session& session, Navigator& navigator, QWi
     m_records = new RecordSelectionView(session, m_views);
     m_screen = new RecordScreen(*m_entry, session.prompter, m_views);
     m_screen->setSelectionAccess(session.access);
+    m_screen->setHelp(session.access, [&session]() -> HelpAgent& { return *session.helpAgent; });
     m_screen->setPrintoutPlace({[&session] { return session.folders.outputFolder(); },
                                 [&session](const QString& path) { return session.openAddress && session.openAddress(path); }});
     for (QWidget* w : {static_cast<QWidget*>(m_lists), static_cast<QWidget*>(m_records), static_cast<QWidget*>(m_screen)})

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -20,6 +21,8 @@ namespace {
 using Kind = LayoutItem::Kind;
 
 QString columnName(const char* kind, int column) { return QStringLiteral("%1%2").arg(QString::fromLatin1(kind)).arg(column); }
+
+bool asksHelp(Kind kind) { return kind == Kind::Caption || kind == Kind::CheckBox || kind == Kind::RadioGroup; }
 
 }  // namespace
 
@@ -38,11 +41,15 @@ void PageForm::build(const QList<LayoutItem>& items, ValueChanged changed) {
     m_tabOrder.clear();
     m_textFields.clear();
     m_captions.clear();
+    m_helpTargets.clear();
     m_firstCell = nullptr;
     m_changed = std::move(changed);
     // Radio buttons need their group first, and boxes their caption; the layout gives them first.
     QList<QWidget*> made;
-    for (const LayoutItem& item : items) made << addItem(item);
+    for (const LayoutItem& item : items) {
+        made << addItem(item);
+        if (made.last() && asksHelp(item.kind)) m_helpTargets.append({made.last(), item.definitionNumber});
+    }
     chainFocus(items, made);
     for (QWidget* w : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) w->show();
 }
@@ -229,6 +236,26 @@ void PageForm::showValues(const std::function<QString(int column)>& valueOf) {
         }
     }
     m_showing = false;
+}
+
+void PageForm::markHelp(const std::function<bool(int definitionNumber)>& hasHelp) {
+    for (const auto& [control, number] : std::as_const(m_helpTargets)) {
+        if (!hasHelp(number)) continue;
+        control->setToolTip(QStringLiteral("Agent Help Available"));
+        control->installEventFilter(this);
+    }
+}
+
+// Radio buttons leave a right click to their group, so the group's filter sees it too.
+bool PageForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonPress || static_cast<QMouseEvent*>(event)->button() != Qt::RightButton)
+        return QWidget::eventFilter(watched, event);
+    for (const auto& [control, number] : std::as_const(m_helpTargets))
+        if (control == watched) {
+            emit helpAsked(number);
+            return true;
+        }
+    return QWidget::eventFilter(watched, event);
 }
 
 QWidget* PageForm::textBoxAt(int tabOrder) const {

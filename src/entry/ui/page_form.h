@@ -39,6 +39,15 @@ public:
     void setGridEnd(std::function<void()> gridEnd) { m_gridEnd = std::move(gridEnd); }
     // Enter in a grid cell: the next cell of the row, else the first of the next row, else the end.
     void enterInCell(int column);
+    // Marks the captions, check boxes and radio groups of the definitions that have help text;
+    // a right click on one of them asks for its help (helpAsked).
+    void markHelp(const std::function<bool(int definitionNumber)>& hasHelp);
+
+signals:
+    void helpAsked(int definitionNumber);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* addItem(const LayoutItem& item);
@@ -60,6 +69,7 @@ private:
     QMap<int, int> m_tabOrder;                      // text boxes: tab order -> column
     QMap<int, int> m_textFields;                    // text boxes: column -> definition number
     QMap<int, QLabel*> m_captions;                  // captions drawn apart from their box, by definition
+    QList<QPair<QWidget*, int>> m_helpTargets;      // what a right click asks help for: control, definition
     QWidget* m_firstCell = nullptr;
     std::function<void()> m_gridEnd;
     EditingColour* m_colour = nullptr;

@@ -1,6 +1,7 @@
 #include "entry/ui/record_screen.h"
 
 #include "lists/definitions/definition_cache.h"
+#include "lists/definitions/definition_reader.h"
 #include "lists/pages/page_layout.h"
 #include "lists/ui/page_canvas.h"
 #include "lists/ui/page_scroll_area.h"
@@ -14,6 +15,7 @@
 #include "entry/ui/linked_field_view.h"
 #include "entry/ui/page_form.h"
 #include "entry/ui/selection_panel.h"
+#include "platform/help_agent.h"
 #include "platform/prompter.h"
 #include "store/engine/store_error.h"
 
@@ -90,6 +92,7 @@ QWidget* RecordScreen::buildBody() {
     left->addWidget(m_headerNote);
     m_page = new PageForm;
     m_page->setGridEnd([this] { focusIfUsable(m_saveExit); });
+    connect(m_page, &PageForm::helpAsked, this, [this](int number) { speakHelp(number); });
     QScrollArea* scroll = pageScrollArea(m_page, pageColumn);
     left->addWidget(scroll);
     left->addStretch();
@@ -114,6 +117,32 @@ QWidget* RecordScreen::buildSide() {
 }
 
 void RecordScreen::setSelectionAccess(RecordAccess& access) { m_checker->setSelectionAccess(access); }
+
+void RecordScreen::setHelp(RecordAccess& access, std::function<HelpAgent&()> agent) {
+    m_helpAccess = &access;
+    m_agent = std::move(agent);
+}
+
+void RecordScreen::speakHelp(int definitionNumber) {
+    if (!m_helpAccess || !m_agent || !m_agent().enabled()) return;
+    const QString key = definitionKey(m_session.definitions().listCode(), m_session.currentPage(), definitionNumber);
+    const QString text = ReadHelpText(*m_helpAccess, key);
+    if (text.isEmpty()) return;
+    m_agent().speak(text, kHelpPoint);
+    m_hideAgent->setEnabled(true);
+}
+
+// Only the character this screen called up is sent away.
+void RecordScreen::dismissAgent() {
+    if (!m_hideAgent->isEnabled()) return;
+    m_hideAgent->setEnabled(false);
+    if (m_agent) m_agent().hide();
+}
+
+void RecordScreen::leave(bool listAgain) {
+    dismissAgent();
+    emit toRecordSelection(listAgain);
+}
 
 void RecordScreen::showOptions() { m_side->setCurrentWidget(m_options); }
 
@@ -249,6 +278,8 @@ QWidget* RecordScreen::buildOptions() {
     pager->addWidget(m_nextPage);
     layout->addLayout(pager);
     addLinkButtons(box, layout);
+    m_hideAgent = add(QStringLiteral("Hide Agent"), "hideAgentButton", [this] { dismissAgent(); });
+    m_hideAgent->setEnabled(false);
     add(QStringLiteral("View/Print  Form/Data"), "printButton", [this] {
         if (m_checker->flush()) printRecord(m_session, *m_printout, m_printoutPlace, m_prompter);
     });
@@ -266,6 +297,7 @@ void RecordScreen::showHeader() {
 }
 
 void RecordScreen::showRecord() {
+    dismissAgent();
     m_modes->setCurrentWidget(m_body);
     showHeader();
     showPage(1, true);
@@ -280,6 +312,7 @@ void RecordScreen::showPage(int page, bool redraw) {
     m_page->build(layoutPage(m_session.definitions(), page, *m_measure, false),
                   [this, page](int column, const QString& value) { m_session.setValue(page, column, value); });
     m_page->showValues([this, page](int column) { return m_session.value(page, column); });
+    m_page->markHelp([this, page](int number) { return m_session.definitions().definition(page, number).hasHelp; });
     m_checker->bind(page);
     m_headerBlock->setVisible(page == 1);
     m_headerNote->setVisible(page != 1);
@@ -332,7 +365,7 @@ void RecordScreen::saveAnd(bool enterNew) {
         m_prompter.error(e.message());
         return;
     }
-    emit toRecordSelection(true);
+    leave(true);
 }
 
 void RecordScreen::step(bool forward) {
@@ -346,13 +379,13 @@ void RecordScreen::step(bool forward) {
 void RecordScreen::cancel() {
     m_printout->erase();
     m_checker->drop();
-    if (m_session.cancel()) emit toRecordSelection(false);
+    if (m_session.cancel()) leave(false);
 }
 
 void RecordScreen::deleteRecord() {
     m_printout->erase();
     try {
-        if (m_session.deleteRecord()) emit toRecordSelection(true);
+        if (m_session.deleteRecord()) leave(true);
     } catch (const StoreError& e) {
         m_prompter.error(e.message());
     }

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -18,6 +19,7 @@ class HeaderKeys;
 class HeaderLinkView;
 class LinkedFieldView;
 class FieldChecker;
+class HelpAgent;
 class PageForm;
 class RecordAccess;
 class SelectionPanel;
@@ -39,6 +41,9 @@ public:
     QLineEdit* headerEdit(int field) const { return m_header[field]; }
     // Where the page fields' selection lists are kept.
     void setSelectionAccess(RecordAccess& access);
+    // Where the page fields' help texts are kept and who speaks them (asked on every right click).
+    void setHelp(RecordAccess& access, std::function<HelpAgent&()> agent);
+    static constexpr QPoint kHelpPoint{490, 320};
     // Where "View/Print  Form/Data" writes the record and how it is shown.
     void setPrintoutPlace(RecordPrintoutPlace place) { m_printoutPlace = std::move(place); }
 
@@ -76,6 +81,9 @@ private:
     void deleteRecord();
     void clearPage();
     bool confirmEmptyHeader();
+    void speakHelp(int definitionNumber);
+    void dismissAgent();
+    void leave(bool listAgain);
 
     EntrySession& m_session;
     Prompter& m_prompter;
@@ -101,6 +109,9 @@ private:
     QPushButton* m_nextPage = nullptr;
     QPushButton* m_prior = nullptr;
     QPushButton* m_next = nullptr;
+    QPushButton* m_hideAgent = nullptr;
+    RecordAccess* m_helpAccess = nullptr;
+    std::function<HelpAgent&()> m_agent;
     std::unique_ptr<RecordPrintoutFile> m_printout;
     RecordPrintoutPlace m_printoutPlace;
     bool m_showing = false;

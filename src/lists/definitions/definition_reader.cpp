@@ -69,8 +69,10 @@ std::optional<TableConstruction> ReadTableConstruction(RecordAccess& access, con
     return t;
 }
 
-bool HasHelpText(RecordAccess& access, const QString& key) {
-    return access.FindRecord(kHelpSlot, key) && !access.GetFieldText(kHelpSlot, help::kText).isEmpty();
+bool HasHelpText(RecordAccess& access, const QString& key) { return !ReadHelpText(access, key).isEmpty(); }
+
+QString ReadHelpText(RecordAccess& access, const QString& key) {
+    return access.FindRecord(kHelpSlot, key) ? access.GetFieldText(kHelpSlot, help::kText) : QString();
 }
 
 }  // namespace vn

@@ -18,5 +18,7 @@ std::optional<TableConstruction> ReadTableConstruction(RecordAccess& access, con
 
 // Whether the Help row of the definition holds a text.
 bool HasHelpText(RecordAccess& access, const QString& key);
+// The text of the definition's Help row; empty when there is none.
+QString ReadHelpText(RecordAccess& access, const QString& key);
 
 }  // namespace vn

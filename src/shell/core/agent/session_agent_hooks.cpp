@@ -6,14 +6,14 @@
 
 namespace vn {
 
-QString storedPhrase(Session& session, const QString& key) {
-    if (!session.access.FindRecord(kPhraSlot, key)) return {};
-    return session.access.GetFieldText(kPhraSlot, definition_tables::phra::kPhrase);
+QString storedPhrase(RecordAccess& access, const QString& key) {
+    if (!access.FindRecord(kPhraSlot, key)) return {};
+    return access.GetFieldText(kPhraSlot, definition_tables::phra::kPhrase);
 }
 
 AgentHooks sessionAgentHooks(Session& session, std::function<void(const QString& key)> editPhrase) {
     AgentHooks hooks;
-    hooks.phrase = [&session](const QString& key) { return storedPhrase(session, key); };
+    hooks.phrase = [&session](const QString& key) { return storedPhrase(session.access, key); };
     hooks.phraseEditing = [&session] { return session.settings.helpWrite; };
     hooks.editPhrase = std::move(editPhrase);
     hooks.helpContext = [&session] { return session.helpContext; };

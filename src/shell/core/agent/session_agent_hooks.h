@@ -4,6 +4,7 @@
 
 namespace vn {
 
+class RecordAccess;
 class Session;
 
 // The agent's view of the session: phrases from the `Phra` table, phrase editing from the
@@ -11,6 +12,6 @@ class Session;
 AgentHooks sessionAgentHooks(Session& session, std::function<void(const QString& key)> editPhrase);
 
 // The stored phrase of a key; empty when there is none.
-QString storedPhrase(Session& session, const QString& key);
+QString storedPhrase(RecordAccess& access, const QString& key);
 
 }  // namespace vn
