@@ -14,6 +14,12 @@ public:
     // Shows the character at the screen point, speaking the text.
     virtual void speak(const QString& text, QPoint screenPoint) = 0;
     virtual void hide() = 0;
+    // A right click on the named control of the window shown: its help phrase, or the phrase
+    // editor while phrases are being written. Nothing without a character.
+    virtual void askControlHelp(const QString& controlName, QPoint screenPoint) {
+        (void)controlName;
+        (void)screenPoint;
+    }
 };
 
 // No character: help is off, nothing is spoken.

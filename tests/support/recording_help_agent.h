@@ -16,10 +16,12 @@ public:
         points << screenPoint;
     }
     void hide() override { ++hidden; }
+    void askControlHelp(const QString& controlName, QPoint) override { asked << controlName; }
 
     bool on = true;
     QStringList said;
     QList<QPoint> points;
+    QStringList asked;  // the controls whose help phrase was asked for
     int hidden = 0;
 };
 

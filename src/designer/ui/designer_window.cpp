@@ -35,6 +35,7 @@ FormDesignerWindow::FormDesignerWindow(Session& session, Navigator& navigator, Q
     blank->setObjectName(QStringLiteral("noView"));
     m_views->addWidget(blank);
     m_listView = new ListInformationWidget(m_listRules, session.prompter, m_views);
+    m_listView->offerControlHelp([&session]() -> HelpAgent& { return *session.helpAgent; });
     m_views->addWidget(m_listView);
     m_pageView = new PageDesignerWidget(session.prompter, m_views);
     m_pageView->setSelectionAccess(session.access);

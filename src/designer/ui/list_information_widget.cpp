@@ -1,5 +1,7 @@
 #include "designer/ui/list_information_widget.h"
 
+#include "platform/ui/control_help_filter.h"
+
 #include "designer/lists/list_information.h"
 #include "platform/prompter.h"
 #include "platform/spelling/spell_checker.h"
@@ -269,6 +271,19 @@ void ListInformationWidget::applyFocus() {
     case Focus::AccessPassword: m_enterPassword->setFocus(); break;
     case Focus::None: break;
     }
+}
+
+void ListInformationWidget::offerControlHelp(std::function<HelpAgent&()> agent) {
+    auto* help = new ControlHelpFilter(std::move(agent), this);
+    for (QWidget* control : findChildren<QWidget*>()) {
+        // A caption is known by the box it names, so its phrase survives changes of layout.
+        auto* caption = qobject_cast<QLabel*>(control);
+        if (caption && caption->objectName().isEmpty() && caption->buddy())
+            caption->setObjectName(caption->buddy()->objectName() + QStringLiteral("Label"));
+        const bool asks = caption || qobject_cast<QPushButton*>(control);
+        if (asks && !control->objectName().isEmpty()) help->watch(control);
+    }
+    for (QWidget* control : {static_cast<QWidget*>(m_lists), static_cast<QWidget*>(m_passwordBox)}) help->watch(control);
 }
 
 }  // namespace vn

@@ -13,6 +13,7 @@ class QPushButton;
 namespace vn {
 
 class ListInformation;
+class HelpAgent;
 class Prompter;
 
 // The "Enter List Information" view: shows ListInformation's state and hands it every action.
@@ -21,6 +22,9 @@ class ListInformationWidget : public QWidget {
 public:
     ListInformationWidget(ListInformation& rules, Prompter& prompter, QWidget* parent = nullptr);
     void render();
+    // Right clicks on the view's captions, buttons, list and password boxes ask agent() for
+    // their help phrases.
+    void offerControlHelp(std::function<HelpAgent&()> agent);
 
 signals:
     void fieldsAccessChanged(bool enabled);

@@ -398,6 +398,7 @@ void PageDesignerWidget::buildSiblingViews() {
 
 void PageDesignerWidget::setHelpAccess(RecordAccess& access, HelpAgent& agent) {
     m_fieldHelp = std::make_unique<FieldHelp>(access, m_prompter, agent);
+    m_selectionEditor->setHelpAgent(agent);
 }
 
 void PageDesignerWidget::setSiblings(const SiblingPlaces& places, std::unique_ptr<HeaderLink> link) {

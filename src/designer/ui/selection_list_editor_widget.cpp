@@ -3,7 +3,9 @@
 #include "lists/definitions/default_lists.h"
 #include "designer/selection/default_lists_editor.h"
 #include "designer/selection/selection_list_editor.h"
+#include "platform/help_agent.h"
 #include "platform/prompter.h"
+#include "platform/ui/control_help_filter.h"
 #include "store/engine/store_error.h"
 
 #include <QCheckBox>
@@ -42,6 +44,8 @@ SelectionListEditorWidget::SelectionListEditorWidget(RecordAccess& access, Promp
 
 SelectionListEditorWidget::~SelectionListEditorWidget() = default;
 
+void SelectionListEditorWidget::setHelpAgent(HelpAgent& agent) { m_helpAgent = &agent; }
+
 QPushButton* SelectionListEditorWidget::button(const QString& caption, const char* objectName, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(QString::fromLatin1(objectName));
@@ -74,6 +78,9 @@ QWidget* SelectionListEditorWidget::buildEditor() {
     m_lock->setObjectName(QStringLiteral("lockSelectionListCheck"));
     m_lock->setToolTip(QStringLiteral("Checking this box will prevent the user from entering additional items to the "
                                       "selection list for this text field"));
+    // A right click lets the help character say the same.
+    auto* help = new ControlHelpFilter([this]() -> HelpAgent& { return *m_helpAgent; }, m_lock);
+    help->explain(m_lock, m_lock->toolTip());
     layout->addWidget(m_lock);
     QPushButton* defaults = button(QStringLiteral("View / Load Default List(s)"), "viewDefaultListsButton", box);
     QPushButton* exit = button(QStringLiteral("Exit"), "selectionExitButton", box);

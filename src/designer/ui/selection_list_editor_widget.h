@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/help_agent.h"
+
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -30,6 +32,8 @@ public:
 
     // prefix: the field's Selc prefix; definitionKey: its Fdis row.
     void open(const QString& prefix, const QString& definitionKey);
+    // The help character that explains "Lock Selection List" on a right click.
+    void setHelpAgent(HelpAgent& agent);
 
 signals:
     void exited();
@@ -56,6 +60,7 @@ private:
     QPushButton* m_up = nullptr;
     QPushButton* m_down = nullptr;
     QCheckBox* m_lock = nullptr;
+    HelpAgent* m_helpAgent = &noHelpAgent();
     QWidget* m_editorPage = nullptr;
     QWidget* m_defaultsPage = nullptr;
     QListWidget* m_defaults = nullptr;

@@ -8,7 +8,8 @@
 #include "shell/core/shell_view.h"
 #include "shell/core/shutdown_sequence.h"
 #include "shell/ui/agent/agent_panel.h"
-#include "shell/ui/agent/control_help_filter.h"
+#include "platform/ui/control_help_filter.h"
+#include "shell/core/agent/agent.h"
 #include "shell/ui/goto_menu.h"
 #include "store/engine/store_error.h"
 #include "store/files/text_file.h"
@@ -129,7 +130,7 @@ void MainWindow::attachAgent(Agent& agent, const Voice& voice) {
     m_agentPanel = new AgentPanel(agent, m_session.access, voice, frame);
     static_cast<QVBoxLayout*>(frame->layout())->insertWidget(1, m_agentPanel, 1);
     m_agentPanel->explainOnRightClick(frame->findChild<QWidget*>(QStringLiteral("agentsPanelButton")));
-    auto* filter = new ControlHelpFilter(agent, this);
+    auto* filter = new ControlHelpFilter([&agent]() -> HelpAgent& { return agent; }, this);
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) filter->watch(menu);
     for (const char* name : {"aboutPanelButton", "whatsNewPanelButton", "whatsNewText", "webOverviewPanelButton",
                              "webOverviewText"})

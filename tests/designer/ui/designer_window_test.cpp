@@ -14,6 +14,7 @@
 #include "support/sibling_fixture.h"
 #include "support/temp_folder.h"
 #include "support/named_child.h"
+#include "support/recording_help_agent.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -41,6 +42,7 @@ private slots:
     void everyControlHasANameAndACaption();
     void everyViewFitsASmallScreen();
     void fieldFromASiblingHelpTextAndHeaderLink();
+    void rightClicksAskForHelpPhrases();
 
 private:
     template <typename T>
@@ -219,6 +221,19 @@ void DesignerWindowTest::fieldFromASiblingHelpTextAndHeaderLink() {
     QCOMPARE(listField("abc", list_field::kHeaderLinkCode), "2");
     click("headerLinkReturnButton");
     QVERIFY(find<QWidget>("optionsView")->isVisible());
+}
+
+// The list information view's captions, buttons and list ask the help character, when it is on.
+void DesignerWindowTest::rightClicksAskForHelpPhrases() {
+    test::RecordingHelpAgent agent;
+    m_program->session->helpAgent = &agent;
+    for (const char* name : {"newButton", "codeEditLabel", "currentListsList"})
+        QTest::mouseClick(find<QWidget>(name), Qt::RightButton, {}, QPoint(5, 5));
+    QCOMPARE(agent.asked, QStringList({"newButton", "codeEditLabel", "currentListsList"}));
+    agent.on = false;
+    QTest::mouseClick(find<QWidget>("newButton"), Qt::RightButton);
+    QCOMPARE(agent.asked.size(), 3);
+    m_program->session->helpAgent = &noHelpAgent();
 }
 
 QTEST_MAIN(DesignerWindowTest)

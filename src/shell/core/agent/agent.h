@@ -46,7 +46,7 @@ public:
     void start(bool helpSetting, int numberSetting);
 
     // A right click on a control: remembered, placed, helped, when help is on.
-    void askControlHelp(const QString& controlName, QPoint windowPoint);
+    void askControlHelp(const QString& controlName, QPoint windowPoint) override;
     QString phraseKey() const;
     bool loaded() const { return m_loaded != 0; }
     int loadedCharacter() const { return m_loaded; }
