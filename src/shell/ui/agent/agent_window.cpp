@@ -2,6 +2,7 @@
 
 #include "platform/voice/voice.h"
 #include "shell/ui/agent/character_art.h"
+#include "shell/ui/agent/desktop_compositing.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -44,7 +45,15 @@ private:
 AgentWindow::AgentWindow(Voice& voice, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), m_voice(voice) {
     setObjectName(QStringLiteral("agentWindow"));
-    setAttribute(Qt::WA_TranslucentBackground);
+    // Without a compositing manager a translucent window is black where nothing is painted: the
+    // character then stands on a plain pale ground.
+    if (desktopComposites()) setAttribute(Qt::WA_TranslucentBackground);
+    else {
+        QPalette ground = palette();
+        ground.setColor(QPalette::Window, QColor(0xf4, 0xf4, 0xf4));
+        setPalette(ground);
+        setAutoFillBackground(true);
+    }
     setAccessibleName(QStringLiteral("Help Character"));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
