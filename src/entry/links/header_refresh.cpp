@@ -5,14 +5,13 @@
 #include "store/access/record_access.h"
 #include "store/catalogue/slots.h"
 #include "store/engine/database.h"
-#include "entry/links/quiet_read.h"
 
 namespace vn {
 
 int refreshLinkedHeader(RecordAccess& access, const QString& key, LinkedValueResolver& resolver) {
     if (!access.FindRecord(kHeadSlot, key)) return 0;
     const int kind = access.GetFieldText(kHeadSlot, head_link::kKind).trimmed().toInt();
-    const auto values = readQuietly([&] { return resolver.header(kind, access.GetFieldText(kHeadSlot, head_link::kKey).trimmed()); });
+    const auto values = resolver.header(kind, access.GetFieldText(kHeadSlot, head_link::kKey).trimmed());
     if (!values) return 0;
     QList<std::pair<int, QString>> changed;
     for (const auto& [field, value] : *values)

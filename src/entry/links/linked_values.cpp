@@ -4,7 +4,6 @@
 #include "lists/definitions/definition_cache.h"
 #include "lists/records/record_values.h"
 #include "lists/siblings/linked_value_resolver.h"
-#include "entry/links/quiet_read.h"
 
 namespace vn {
 
@@ -23,7 +22,7 @@ void applyLinkedValues(RecordValues& values, const DefinitionCache& definitions,
             const auto column = d.recordColumn();
             if (!source || !column || (onlySource && source != onlySource)) continue;
             const QString key = values.header(head_link::sourceKeyField(source)).trimmed();
-            if (const auto value = readQuietly([&] { return resolver.value(source, key, d.dataSetField); })) values.setPage(page, *column, *value);
+            if (const auto value = resolver.value(source, key, d.dataSetField)) values.setPage(page, *column, *value);
         }
 }
 

@@ -29,7 +29,7 @@ public:
     QString problem(int source) const;
 
     // Field `field` of the record `key` of source `source`; nothing when unresolved (product, file
-    // or record gone, or no key), empty for a field the file lacks.
+    // or record gone, no key, or the file failing while read), empty for a field the file lacks.
     std::optional<QString> value(int source, const QString& key, int field);
 
     // The Head fields a header link of `kind` (1, 2, 5, 7) takes from the record `key`, as (Head
@@ -37,6 +37,9 @@ public:
     std::optional<QList<std::pair<int, QString>>> header(int kind, const QString& key);
 
 private:
+    template <typename Read>
+    auto readOrForget(int source, Read read) -> decltype(read());
+
     struct Opened {
         bool tried = false;
         std::unique_ptr<SiblingTable> table;

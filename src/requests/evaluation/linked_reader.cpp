@@ -1,13 +1,12 @@
 #include "requests/evaluation/linked_reader.h"
 
-#include "entry/links/quiet_read.h"
 #include "lists/siblings/linked_value_resolver.h"
 
 namespace vn {
 
 LinkedFieldReader linkedFieldReader(LinkedValueResolver& resolver) {
     return [&resolver](int source, int sourceField, const QString& sourceKey) {
-        return readQuietly([&] { return resolver.value(source, sourceKey.trimmed(), sourceField); });
+        return resolver.value(source, sourceKey.trimmed(), sourceField);
     };
 }
 
