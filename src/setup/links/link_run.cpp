@@ -15,8 +15,6 @@ namespace {
 
 constexpr int kCodeLength = 3;
 constexpr int kRecordKeyLength = 17;  // the width of a chain entry
-constexpr int kLinkCount = 1, kLinkEntries = 5;
-const QString kLastBlock = QStringLiteral("ZZ");
 
 QString codeOf(const QString& key) { return LowerCaseText(key.left(kCodeLength)); }
 
@@ -76,7 +74,7 @@ private:
     // A full chain takes nothing more: FindLinkEntry tells so the first time, later ones are
     // left alone so that the message comes once.
     void link(const QString& owner, const QString& key) {
-        const bool full = chainFull(owner);
+        const bool full = m_access.LinkChainFull(kLinkSlot, owner);
         if (full && m_limitTold) return;
         if (m_access.FindLinkEntry(kLinkSlot, owner, key)) return;
         if (full) {
@@ -85,12 +83,6 @@ private:
         }
         m_access.AppendLinkEntry(kLinkSlot, owner, key);
         ++m_counts.added;
-    }
-
-    bool chainFull(const QString& owner) {
-        if (!m_access.FindRecord(kLinkSlot, owner + kLastBlock)) return false;
-        const int capacity = m_access.GetFieldSize(kLinkSlot, kLinkEntries) / kRecordKeyLength;
-        return m_access.GetFieldInt(kLinkSlot, kLinkCount) >= capacity;
     }
 
     RecordAccess& m_access;

@@ -61,6 +61,12 @@ void RecordAccess::AppendLinkEntry(int slot, const QString& baseKey, const QStri
     indexLimitError();
 }
 
+bool RecordAccess::LinkChainFull(int slot, const QString& baseKey) {
+    const int width = TableCatalogue::info(slot).entryWidth;
+    if (width <= 0 || !FindRecord(slot, baseKey + suffix(kSuffixCount - 1))) return false;
+    return GetFieldInt(slot, kCount) >= linkCapacity(slot, width);
+}
+
 bool RecordAccess::FindLinkEntry(int slot, const QString& baseKey, const QString& entry) {
     const int width = TableCatalogue::info(slot).entryWidth;
     for (int n = 0; n < kSuffixCount; ++n) {

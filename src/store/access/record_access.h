@@ -61,6 +61,9 @@ public:
     // Chained key lists (slot 23): blocks keyed base key + "AA" ... "ZZ".
     void AppendLinkEntry(int slot, const QString& baseKey, const QString& entry);
     bool FindLinkEntry(int slot, const QString& baseKey, const QString& entry);
+    // Whether the base key's last block is full, so that AppendLinkEntry would give the
+    // index-limit message instead of adding.
+    bool LinkChainFull(int slot, const QString& baseKey);
     bool RewindLinkChain(int slot, const QString& baseKey);
     bool NextLinkEntry(int slot, const QString& baseKey, QString& entry);
 
