@@ -39,7 +39,7 @@ BenchStore& exportStore() {
 QString path(const char* name) { return QDir(importStore().dir.path()).filePath(QString::fromLatin1(name)); }
 
 void writeDbf() {
-    QList<DbaseFieldSpec> fields;
+    QList<DbaseFieldLayout> fields;
     for (const char* name : {"LAST", "FIRST", "CITY", "TEXT1", "TEXT2"}) fields.append({name, kFieldWidth});
     QList<QStringList> rows;
     for (int i = 0; i < kRows; ++i)

@@ -110,12 +110,12 @@ const FieldDefinition* activeDefinition(const DefinitionCache& definitions, int 
 }
 
 std::optional<FieldRef> resolveFieldReference(const QString& reference, const DefinitionCache& definitions, QString& message) {
-    static const QRegularExpression pageSpec(
+    static const QRegularExpression pagePattern(
         QStringLiteral("^page\\s*(\\d{1,3})\\s*(?::\\s*(.*)|(text|check|radio)\\s*(\\d{1,3})|cell\\s*(\\d{1,3})\\s*,\\s*(\\d{1,3})|memo)$"),
         QRegularExpression::CaseInsensitiveOption);
     const QString text = reference.simplified();
     if (const auto header = headerField(text)) return header;
-    if (const QRegularExpressionMatch m = pageSpec.match(text); m.hasMatch()) return pageField(m, definitions, message);
+    if (const QRegularExpressionMatch m = pagePattern.match(text); m.hasMatch()) return pageField(m, definitions, message);
     message = QStringLiteral("\"%1\" names no field: a header caption (Title ... Zip), \"page P: CAPTION\", "
                              "\"page P text|check|radio N\", \"page P memo\" or \"page P cell R,C\".").arg(text);
     return std::nullopt;

@@ -32,11 +32,11 @@ void putLittleEndian(QByteArray& bytes, qsizetype at, T value) {
     qToLittleEndian(value, bytes.data() + at);
 }
 
-QString fieldsProblem(const QList<DbaseFieldSpec>& fields) {
+QString fieldsProblem(const QList<DbaseFieldLayout>& fields) {
     if (fields.isEmpty()) return QStringLiteral("a table needs a field");
     qint64 recordLength = 1;
     QSet<QString> names;
-    for (const DbaseFieldSpec& field : fields) {
+    for (const DbaseFieldLayout& field : fields) {
         if (!isLegalDbaseName(field.name)) return QStringLiteral("\"%1\" is not a dBase field name").arg(field.name);
         if (field.width < 1 || field.width > kMaxWidth)
             return QStringLiteral("field \"%1\": a width of %2 is not 1 to %3").arg(field.name).arg(field.width).arg(kMaxWidth);
@@ -50,7 +50,7 @@ QString fieldsProblem(const QList<DbaseFieldSpec>& fields) {
 
 }  // namespace
 
-DbaseWriter::DbaseWriter(const QString& path, QList<DbaseFieldSpec> fields, QDate lastModified)
+DbaseWriter::DbaseWriter(const QString& path, QList<DbaseFieldLayout> fields, QDate lastModified)
     : m_file(path), m_fields(std::move(fields)), m_lastModified(lastModified) {}
 
 bool DbaseWriter::open(QString& failure) {
@@ -66,7 +66,7 @@ bool DbaseWriter::open(QString& failure) {
 QByteArray DbaseWriter::headerBytes() const {
     const int headerLength = 32 + 32 * int(m_fields.size()) + 1;
     int recordLength = 1;
-    for (const DbaseFieldSpec& field : m_fields) recordLength += field.width;
+    for (const DbaseFieldLayout& field : m_fields) recordLength += field.width;
     QByteArray header(32, '\0');
     header[0] = kVersion;
     header[1] = char(m_lastModified.year() - 1900);
@@ -76,7 +76,7 @@ QByteArray DbaseWriter::headerBytes() const {
     putLittleEndian(header, 8, quint16(headerLength));
     putLittleEndian(header, 10, quint16(recordLength));
     header[29] = kWindows1252Driver;  // byte 28, the index flag, stays 0: no .MDX
-    for (const DbaseFieldSpec& field : m_fields) {
+    for (const DbaseFieldLayout& field : m_fields) {
         QByteArray descriptor(32, '\0');
         descriptor.replace(0, field.name.size(), field.name.toUpper().toLatin1());
         descriptor[11] = 'C';
@@ -137,7 +137,7 @@ bool DbaseWriter::commit(QString& failure) {
     return false;
 }
 
-bool writeDbaseTable(const QString& path, const QList<DbaseFieldSpec>& fields, const QList<QStringList>& rows,
+bool writeDbaseTable(const QString& path, const QList<DbaseFieldLayout>& fields, const QList<QStringList>& rows,
                      DbaseWriteCounts& counts, QString& failure) {
     DbaseWriter writer(path, fields);
     if (!writer.open(failure)) return false;

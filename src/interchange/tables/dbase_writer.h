@@ -10,7 +10,7 @@
 namespace vn {
 
 // A character field of a new dBase table: a legal name (see dbase_field_names.h) and its width.
-struct DbaseFieldSpec {
+struct DbaseFieldLayout {
     QString name;
     int width = 0;
 };
@@ -27,7 +27,7 @@ struct DbaseWriteCounts {
 // (a failure, a cancelled run) leaves whatever was at the path as it was.
 class DbaseWriter {
 public:
-    DbaseWriter(const QString& path, QList<DbaseFieldSpec> fields, QDate lastModified = QDate::currentDate());
+    DbaseWriter(const QString& path, QList<DbaseFieldLayout> fields, QDate lastModified = QDate::currentDate());
 
     // False with failure set when the fields are not a table dBase III can hold (names legal and
     // unique, widths 1 to 254) or the file cannot be created.
@@ -46,7 +46,7 @@ private:
     void appendValue(const QString& value, int width, QByteArray& record);
 
     QSaveFile m_file;
-    QList<DbaseFieldSpec> m_fields;
+    QList<DbaseFieldLayout> m_fields;
     QDate m_lastModified;
     quint32 m_rows = 0;
     QByteArray m_buffer;
@@ -56,7 +56,7 @@ private:
 };
 
 // A whole table in one call; counts and failure as above.
-[[nodiscard]] bool writeDbaseTable(const QString& path, const QList<DbaseFieldSpec>& fields, const QList<QStringList>& rows,
+[[nodiscard]] bool writeDbaseTable(const QString& path, const QList<DbaseFieldLayout>& fields, const QList<QStringList>& rows,
                                    DbaseWriteCounts& counts, QString& failure);
 
 }  // namespace vn

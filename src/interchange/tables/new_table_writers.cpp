@@ -13,9 +13,9 @@ namespace {
 class DbaseTableWriter final : public NewTableWriter {
 public:
     void create(const QString& path, const QList<NewTableField>& fields) override {
-        QList<DbaseFieldSpec> specs;
-        for (const NewTableField& field : fields) specs.append({field.name, field.size});
-        m_writer = std::make_unique<DbaseWriter>(path, specs);
+        QList<DbaseFieldLayout> layouts;
+        for (const NewTableField& field : fields) layouts.append({field.name, field.size});
+        m_writer = std::make_unique<DbaseWriter>(path, layouts);
         QString failure;
         if (!m_writer->open(failure)) throw StoreError(failure);
     }

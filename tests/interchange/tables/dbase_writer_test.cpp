@@ -14,7 +14,7 @@
 namespace vn {
 namespace {
 
-const QList<DbaseFieldSpec> kFields{{"Key", 18}, {"LAST", 30}, {"CITY", 30}};
+const QList<DbaseFieldLayout> kFields{{"Key", 18}, {"LAST", 30}, {"CITY", 30}};
 const QString kLong = QStringLiteral("A value of forty characters, cut at 30.");
 
 QByteArray fileBytes(const QString& path) {
@@ -108,7 +108,7 @@ TEST_F(DbaseWriterTest, UncommittedOrFailedWritesKeepTheOldFile) {
 }
 
 TEST_F(DbaseWriterTest, FieldsDbaseCannotHoldAreRefused) {
-    const QList<QList<DbaseFieldSpec>> refused{
+    const QList<QList<DbaseFieldLayout>> refused{
         {}, {{"LAST NAME", 30}}, {{"1ST", 30}}, {{"ELEVENCHARS", 30}}, {{"CITY", 30}, {"City", 30}},
         {{"CITY", 0}}, {{"CITY", 255}}};
     for (const auto& fields : refused) {
