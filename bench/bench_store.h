@@ -13,16 +13,28 @@
 
 namespace vn::bench {
 
+// A new database at path holding every table, then filled by plain SQL.
+inline void createFilledDatabase(const QString& path, const std::function<void(sqlite3*)>& fill) {
+    createDatabase(path);
+    sqlite3* db = nullptr;
+    sqlite3_open(path.toUtf8().constData(), &db);
+    fill(db);
+    sqlite3_close(db);
+}
+
+// A filled database made once for a run, the template that work copies are taken from.
+struct TemplateDatabase {
+    explicit TemplateDatabase(const std::function<void(sqlite3*)>& fill) { createFilledDatabase(path, fill); }
+    QTemporaryDir dir;
+    QString path = QDir(dir.path()).filePath("template.db");
+};
+
 // A new database in a temporary folder, filled by plain SQL, its tables then opened as the
 // program opens them.
 struct BenchStore {
     explicit BenchStore(const std::function<void(sqlite3*)>& fill) {
         path = QDir(dir.path()).filePath("Varnedo1.db");
-        createDatabase(path);
-        sqlite3* db = nullptr;
-        sqlite3_open(path.toUtf8().constData(), &db);
-        fill(db);
-        sqlite3_close(db);
+        createFilledDatabase(path, fill);
         catalogue.ReopenDataTables(dir.path(), {});
     }
     QTemporaryDir dir;

@@ -24,12 +24,7 @@ const char kIgnored[] = " !\"#$%&'()*+-./:;<=>?@[]^_`{}~";
 
 // Keys abcwyal<i / 10000><i % 10000>00000. abc: "O'Name<i>" "Ann-<i>"; abd: the even ones written "ONAME<i>" "ann <i>", the odd ones other names.
 QString templateDatabase() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = QDir(dir.path()).filePath("template.db");
-        createDatabase(file);
-        sqlite3* db = nullptr;
-        sqlite3_open(file.toUtf8().constData(), &db);
+    static const bench::TemplateDatabase made([](sqlite3* db) {
         exec(db, QStringLiteral("BEGIN; WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
                                 "INSERT INTO Head (Key, Last, First) SELECT printf('abcwyal%d%04d00000', i / 10000, i % 10000), "
                                 "'O''Name' || i, 'Ann-' || i FROM n; "
@@ -38,10 +33,8 @@ QString templateDatabase() {
                                 "CASE WHEN i % 2 = 0 THEN 'ONAME' || i ELSE 'Other' || i END, 'ann ' || i FROM n; "
                                 "COMMIT")
                      .arg(kRecords - 1));
-        sqlite3_close(db);
-        return file;
-    }();
-    return path;
+    });
+    return made.path;
 }
 
 // The CTEs <name>0 .. <name>3 over the list's rows: the joined names, then nested replace()

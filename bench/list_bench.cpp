@@ -26,12 +26,7 @@ const char* const kTables[] = {"Head", "Pag1", "Pag2", "Pag3", "Pag4", "Pag5", "
 
 // abc: 20,000 records with six pages and 80 definitions; abd: a few rows that must stay.
 QString templateDatabase() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString file = QDir(dir.path()).filePath("template.db");
-        createDatabase(file);
-        sqlite3* db = nullptr;
-        sqlite3_open(file.toUtf8().constData(), &db);
+    static const bench::TemplateDatabase made([](sqlite3* db) {
         exec(db, "BEGIN");
         for (const char* table : kTables)
             exec(db, QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
@@ -47,10 +42,8 @@ QString templateDatabase() {
         exec(db, "INSERT INTO List (Code, Title) VALUES ('abc', 'Members'), ('abd', 'Other')");
         exec(db, "INSERT INTO Selc (Key, Position) VALUES ('abc011Red', '0'), ('abc011Blue', '1')");
         exec(db, "COMMIT");
-        sqlite3_close(db);
-        return file;
-    }();
-    return path;
+    });
+    return made.path;
 }
 
 void DeleteList_ours(benchmark::State& state) {

@@ -31,14 +31,12 @@ auto withEmptyRows(Values values) {
 
 void prepare() {
     QDir().mkpath(path("start"));
-    createDatabase(path("start/Varnedo1.db"));
-    sqlite3* db = nullptr;
-    sqlite3_open(path("start/Varnedo1.db").toUtf8().constData(), &db);
-    check(sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr), db);
-    insertRows(db, "Head", kHeadColumns, kRows, withEmptyRows(headValue));
-    insertRows(db, "Pag1", kPageColumns, kRows, withEmptyRows(pageValues(20)));
-    check(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), db);
-    sqlite3_close(db);
+    bench::createFilledDatabase(path("start/Varnedo1.db"), [](sqlite3* db) {
+        check(sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr), db);
+        insertRows(db, "Head", kHeadColumns, kRows, withEmptyRows(headValue));
+        insertRows(db, "Pag1", kPageColumns, kRows, withEmptyRows(pageValues(20)));
+        check(sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), db);
+    });
 }
 
 // A fresh copy of the start database in "live", made while the clock is stopped.
