@@ -55,9 +55,8 @@ std::unique_ptr<SiblingTable> SiblingTable::open(const QString& file, const Sibl
             }
         return std::unique_ptr<SiblingTable>(new SiblingTable(file, source, std::move(db)));
     } catch (const StoreError& e) {
-        problem = e.message().contains(QDir::toNativeSeparators(file)) || e.message().contains(file)
-                      ? e.message()
-                      : cannotUse(file, e.message());
+        // The engine's messages mostly name the file already.
+        problem = e.message().contains(file) ? e.message() : cannotUse(file, e.message());
         return nullptr;
     }
 }
